@@ -51,6 +51,12 @@ typedef struct tagCOPYDATASTRUCT {
   PVOID lpData;
 } COPYDATASTRUCT, *PCOPYDATASTRUCT;
 
+typedef struct tagNMHDR {
+  HWND hwndFrom;
+  UINT_PTR idFrom;
+  UINT code;
+} NMHDR, *LPNMHDR;
+
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
@@ -237,12 +243,15 @@ typedef struct tagCOPYDATASTRUCT {
 
 #define SS_LEFT 0x00000000L
 #define SS_NOTIFY 0x00000100L
+#define STN_CLICKED 0
+#define STN_DBLCLK 1
 
 #define ES_LEFT 0x0000L
 #define ES_MULTILINE 0x0004L
 #define ES_AUTOHSCROLL 0x0080L
 #define ES_READONLY 0x0800L
 #define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
 #define EM_GETSEL 0x00B0
@@ -255,6 +264,8 @@ typedef struct tagCOPYDATASTRUCT {
 #define CBN_SELCHANGE 1
 #define CBN_DBLCLK 2
 #define CBN_EDITCHANGE 5
+#define CBN_DROPDOWN 7
+#define CBN_CLOSEUP 8
 #define CBN_SELENDOK 9
 #define CBS_SIMPLE 0x0001L
 #define CBS_DROPDOWN 0x0002L
@@ -339,6 +350,8 @@ WINUSERAPI HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
 // The deepest visible window under a screen point (a disabled child yields its parent).
 WINUSERAPI HWND WINAPI WindowFromPoint(POINT Point);
 WINUSERAPI BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
+// Windows here have no frame: the client area is the whole window.
+WINUSERAPI BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);
 WINUSERAPI BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 
 WINUSERAPI BOOL WINAPI IsWindow(HWND hWnd);
@@ -350,6 +363,10 @@ WINUSERAPI BOOL WINAPI SetForegroundWindow(HWND hWnd);
 WINUSERAPI HWND WINAPI GetForegroundWindow(void);
 WINUSERAPI BOOL WINAPI BringWindowToTop(HWND hWnd);
 WINUSERAPI BOOL WINAPI FlashWindow(HWND hWnd, BOOL bInvert);
+// Keyboard focus, per thread as on Windows: only a window of the calling thread (or
+// NULL) can take it. WM_KILLFOCUS and WM_SETFOCUS are sent.
+WINUSERAPI HWND WINAPI SetFocus(HWND hWnd);
+WINUSERAPI HWND WINAPI GetFocus(void);
 
 WINUSERAPI LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 WINUSERAPI LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);

@@ -90,6 +90,9 @@ void WindowManager::remove(HWND window) {
     unlink(topLevel_, window);
   }
   if (foreground_ == window) foreground_ = nullptr;
+  for (auto& [thread, focused] : focus_) {
+    if (focused == window) focused = nullptr;
+  }
   // Owned windows outlive a destroyed owner only as unowned ones.
   for (auto& [handle, other] : windows_) {
     if (other->owner == window) other->owner = nullptr;
@@ -167,6 +170,17 @@ bool WindowManager::route(HWND window, DWORD& threadId, WNDPROC& procedure) cons
   threadId = found->second->threadId;
   procedure = found->second->procedure;
   return true;
+}
+
+HWND WindowManager::focus(DWORD threadId) const {
+  std::lock_guard lock(mutex_);
+  const auto found = focus_.find(threadId);
+  return found == focus_.end() ? nullptr : found->second;
+}
+
+void WindowManager::setFocus(DWORD threadId, HWND window) {
+  std::lock_guard lock(mutex_);
+  focus_[threadId] = window;
 }
 
 DWORD windowThreadId(HWND window) {

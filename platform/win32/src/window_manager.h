@@ -87,6 +87,9 @@ class WindowManager {
 
   HWND foreground() const;
   void setForeground(HWND window);
+  // Keyboard focus of a thread.
+  HWND focus(DWORD threadId) const;
+  void setFocus(DWORD threadId, HWND window);
 
  private:
   WindowManager() = default;
@@ -97,6 +100,7 @@ class WindowManager {
   std::vector<HWND> topLevel_;
   uintptr_t nextHandle_ = 0x01000010;  // far above the kernel handles
   HWND foreground_ = nullptr;
+  std::unordered_map<DWORD, HWND> focus_;
 };
 
 // The thread that owns the window, or 0 when there is no such window.

@@ -183,3 +183,34 @@ extern "C" BOOL WINAPI FlashWindow(HWND hWnd, BOOL bInvert) {
   }
   return active ? TRUE : FALSE;
 }
+
+extern "C" HWND WINAPI SetFocus(HWND hWnd) {
+  WindowManager& manager = WindowManager::instance();
+  const DWORD self = GetCurrentThreadId();
+  if (hWnd != nullptr && windowThreadId(hWnd) != self) {
+    SetLastError(hWnd != nullptr && !manager.exists(hWnd) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_ACCESS_DENIED);
+    return nullptr;
+  }
+  const HWND previous = manager.focus(self);
+  if (previous == hWnd) return previous;
+  manager.setFocus(self, hWnd);
+  if (previous != nullptr && manager.exists(previous)) {
+    SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+  }
+  if (hWnd != nullptr && manager.focus(self) == hWnd) {
+    SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+  }
+  return previous;
+}
+
+extern "C" HWND WINAPI GetFocus(void) { return WindowManager::instance().focus(GetCurrentThreadId()); }
+
+extern "C" BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
+  const auto state = WindowManager::instance().snapshot(hWnd);
+  if (!state || lpRect == nullptr) {
+    SetLastError(state ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
+    return FALSE;
+  }
+  *lpRect = RECT{0, 0, state->rect.right - state->rect.left, state->rect.bottom - state->rect.top};
+  return TRUE;
+}

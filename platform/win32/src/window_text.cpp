@@ -29,4 +29,14 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+int compareIgnoringCase(std::string_view a, std::string_view b) {
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    const int difference =
+        upper(static_cast<unsigned char>(a[i])) - upper(static_cast<unsigned char>(b[i]));
+    if (difference != 0) return difference;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
 }  // namespace win32::internal
