@@ -15,6 +15,7 @@ typedef struct tagMSG {
 } MSG, *PMSG, *NPMSG, *LPMSG;
 
 typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
+typedef LRESULT(CALLBACK* HOOKPROC)(int code, WPARAM wParam, LPARAM lParam);
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 typedef struct tagWNDCLASSA {
@@ -56,6 +57,52 @@ typedef struct tagNMHDR {
   UINT_PTR idFrom;
   UINT code;
 } NMHDR, *LPNMHDR;
+
+typedef struct tagCWPSTRUCT {
+  LPARAM lParam;
+  WPARAM wParam;
+  UINT message;
+  HWND hwnd;
+} CWPSTRUCT, *PCWPSTRUCT, *LPCWPSTRUCT;
+
+typedef struct tagCWPRETSTRUCT {
+  LRESULT lResult;
+  LPARAM lParam;
+  WPARAM wParam;
+  UINT message;
+  HWND hwnd;
+} CWPRETSTRUCT, *PCWPRETSTRUCT, *LPCWPRETSTRUCT;
+
+typedef struct tagMOUSEHOOKSTRUCT {
+  POINT pt;
+  HWND hwnd;
+  UINT wHitTestCode;
+  ULONG_PTR dwExtraInfo;
+} MOUSEHOOKSTRUCT, *LPMOUSEHOOKSTRUCT, *PMOUSEHOOKSTRUCT;
+
+typedef struct tagCBTACTIVATESTRUCT {
+  BOOL fMouse;
+  HWND hWndActive;
+} CBTACTIVATESTRUCT, *LPCBTACTIVATESTRUCT;
+
+typedef struct tagCBT_CREATEWNDA {
+  struct tagCREATESTRUCTA* lpcs;
+  HWND hwndInsertAfter;
+} CBT_CREATEWNDA, *LPCBT_CREATEWNDA;
+
+#define WH_GETMESSAGE 3
+#define WH_CALLWNDPROC 4
+#define WH_CBT 5
+#define WH_MOUSE 7
+#define WH_CALLWNDPROCRET 12
+#define HC_ACTION 0
+#define HC_NOREMOVE 3
+#define HCBT_CREATEWND 3
+#define HCBT_DESTROYWND 4
+#define HCBT_ACTIVATE 5
+#define HTCLIENT 1
+#define WM_MOUSEFIRST 0x0200
+#define WM_MOUSELAST 0x020D
 
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
@@ -376,6 +423,18 @@ WINUSERAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwN
 // The thread that made the window; *lpdwProcessId gets this process's id.
 WINUSERAPI DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId);
 
+// Window hooks. dwThreadId 0 hooks every thread of the process (a "system" hook: there
+// is one process here); a hook runs on the thread where the event happens, newest
+// hook first, and CallNextHookEx passes on along the chain. A hook is not called again
+// on a thread while it is already running there. Supported: WH_CALLWNDPROC and
+// WH_CALLWNDPROCRET (sent messages), WH_GETMESSAGE (messages taken from the queue),
+// WH_MOUSE (mouse messages taken from the queue, and the simulated user's mouse input;
+// a non-zero result discards the message), WH_CBT (HCBT_CREATEWND, HCBT_DESTROYWND,
+// HCBT_ACTIVATE; a non-zero result prevents it).
+WINUSERAPI HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD dwThreadId);
+WINUSERAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk);
+WINUSERAPI LRESULT WINAPI CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
+
 // A modal message box: a "#32770" dialog owned by hWnd with a Static text and the
 // buttons of uType, served by a nested loop until answered. PLATFORM_MESSAGEBOX_ANSWER
 // answers it at once after it has been shown.
@@ -411,3 +470,5 @@ WINUSERAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 #define GetWindowLongPtr GetWindowLongPtrA
 #define SetWindowLongPtr SetWindowLongPtrA
 #define MessageBox MessageBoxA
+#define SetWindowsHookEx SetWindowsHookExA
+#define CBT_CREATEWND CBT_CREATEWNDA

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "controls/control_support.h"
+#include "hooks.h"
 #include "platform_internal/thread_calls.h"
 #include "window_manager.h"
 
@@ -35,15 +36,28 @@ LPARAM middleOf(HWND window) {
   return MAKELPARAM(client.right / 2, client.bottom / 2);
 }
 
+// Mouse input reaches the window as from its queue: the mouse and get-message hooks see
+// it first, and may discard it.
+void input(HWND window, UINT message, WPARAM wParam, LPARAM point) {
+  MSG taken{};
+  taken.hwnd = window;
+  taken.message = message;
+  taken.wParam = wParam;
+  taken.lParam = point;
+  taken.time = GetTickCount();
+  if (!messageTakenFromQueue(taken, true)) return;
+  deliverMessage(taken.hwnd, taken.message, taken.wParam, taken.lParam, false);
+}
+
 void pressAndRelease(HWND window, LPARAM point) {
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
-  SendMessageA(window, WM_LBUTTONUP, 0, point);
+  input(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  input(window, WM_LBUTTONUP, 0, point);
 }
 
 void twoQuickClicks(HWND window, LPARAM point) {
   pressAndRelease(window, point);
-  SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-  SendMessageA(window, WM_LBUTTONUP, 0, point);
+  input(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  input(window, WM_LBUTTONUP, 0, point);
 }
 
 std::string className(HWND window) {

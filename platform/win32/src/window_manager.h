@@ -109,7 +109,8 @@ DWORD windowThreadId(HWND window);
 bool isDescendant(HWND ancestor, HWND descendant);
 // Sends a message: calls the window procedure directly on the owning thread, or carries
 // the call to that thread and waits, serving calls made into this thread meanwhile.
-LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// `sent` is false for DispatchMessage and input, which the WH_CALLWNDPROC hooks skip.
+LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool sent = true);
 // Forgets every window of a thread that has ended (no messages: the thread is gone).
 void destroyWindowsOfThread(DWORD threadId);
 

@@ -1,6 +1,7 @@
 // Text, class name, visibility, enabled state, activation and flashing.
 #include <windows.h>
 
+#include "hooks.h"
 #include "window_manager.h"
 #include "window_text.h"
 
@@ -149,6 +150,12 @@ extern "C" BOOL WINAPI SetForegroundWindow(HWND hWnd) {
   }
   const HWND root = rootOf(hWnd);
   const HWND previous = manager.foreground();
+  if (previous != root) {
+    CBTACTIVATESTRUCT activation{FALSE, previous};
+    if (callHooks(WH_CBT, HCBT_ACTIVATE, reinterpret_cast<WPARAM>(root), reinterpret_cast<LPARAM>(&activation)) != 0) {
+      return FALSE;  // a CBT hook refused the activation
+    }
+  }
   manager.bringToTop(root);
   manager.setForeground(root);
   manager.update(root, [](Window& w) { w.flashing = false; });
