@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -50,10 +51,32 @@ bool insideBlock(uintptr_t address, size_t size) {
   return address >= it->first && address - it->first <= it->second && size <= it->second - (address - it->first);
 }
 
+// True when [address, address + size) is covered by mappings of this process with the
+// access wanted, as /proc/self/maps lists them.
+bool mapped(uintptr_t address, size_t size, bool writable) {
+  std::FILE* maps = std::fopen("/proc/self/maps", "r");
+  if (maps == nullptr) return false;
+  uintptr_t covered = address;
+  const uintptr_t end = address + size;
+  unsigned long start = 0;
+  unsigned long stop = 0;
+  char permissions[8] = {};
+  char line[512];
+  while (covered < end && std::fgets(line, sizeof line, maps) != nullptr) {
+    if (std::sscanf(line, "%lx-%lx %7s", &start, &stop, permissions) != 3) continue;
+    const bool allowed = permissions[0] == 'r' && (!writable || permissions[1] == 'w');
+    if (allowed && start <= covered && covered < stop) covered = stop;
+  }
+  std::fclose(maps);
+  return covered >= end;
+}
+
 // Copies between this process's addresses without faulting on a bad range: blocks from
-// VirtualAlloc are known; anything else goes through the kernel, which checks it.
+// VirtualAlloc are known; anything else goes through the kernel, which checks it, or,
+// where that call is not allowed, is checked against the process's mappings.
 bool copyChecked(void* to, const void* from, size_t size, bool remoteIsSource) {
   const auto remote = reinterpret_cast<uintptr_t>(remoteIsSource ? from : to);
+  if (remote + size < remote) return false;  // wraps around the address space
   if (insideBlock(remote, size)) {
     std::memcpy(to, from, size);
     return true;
@@ -62,7 +85,11 @@ bool copyChecked(void* to, const void* from, size_t size, bool remoteIsSource) {
   iovec other{remoteIsSource ? const_cast<void*>(from) : to, size};
   const ssize_t copied = remoteIsSource ? process_vm_readv(getpid(), &local, 1, &other, 1, 0)
                                         : process_vm_writev(getpid(), &local, 1, &other, 1, 0);
-  return copied == static_cast<ssize_t>(size);
+  if (copied == static_cast<ssize_t>(size)) return true;
+  if (copied >= 0 || (errno != EPERM && errno != ENOSYS)) return false;
+  if (!mapped(remote, size, !remoteIsSource)) return false;
+  std::memcpy(to, from, size);
+  return true;
 }
 
 }  // namespace

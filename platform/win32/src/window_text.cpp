@@ -16,7 +16,7 @@ unsigned char upper(unsigned char c) {
 int copyText(std::string_view text, LPSTR buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return 0;
   const size_t count = std::min(text.size(), static_cast<size_t>(capacity - 1));
-  std::memcpy(buffer, text.data(), count);
+  if (count > 0) std::memcpy(buffer, text.data(), count);
   buffer[count] = '\0';
   return static_cast<int>(count);
 }
