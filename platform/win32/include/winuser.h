@@ -348,6 +348,8 @@ WINUSERAPI BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, 
 WINUSERAPI BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 WINUSERAPI LRESULT WINAPI DispatchMessageA(const MSG* lpMsg);
 // hWnd NULL posts to the calling thread, as PostThreadMessage(GetCurrentThreadId()) does.
+// Messages that carry pointers to the sender's data (WM_COPYDATA, WM_SETTEXT ...) can
+// only be sent: posting them fails with ERROR_MESSAGE_SYNC_ONLY.
 WINUSERAPI BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI BOOL WINAPI PostThreadMessageA(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam);
 WINUSERAPI void WINAPI PostQuitMessage(int nExitCode);
@@ -376,7 +378,8 @@ WINUSERAPI LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARA
 
 WINUSERAPI BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
 // For a window of another thread the stored text is read without sending WM_GETTEXT,
-// as Windows does.
+// as Windows does for a window of another process: the browser's windows, which stand
+// for another process's here, are read without waiting on the browser thread.
 WINUSERAPI int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
 WINUSERAPI int WINAPI GetWindowTextLengthA(HWND hWnd);
 WINUSERAPI int WINAPI GetClassNameA(HWND hWnd, LPSTR lpClassName, int nMaxCount);

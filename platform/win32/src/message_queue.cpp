@@ -58,6 +58,13 @@ MSG makeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+// Messages whose parameters point at the sender's data can only be sent: by the time a
+// posted one is read the data may be gone, so Windows refuses to post them.
+bool sendOnly(UINT message) {
+  return message == WM_SETTEXT || message == WM_GETTEXT || message == WM_COPYDATA || message == WM_CREATE ||
+         message == WM_NCCREATE;
+}
+
 bool postMessageToThread(DWORD threadId, const MSG& message) {
   const auto target = findThread(threadId);
   return target && postToQueue(*target, message);
@@ -141,6 +148,10 @@ extern "C" LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
 }
 
 extern "C" BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  if (sendOnly(Msg)) {
+    SetLastError(ERROR_MESSAGE_SYNC_ONLY);
+    return FALSE;
+  }
   if (hWnd == nullptr) return PostThreadMessageA(GetCurrentThreadId(), Msg, wParam, lParam);
   const DWORD threadId = windowThreadId(hWnd);
   if (threadId == 0 || !postMessageToThread(threadId, makeMessage(hWnd, Msg, wParam, lParam))) {
@@ -151,6 +162,10 @@ extern "C" BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM l
 }
 
 extern "C" BOOL WINAPI PostThreadMessageA(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  if (sendOnly(Msg)) {
+    SetLastError(ERROR_MESSAGE_SYNC_ONLY);
+    return FALSE;
+  }
   if (idThread == GetCurrentThreadId()) {
     return postToQueue(*currentThread(), makeMessage(nullptr, Msg, wParam, lParam)) ? TRUE : FALSE;
   }

@@ -185,6 +185,7 @@ TEST_F(HooksTest, MouseHookSeesTheUsersClicksAndMayDiscardThem) {
   reportClass.lpfnWndProc = reportWindow;
   reportClass.lpszClassName = "HookReport";
   RegisterClassA(&reportClass);
+  copies = 0;
   reportTo = CreateWindowExA(0, "HookReport", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   windows.push_back(reportTo);
   install(WH_MOUSE, mouseHook);

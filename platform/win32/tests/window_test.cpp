@@ -296,6 +296,8 @@ TEST_F(WindowTest, SendMessageAcrossThreadsRunsOnTheOwningThread) {
   char payload[] = "data";
   COPYDATASTRUCT copy{0x0010, sizeof payload, payload};
   EXPECT_EQ(16005, SendMessageA(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy)));
+  EXPECT_FALSE(PostMessageA(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy))) << "only sent, never posted";
+  EXPECT_EQ(static_cast<DWORD>(ERROR_MESSAGE_SYNC_ONLY), GetLastError());
 
   EXPECT_FALSE(DestroyWindow(remote)) << "only the owning thread destroys a window";
   EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), GetLastError());
