@@ -34,18 +34,21 @@ extern "C" LRESULT WINAPI DefDlgProcA(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM
 extern "C" BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
   WindowManager& manager = WindowManager::instance();
   HWND owner = nullptr;
+  bool ownerToEnable = false;
   const bool found = manager.update(hDlg, [&](Window& w) {
     w.dialogEnded = true;
     w.dialogResult = nResult;
     owner = w.owner;
+    ownerToEnable = w.dialogDisabledOwner;
+    w.dialogDisabledOwner = false;
   });
   if (!found) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
-  // The owner is enabled again before the dialog goes, as Windows does, so that
-  // activation can return to it.
-  if (owner != nullptr) EnableWindow(owner, TRUE);
+  // The owner the modal run disabled is enabled again before the dialog goes, as
+  // Windows does, so that activation can return to it; one disabled before stays so.
+  if (owner != nullptr && ownerToEnable) EnableWindow(owner, TRUE);
   ShowWindow(hDlg, SW_HIDE);
   PostMessageA(hDlg, WM_NULL, 0, 0);  // wakes the modal loop if it is waiting
   return TRUE;

@@ -117,6 +117,7 @@ extern "C" int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UI
   const HWND owner = GetWindow(dialog, GW_OWNER);
   // The owner is disabled while the box is up, as for every modal dialog.
   const bool ownerWasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
+  if (ownerWasEnabled) WindowManager::instance().update(dialog, [](Window& w) { w.dialogDisabledOwner = true; });
   ShowWindow(dialog, SW_SHOW);
   if (const auto answer = automaticAnswer()) EndDialog(dialog, *answer);
 

@@ -72,10 +72,11 @@ HWND WindowManager::add(Window window) {
     const auto parent = windows_.find(window.parent);
     if (parent == windows_.end()) return nullptr;
     parent->second->children.push_back(handle);
+    windows_.emplace(handle, std::make_shared<Window>(std::move(window)));
   } else {
-    topLevel_.insert(topLevel_.begin(), handle);
+    windows_.emplace(handle, std::make_shared<Window>(std::move(window)));
+    topLevel_.insert(topLevel_.begin() + static_cast<std::ptrdiff_t>(topPosition(handle)), handle);
   }
-  windows_.emplace(handle, std::make_shared<Window>(std::move(window)));
   return handle;
 }
 
@@ -151,7 +152,20 @@ void WindowManager::bringToTop(HWND window) {
     siblings = &parent->second->children;
   }
   unlink(*siblings, window);
-  siblings->insert(siblings->begin(), window);
+  const size_t position = found->second->parent != nullptr ? 0 : topPosition(window);
+  siblings->insert(siblings->begin() + static_cast<std::ptrdiff_t>(position), window);
+}
+
+size_t WindowManager::topPosition(HWND window) const {
+  const auto found = windows_.find(window);
+  if (found != windows_.end() && (found->second->exStyle & WS_EX_TOPMOST) != 0) return 0;
+  size_t position = 0;
+  while (position < topLevel_.size()) {
+    const auto other = windows_.find(topLevel_[position]);
+    if (other == windows_.end() || (other->second->exStyle & WS_EX_TOPMOST) == 0) break;
+    ++position;
+  }
+  return position;
 }
 
 HWND WindowManager::foreground() const {

@@ -49,6 +49,7 @@ struct Window {
   LONG_PTR dialogMessageResult = 0;
   LONG_PTR dialogUser = 0;
   bool dialogEnded = false;
+  bool dialogDisabledOwner = false;  // a modal run disabled the owner and gives it back
   INT_PTR dialogResult = 0;
   std::shared_ptr<ControlState> control;
 };
@@ -67,7 +68,8 @@ class WindowManager {
   bool classHasWindows(const std::string& name) const;
 
   // Adds the window (handle assigned here), linking it into its parent or the top
-  // level: children go to the bottom of their siblings, top-level windows to the top.
+  // level: children go to the bottom of their siblings, top-level windows to the top
+  // (below WS_EX_TOPMOST windows unless topmost themselves).
   HWND add(Window window);
   // Unlinks a window and forgets it; its own children must be removed first.
   void remove(HWND window);
@@ -93,6 +95,9 @@ class WindowManager {
 
  private:
   WindowManager() = default;
+  // Under the lock: where a top-level window goes when brought up: the very top for a
+  // WS_EX_TOPMOST window, below the topmost ones for any other.
+  size_t topPosition(HWND window) const;
   mutable std::mutex mutex_;
   std::unordered_map<std::string, std::shared_ptr<WindowClass>> classes_;  // by upper-case name
   ATOM nextAtom_ = 0xC000;

@@ -26,10 +26,11 @@ std::string classOf(HWND window) {
 // Shows a message box on a thread of its own, owned by a frame window of that thread.
 class ShownMessageBox {
  public:
-  ShownMessageBox(const char* text, const char* caption, UINT type) {
+  ShownMessageBox(const char* text, const char* caption, UINT type, bool ownerDisabledBefore = false) {
     thread_ = std::thread([=, this] {
       threadId_ = GetCurrentThreadId();
       frame_ = CreateWindowExA(0, "#32770", "Frame", WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
+      if (ownerDisabledBefore) EnableWindow(frame_, FALSE);
       result_ = MessageBoxA(frame_, text, caption, type);
       ownerEnabledAfter_ = IsWindowEnabled(frame_) != FALSE;
       DestroyWindow(frame_);
@@ -108,6 +109,15 @@ TEST(MessageBoxes, YesNoBoxCannotBeClosedOnlyAnswered) {
   EXPECT_FALSE(box.done());
   EXPECT_TRUE(testbed::native_user::pressDialogButton(dialog, IDNO));
   EXPECT_EQ(IDNO, box.result());
+}
+
+TEST(MessageBoxes, AnOwnerDisabledBeforeStaysDisabled) {
+  ShownMessageBox box("Nested", "Inner", MB_OK, true);
+  HWND dialog = testbed::native_user::waitForWindow("Inner", 5000);
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_TRUE(testbed::native_user::pressDialogButton(dialog, IDOK));
+  EXPECT_EQ(IDOK, box.result());
+  EXPECT_FALSE(box.ownerEnabledAfter());
 }
 
 TEST(MessageBoxes, ModalLoopServesCallsIntoItsThread) {

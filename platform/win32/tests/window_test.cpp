@@ -268,6 +268,18 @@ TEST_F(WindowTest, WindowFromPointFindsTheDeepestVisibleWindow) {
   (void)hidden;
 }
 
+TEST_F(WindowTest, TopmostWindowsStayAboveOthers) {
+  HWND topmost = CreateWindowExA(WS_EX_TOPMOST, "TestWindow", "topmost", WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                 nullptr, nullptr);
+  made.push_back(topmost);
+  HWND later = make("later", nullptr, 0, WS_VISIBLE, 0, 0, 100, 100);
+  EXPECT_EQ(topmost, WindowFromPoint(POINT{50, 50}));
+  BringWindowToTop(later);
+  EXPECT_EQ(topmost, WindowFromPoint(POINT{50, 50}));
+  EXPECT_EQ(later, GetForegroundWindow()) << "active, yet below the topmost window";
+  EXPECT_EQ(later, GetWindow(topmost, GW_HWNDNEXT));
+}
+
 TEST_F(WindowTest, PostedMessagesAreDispatchedToTheWindow) {
   HWND window = make("target");
   ASSERT_TRUE(PostMessageA(window, WM_APP, 2, 3));
