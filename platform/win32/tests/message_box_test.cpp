@@ -62,6 +62,8 @@ TEST(MessageBoxes, IsADialogOwnedByTheFrameWithButtonsThenText) {
   ShownMessageBox box("Are you sure?", "Microsoft Internet Explorer", MB_OKCANCEL | MB_ICONQUESTION);
   HWND dialog = testbed::native_user::waitForWindow("Microsoft Internet Explorer", 5000);
   ASSERT_NE(nullptr, dialog);
+  // Visible comes a moment before active; once the box serves calls it is both.
+  ASSERT_TRUE(win32::internal::callOnThread(box.threadId(), [] {}));
   EXPECT_EQ(dialog, FindWindowA(nullptr, "Microsoft Internet Explorer"));
   EXPECT_EQ("#32770", classOf(dialog));
   EXPECT_EQ(box.frame(), GetParent(dialog)) << "GetParent of the owned dialog is its owner";
