@@ -84,6 +84,13 @@ bool enumerateSubkey(HKEY key, DWORD index, DWORD capacity, DWORD retryCapacity,
   return true;
 }
 
+// Opens a runtime's own subkey for reading its values; reports a failure.
+bool openRuntimeKey(const std::string& subkeyName, RegistryKey& runtime) {
+  const LONG error = runtime.open(std::string(kGreKey) + "\\" + subkeyName, KEY_QUERY_VALUE);
+  if (error != ERROR_SUCCESS) reportUnopenedKey(error);
+  return error == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 int countInstallations() {
@@ -128,11 +135,7 @@ std::vector<std::string> installationDetails() {
 
 std::string readRuntimeVersion(const std::string& subkeyName) {
   RegistryKey runtime;
-  if (const LONG error = runtime.open(std::string(kGreKey) + "\\" + subkeyName, KEY_QUERY_VALUE);
-      error != ERROR_SUCCESS) {
-    reportUnopenedKey(error);
-    return "";
-  }
+  if (!openRuntimeKey(subkeyName, runtime)) return "";
   std::string version;
   queryString(runtime.get(), "Version", version);
   return version;
@@ -154,11 +157,7 @@ std::string readExecutablePath(const std::string& version) {
 
 std::string readRuntimeHome(const std::string& subkeyName) {
   RegistryKey runtime;
-  if (const LONG error = runtime.open(std::string(kGreKey) + "\\" + subkeyName, KEY_QUERY_VALUE);
-      error != ERROR_SUCCESS) {
-    reportUnopenedKey(error);
-    return "";
-  }
+  if (!openRuntimeKey(subkeyName, runtime)) return "";
   std::string home;
   const LONG result = queryString(runtime.get(), "GreHome", home);
   if (result == ERROR_FILE_NOT_FOUND) return "GreHome key not available in registry";
