@@ -6,3 +6,4 @@
 #include "winerror.h"
 #include "winnls.h"
 #include "winreg.h"
+#include "winuser.h"

@@ -1,0 +1,142 @@
+// Calls carried between threads (see platform_internal/thread_calls.h).
+#include "platform_internal/thread_calls.h"
+
+#include <cxxabi.h>
+
+#include <chrono>
+
+#include "platform_internal/time_scale.h"
+#include "thread_state.h"
+
+namespace win32::internal {
+namespace {
+
+void complete(const std::shared_ptr<CallCompletion>& completion, bool ran, std::exception_ptr error) {
+  ThreadState& waiter = *completion->waiter;
+  {
+    std::lock_guard lock(waiter.mutex);
+    completion->finished = true;
+    completion->ran = ran;
+    completion->error = std::move(error);
+  }
+  waiter.changed.notify_all();
+}
+
+void run(CarriedCall& carried) {
+  std::exception_ptr error;
+  try {
+    carried.call();
+  } catch (abi::__forced_unwind&) {
+    throw;  // ExitThread inside a call: let the thread end
+  } catch (...) {
+    error = std::current_exception();
+  }
+  carried.call = nullptr;  // what the call captured is released on this thread
+  if (carried.completion) complete(carried.completion, true, std::move(error));
+}
+
+bool carry(DWORD threadId, CarriedCall carried) {
+  const auto target = findThread(threadId);
+  if (!target) return false;
+  {
+    std::lock_guard lock(target->mutex);
+    if (target->ended) return false;
+    target->calls.push_back(std::move(carried));
+  }
+  target->changed.notify_all();
+  return true;
+}
+
+bool messageWaiting(ThreadState& self) {
+  std::lock_guard lock(self.mutex);
+  return !self.posted.empty() || self.quitPosted;
+}
+
+}  // namespace
+
+void failPendingCalls(ThreadState& state) {
+  std::deque<CarriedCall> abandoned;
+  {
+    std::lock_guard lock(state.mutex);
+    state.ended = true;
+    abandoned.swap(state.calls);
+    state.posted.clear();
+  }
+  for (CarriedCall& carried : abandoned) {
+    if (carried.completion) complete(carried.completion, false, nullptr);
+  }
+}
+
+bool postToQueue(ThreadState& state, const MSG& message) {
+  {
+    std::lock_guard lock(state.mutex);
+    if (state.ended) return false;
+    state.posted.push_back(message);
+  }
+  state.changed.notify_all();
+  return true;
+}
+
+bool callOnThread(DWORD threadId, std::function<void()> call) {
+  const std::shared_ptr<ThreadState>& self = currentThread();
+  if (threadId == self->threadId) {
+    call();
+    return true;
+  }
+  auto completion = std::make_shared<CallCompletion>();
+  completion->waiter = self;
+  if (!carry(threadId, CarriedCall{std::move(call), completion})) return false;
+  for (;;) {
+    serveCarriedCalls();
+    std::unique_lock lock(self->mutex);
+    if (completion->finished) break;
+    if (!self->calls.empty()) continue;
+    self->changed.wait(lock);
+  }
+  if (completion->error) std::rethrow_exception(completion->error);
+  return completion->ran;
+}
+
+bool postToThread(DWORD threadId, std::function<void()> call) {
+  if (!call) return false;
+  return carry(threadId, CarriedCall{std::move(call), nullptr});
+}
+
+int serveCarriedCalls() {
+  ThreadState& self = *currentThread();
+  int count = 0;
+  for (;;) {
+    CarriedCall carried;
+    {
+      std::lock_guard lock(self.mutex);
+      if (self.calls.empty()) break;
+      carried = std::move(self.calls.front());
+      self.calls.pop_front();
+    }
+    run(carried);
+    ++count;
+  }
+  return count;
+}
+
+bool waitForCallsOrMessages(DWORD timeoutMs) {
+  const DWORD scaled = scaledMilliseconds(timeoutMs);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(scaled);
+  ThreadState& self = *currentThread();
+  for (;;) {
+    if (serveCarriedCalls() > 0) return messageWaiting(self);
+    std::unique_lock lock(self.mutex);
+    if (!self.posted.empty() || self.quitPosted) return true;
+    if (!self.calls.empty()) continue;
+    if (scaled == 0) return false;
+    if (scaled == INFINITE) {
+      self.changed.wait(lock);
+    } else if (self.changed.wait_until(lock, deadline) == std::cv_status::timeout) {
+      lock.unlock();
+      serveCarriedCalls();
+      return messageWaiting(self);
+    }
+  }
+}
+
+}  // namespace win32::internal

@@ -1,0 +1,221 @@
+#include "window_manager.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform_internal/thread_calls.h"
+
+namespace win32::internal {
+namespace {
+
+std::string classKey(const std::string& name) {
+  std::string key = name;
+  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return key;
+}
+
+void unlink(std::vector<HWND>& list, HWND window) { list.erase(std::remove(list.begin(), list.end(), window), list.end()); }
+
+}  // namespace
+
+WindowManager& WindowManager::instance() {
+  // Never destroyed: windows of other threads may still be looked up during exit.
+  static auto& manager = *new WindowManager;
+  return manager;
+}
+
+ATOM WindowManager::registerClass(const WindowClass& windowClass) {
+  std::lock_guard lock(mutex_);
+  const std::string key = classKey(windowClass.name);
+  if (classes_.count(key) != 0) return 0;
+  auto stored = std::make_shared<WindowClass>(windowClass);
+  stored->atom = nextAtom_++;
+  classes_.emplace(key, stored);
+  return stored->atom;
+}
+
+bool WindowManager::unregisterClass(const std::string& name) {
+  std::lock_guard lock(mutex_);
+  return classes_.erase(classKey(name)) != 0;
+}
+
+std::shared_ptr<const WindowClass> WindowManager::findClass(const std::string& name) const {
+  std::lock_guard lock(mutex_);
+  const auto found = classes_.find(classKey(name));
+  return found == classes_.end() ? nullptr : found->second;
+}
+
+std::shared_ptr<const WindowClass> WindowManager::findClass(ATOM atom) const {
+  std::lock_guard lock(mutex_);
+  for (const auto& [key, windowClass] : classes_) {
+    if (windowClass->atom == atom) return windowClass;
+  }
+  return nullptr;
+}
+
+bool WindowManager::classHasWindows(const std::string& name) const {
+  const std::string key = classKey(name);
+  std::lock_guard lock(mutex_);
+  for (const auto& [handle, window] : windows_) {
+    if (classKey(window->windowClass->name) == key) return true;
+  }
+  return false;
+}
+
+HWND WindowManager::add(Window window) {
+  std::lock_guard lock(mutex_);
+  window.handle = reinterpret_cast<HWND>(nextHandle_);
+  nextHandle_ += 2;
+  const HWND handle = window.handle;
+  if (window.parent != nullptr) {
+    const auto parent = windows_.find(window.parent);
+    if (parent == windows_.end()) return nullptr;
+    parent->second->children.push_back(handle);
+  } else {
+    topLevel_.insert(topLevel_.begin(), handle);
+  }
+  windows_.emplace(handle, std::make_shared<Window>(std::move(window)));
+  return handle;
+}
+
+void WindowManager::remove(HWND window) {
+  std::lock_guard lock(mutex_);
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) return;
+  const HWND parent = found->second->parent;
+  if (parent != nullptr) {
+    const auto parentWindow = windows_.find(parent);
+    if (parentWindow != windows_.end()) unlink(parentWindow->second->children, window);
+  } else {
+    unlink(topLevel_, window);
+  }
+  if (foreground_ == window) foreground_ = nullptr;
+  // Owned windows outlive a destroyed owner only as unowned ones.
+  for (auto& [handle, other] : windows_) {
+    if (other->owner == window) other->owner = nullptr;
+  }
+  windows_.erase(found);
+}
+
+std::shared_ptr<const Window> WindowManager::snapshot(HWND window) const {
+  std::lock_guard lock(mutex_);
+  const auto found = windows_.find(window);
+  return found == windows_.end() ? nullptr : std::make_shared<const Window>(*found->second);
+}
+
+bool WindowManager::exists(HWND window) const {
+  std::lock_guard lock(mutex_);
+  return windows_.count(window) != 0;
+}
+
+bool WindowManager::update(HWND window, const std::function<void(Window&)>& change) {
+  std::lock_guard lock(mutex_);
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) return false;
+  change(*found->second);
+  return true;
+}
+
+std::vector<HWND> WindowManager::children(HWND parent) const {
+  std::lock_guard lock(mutex_);
+  const auto found = windows_.find(parent);
+  return found == windows_.end() ? std::vector<HWND>{} : found->second->children;
+}
+
+std::vector<HWND> WindowManager::topLevel() const {
+  std::lock_guard lock(mutex_);
+  return topLevel_;
+}
+
+std::vector<HWND> WindowManager::windowsOfThread(DWORD threadId) const {
+  std::lock_guard lock(mutex_);
+  std::vector<HWND> result;
+  for (const auto& [handle, window] : windows_) {
+    if (window->threadId == threadId) result.push_back(handle);
+  }
+  return result;
+}
+
+void WindowManager::bringToTop(HWND window) {
+  std::lock_guard lock(mutex_);
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) return;
+  std::vector<HWND>* siblings = &topLevel_;
+  if (found->second->parent != nullptr) {
+    const auto parent = windows_.find(found->second->parent);
+    if (parent == windows_.end()) return;
+    siblings = &parent->second->children;
+  }
+  unlink(*siblings, window);
+  siblings->insert(siblings->begin(), window);
+}
+
+HWND WindowManager::foreground() const {
+  std::lock_guard lock(mutex_);
+  return foreground_;
+}
+
+void WindowManager::setForeground(HWND window) {
+  std::lock_guard lock(mutex_);
+  foreground_ = window;
+}
+
+bool WindowManager::route(HWND window, DWORD& threadId, WNDPROC& procedure) const {
+  std::lock_guard lock(mutex_);
+  const auto found = windows_.find(window);
+  if (found == windows_.end()) return false;
+  threadId = found->second->threadId;
+  procedure = found->second->procedure;
+  return true;
+}
+
+DWORD windowThreadId(HWND window) {
+  DWORD threadId = 0;
+  WNDPROC procedure = nullptr;
+  return WindowManager::instance().route(window, threadId, procedure) ? threadId : 0;
+}
+
+bool isDescendant(HWND ancestor, HWND descendant) {
+  WindowManager& manager = WindowManager::instance();
+  auto state = manager.snapshot(descendant);
+  while (state && state->parent != nullptr) {
+    if (state->parent == ancestor) return true;
+    state = manager.snapshot(state->parent);
+  }
+  return false;
+}
+
+LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WindowManager& manager = WindowManager::instance();
+  DWORD threadId = 0;
+  WNDPROC procedure = nullptr;
+  if (!manager.route(window, threadId, procedure)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  if (threadId == GetCurrentThreadId()) return procedure(window, message, wParam, lParam);
+  LRESULT result = 0;
+  // The procedure is read again on the owning thread: the window may have been
+  // subclassed or destroyed while the call travelled.
+  const bool ran = callOnThread(threadId, [&] {
+    DWORD owner = 0;
+    WNDPROC current = nullptr;
+    if (manager.route(window, owner, current)) result = current(window, message, wParam, lParam);
+  });
+  return ran ? result : 0;
+}
+
+void destroyWindowsOfThread(DWORD threadId) {
+  WindowManager& manager = WindowManager::instance();
+  // Children first, so that every window is unlinked from a living parent; children
+  // that other threads made go with their parent, as on Windows.
+  std::function<void(HWND)> removeTree = [&](HWND window) {
+    for (HWND child : manager.children(window)) removeTree(child);
+    manager.remove(window);
+  };
+  for (HWND window : manager.windowsOfThread(threadId)) {
+    if (manager.exists(window)) removeTree(window);
+  }
+}
+
+}  // namespace win32::internal
