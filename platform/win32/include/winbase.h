@@ -7,6 +7,7 @@
 #include "handleapi.h"
 #include "synchapi.h"
 #include "processthreadsapi.h"
+#include "libloaderapi.h"
 
 #define GMEM_FIXED 0x0
 #define GMEM_MOVEABLE 0x2

@@ -38,6 +38,7 @@ typedef WCHAR* LPWSTR;
 typedef WCHAR* PWSTR;
 typedef const WCHAR* LPCWSTR;
 typedef const WCHAR* PCWSTR;
+typedef void* PVOID;
 typedef const WCHAR* LPCWCH;
 typedef WCHAR* LPWCH;
 typedef LONG* PLONG;

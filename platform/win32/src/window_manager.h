@@ -43,6 +43,13 @@ struct Window {
   LONG_PTR id = 0;             // control identifier of a child window
   LONG_PTR userData = 0;
   bool flashing = false;
+  bool destroying = false;
+  // Dialog windows ("#32770"): the DWLP_* slots and the end of a modal run.
+  DLGPROC dialogProcedure = nullptr;
+  LONG_PTR dialogMessageResult = 0;
+  LONG_PTR dialogUser = 0;
+  bool dialogEnded = false;
+  INT_PTR dialogResult = 0;
   std::shared_ptr<ControlState> control;
 };
 

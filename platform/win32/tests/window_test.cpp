@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "message_loop_thread.h"
+
+namespace {
+
+// Records what a test window's procedure sees.
+std::vector<std::string>* journal = nullptr;
+
+LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  char name[32] = {};
+  if (message == WM_CREATE || message == WM_DESTROY) GetWindowTextA(window, name, sizeof name);
+  if (journal != nullptr) {
+    if (message == WM_CREATE) journal->push_back(std::string("create ") + name);
+    if (message == WM_DESTROY) journal->push_back(std::string("destroy ") + name);
+  }
+  if (message == WM_APP) return static_cast<LRESULT>(wParam + static_cast<WPARAM>(lParam));
+  if (message == WM_APP + 1) return static_cast<LRESULT>(GetCurrentThreadId());
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    return static_cast<LRESULT>(data->dwData * 1000 + data->cbData);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = recordingProcedure;
+    windowClass.lpszClassName = "TestWindow";
+    RegisterClassA(&windowClass);
+  }
+  void SetUp() override { journal = &events; }
+  void TearDown() override {
+    for (auto it = made.rbegin(); it != made.rend(); ++it) {
+      if (IsWindow(*it)) DestroyWindow(*it);
+    }
+    journal = nullptr;
+  }
+
+  HWND make(const char* title, HWND parent = nullptr, int id = 0, DWORD style = WS_VISIBLE, int x = 0, int y = 0,
+            int w = 100, int h = 100) {
+    if (parent != nullptr && (style & WS_POPUP) == 0) style |= WS_CHILD;
+    HWND window = CreateWindowExA(0, "TestWindow", title, style, x, y, w, h, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    made.push_back(window);
+    return window;
+  }
+
+  std::vector<std::string> events;
+  std::vector<HWND> made;
+};
+
+std::string textOf(HWND window) {
+  char buffer[260] = {};
+  GetWindowTextA(window, buffer, sizeof buffer);
+  return buffer;
+}
+
+TEST_F(WindowTest, ClassesAreRegisteredOnceByCaseInsensitiveName) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = recordingProcedure;
+  windowClass.lpszClassName = "testwindow";
+  EXPECT_EQ(0, RegisterClassA(&windowClass));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_CLASS_ALREADY_EXISTS), GetLastError());
+
+  EXPECT_EQ(nullptr, CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS), GetLastError());
+
+  HWND window = make("classy");
+  char name[50] = {};
+  EXPECT_EQ(10, GetClassNameA(window, name, sizeof name));
+  EXPECT_STREQ("TestWindow", name);
+  char small[5] = {};
+  EXPECT_EQ(4, GetClassNameA(window, small, sizeof small));
+  EXPECT_STREQ("Test", small);
+  EXPECT_FALSE(UnregisterClassA("TestWindow", nullptr)) << "a window of the class exists";
+  EXPECT_EQ(static_cast<DWORD>(ERROR_CLASS_HAS_WINDOWS), GetLastError());
+}
+
+TEST_F(WindowTest, TextThroughMessagesAndFunctions) {
+  HWND window = make("ZURI Daruru");
+  EXPECT_EQ("ZURI Daruru", textOf(window));
+  EXPECT_EQ(11, GetWindowTextLengthA(window));
+  EXPECT_EQ(11, SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+  char buffer[5] = {};
+  EXPECT_EQ(4, SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer)));
+  EXPECT_STREQ("ZURI", buffer);
+  EXPECT_TRUE(SetWindowTextA(window, "Renamed"));
+  EXPECT_EQ("Renamed", textOf(window));
+  EXPECT_TRUE(SetWindowTextA(window, nullptr));
+  EXPECT_EQ("", textOf(window));
+}
+
+TEST_F(WindowTest, DestroySendsDestroyToTheWindowThenItsChildren) {
+  HWND top = make("top");
+  HWND child = make("child", top, 1);
+  make("grandchild", child, 2);
+  events.clear();
+  EXPECT_TRUE(DestroyWindow(top));
+  EXPECT_EQ((std::vector<std::string>{"destroy top", "destroy child", "destroy grandchild"}), events);
+  EXPECT_FALSE(IsWindow(top));
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_FALSE(DestroyWindow(top));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+}
+
+TEST_F(WindowTest, WmCloseDestroysThroughDefWindowProc) {
+  HWND window = make("closing");
+  SendMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(WindowTest, ChildOrderSiblingsAndDialogItems) {
+  HWND dialog = make("dialog");
+  HWND label = make("label", dialog, 0xFFFF);
+  HWND edit = make("edit", dialog, 1152);
+  HWND ok = make("ok", dialog, IDOK);
+  EXPECT_EQ(label, GetWindow(dialog, GW_CHILD)) << "children keep creation order";
+  EXPECT_EQ(edit, GetWindow(label, GW_HWNDNEXT));
+  EXPECT_EQ(label, GetWindow(edit, GW_HWNDPREV));
+  EXPECT_EQ(nullptr, GetWindow(label, GW_HWNDPREV));
+  EXPECT_EQ(ok, GetWindow(label, GW_HWNDLAST));
+  EXPECT_EQ(label, GetWindow(ok, GW_HWNDFIRST));
+  EXPECT_EQ(nullptr, GetWindow(ok, GW_CHILD));
+  EXPECT_EQ(edit, GetDlgItem(dialog, 1152));
+  EXPECT_EQ(1152, GetDlgCtrlID(edit));
+  EXPECT_EQ(nullptr, GetDlgItem(dialog, 99));
+  EXPECT_EQ(dialog, GetParent(edit));
+  EXPECT_TRUE(IsChild(dialog, edit));
+  EXPECT_FALSE(IsChild(edit, dialog));
+}
+
+TEST_F(WindowTest, GetParentOfAnOwnedPopupIsItsOwner) {
+  HWND frame = make("IEFrame");
+  HWND band = make("band", frame, 1);
+  HWND popup = make("Microsoft Internet Explorer", band, 0, WS_POPUP | WS_VISIBLE);
+  EXPECT_EQ(frame, GetParent(popup)) << "owned by the top-level ancestor of the parent given";
+  EXPECT_EQ(frame, GetWindow(popup, GW_OWNER));
+  EXPECT_EQ(nullptr, GetWindow(frame, GW_OWNER));
+  HWND overlapped =
+      CreateWindowExA(0, "TestWindow", "owned", WS_OVERLAPPED, 0, 0, 10, 10, frame, nullptr, nullptr, nullptr);
+  made.push_back(overlapped);
+  EXPECT_EQ(nullptr, GetParent(overlapped)) << "only a pop-up reports its owner";
+  EXPECT_EQ(frame, GetWindow(overlapped, GW_OWNER));
+  events.clear();
+  DestroyWindow(frame);
+  EXPECT_FALSE(IsWindow(popup)) << "owned windows go with their owner";
+  EXPECT_FALSE(IsWindow(overlapped));
+  const auto position = [&](const std::string& event) { return std::find(events.begin(), events.end(), event); };
+  EXPECT_LT(position("destroy Microsoft Internet Explorer"), position("destroy IEFrame")) << "and before it";
+}
+
+struct Enumeration {
+  std::vector<HWND> seen;
+  HWND stopAt = nullptr;
+};
+
+BOOL CALLBACK collect(HWND window, LPARAM lParam) {
+  auto* enumeration = reinterpret_cast<Enumeration*>(lParam);
+  enumeration->seen.push_back(window);
+  return window != enumeration->stopAt;
+}
+
+BOOL CALLBACK countButtons(HWND window, LPARAM lParam) {
+  auto* count = reinterpret_cast<int*>(lParam);
+  char name[50] = {};
+  GetWindowTextA(window, name, sizeof name);
+  if (std::string(name) == "button") ++*count;
+  return *count;
+}
+
+TEST_F(WindowTest, EnumChildWindowsWalksParentsBeforeChildrenAndStops) {
+  HWND dialog = make("dialog");
+  HWND a = make("a", dialog, 1);
+  HWND a1 = make("a1", a, 2);
+  HWND a2 = make("a2", a, 3);
+  HWND b = make("b", dialog, 4);
+  HWND b1 = make("b1", b, 5);
+  Enumeration all;
+  EXPECT_TRUE(EnumChildWindows(dialog, collect, reinterpret_cast<LPARAM>(&all)));
+  EXPECT_EQ((std::vector<HWND>{a, a1, a2, b, b1}), all.seen);
+
+  Enumeration stopped;
+  stopped.stopAt = a2;
+  EXPECT_FALSE(EnumChildWindows(dialog, collect, reinterpret_cast<LPARAM>(&stopped)));
+  EXPECT_EQ((std::vector<HWND>{a, a1, a2}), stopped.seen);
+
+  Enumeration none;
+  EXPECT_FALSE(EnumChildWindows(b1, collect, reinterpret_cast<LPARAM>(&none)));
+  EXPECT_TRUE(none.seen.empty());
+}
+
+TEST_F(WindowTest, EnumChildWindowsReturnsTheLastCallbackResult) {
+  // Counting buttons by returning the running count: the count comes back, and a
+  // first child that is no button ends the walk at once.
+  HWND confirm = make("confirm");
+  make("button", confirm, IDOK);
+  make("button", confirm, IDCANCEL);
+  make("text", confirm, 0xFFFF);
+  int count = 0;
+  EXPECT_EQ(2, EnumChildWindows(confirm, countButtons, reinterpret_cast<LPARAM>(&count)));
+
+  HWND alert = make("alert");
+  make("text", alert, 0xFFFF);
+  make("button", alert, IDOK);
+  count = 0;
+  EXPECT_EQ(0, EnumChildWindows(alert, countButtons, reinterpret_cast<LPARAM>(&count)));
+  EXPECT_EQ(0, count);
+}
+
+TEST_F(WindowTest, FindWindowSearchesTopLevelTitlesAndClasses) {
+  HWND frame = make("Microsoft Internet Explorer");
+  make("Inner Title", frame, 1);
+  EXPECT_EQ(frame, FindWindowA(nullptr, "Microsoft Internet Explorer"));
+  EXPECT_EQ(frame, FindWindowA(nullptr, "microsoft internet explorer")) << "Windows ignores case";
+  EXPECT_EQ(frame, FindWindowA("testwindow", nullptr));
+  EXPECT_EQ(nullptr, FindWindowA(nullptr, "Inner Title")) << "top-level windows only";
+  EXPECT_EQ(nullptr, FindWindowA("#32770", "Microsoft Internet Explorer"));
+  EXPECT_EQ(nullptr, FindWindowA(nullptr, "Microsoft Internet"));
+}
+
+TEST_F(WindowTest, VisibilityEnablingAndForeground) {
+  HWND top = make("top", nullptr, 0, 0);
+  HWND child = make("child", top, 1);
+  EXPECT_FALSE(IsWindowVisible(child)) << "a hidden parent hides its children";
+  EXPECT_FALSE(ShowWindow(top, SW_SHOW));
+  EXPECT_TRUE(IsWindowVisible(child));
+  EXPECT_EQ(top, GetForegroundWindow()) << "showing activates";
+  EXPECT_TRUE(ShowWindow(top, SW_HIDE));
+  EXPECT_EQ(nullptr, GetForegroundWindow());
+
+  EXPECT_TRUE(IsWindowEnabled(child));
+  EXPECT_FALSE(EnableWindow(child, FALSE));
+  EXPECT_FALSE(IsWindowEnabled(child));
+  EXPECT_TRUE(EnableWindow(child, TRUE)) << "reports it was disabled";
+
+  HWND other = make("other");
+  EXPECT_TRUE(SetForegroundWindow(child));
+  EXPECT_EQ(top, GetForegroundWindow()) << "the top-level ancestor comes forward";
+  EXPECT_TRUE(FlashWindow(top, TRUE));
+  EXPECT_FALSE(FlashWindow(other, TRUE));
+  EXPECT_TRUE(BringWindowToTop(other));
+  EXPECT_EQ(other, GetForegroundWindow());
+}
+
+TEST_F(WindowTest, WindowFromPointFindsTheDeepestVisibleWindow) {
+  HWND top = make("top", nullptr, 0, WS_VISIBLE, 100, 100, 400, 300);
+  HWND panel = make("panel", top, 1, WS_VISIBLE, 10, 10, 200, 200);
+  HWND button = make("button", panel, 2, WS_VISIBLE, 20, 20, 50, 20);
+  HWND hidden = make("hidden", panel, 3, 0, 100, 100, 50, 50);
+  RECT rect{};
+  ASSERT_TRUE(GetWindowRect(button, &rect));
+  EXPECT_EQ(130, rect.left);
+  EXPECT_EQ(130, rect.top);
+  EXPECT_EQ(button, WindowFromPoint(POINT{135, 135}));
+  EXPECT_EQ(panel, WindowFromPoint(POINT{215, 215})) << "the hidden child is passed over";
+  EXPECT_EQ(top, WindowFromPoint(POINT{450, 350}));
+  EXPECT_EQ(nullptr, WindowFromPoint(POINT{10, 10}));
+  EnableWindow(button, FALSE);
+  EXPECT_EQ(panel, WindowFromPoint(POINT{135, 135}));
+  (void)hidden;
+}
+
+TEST_F(WindowTest, PostedMessagesAreDispatchedToTheWindow) {
+  HWND window = make("target");
+  ASSERT_TRUE(PostMessageA(window, WM_APP, 2, 3));
+  MSG message;
+  ASSERT_TRUE(PeekMessageA(&message, window, 0, 0, PM_REMOVE));
+  EXPECT_EQ(window, message.hwnd);
+  EXPECT_EQ(5, DispatchMessageA(&message));
+  DestroyWindow(window);
+  EXPECT_FALSE(PostMessageA(window, WM_APP, 0, 0));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+}
+
+TEST_F(WindowTest, SendMessageAcrossThreadsRunsOnTheOwningThread) {
+  HWND remote = nullptr;
+  MessageLoopThread owner([&] {
+    remote = CreateWindowExA(0, "TestWindow", "remote", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  });
+  ASSERT_NE(nullptr, remote);
+  DWORD processId = 0;
+  EXPECT_EQ(owner.id(), GetWindowThreadProcessId(remote, &processId));
+  EXPECT_EQ(GetCurrentProcessId(), processId);
+  EXPECT_EQ(static_cast<LRESULT>(owner.id()), SendMessageA(remote, WM_APP + 1, 0, 0));
+  EXPECT_EQ(42, SendMessageA(remote, WM_APP, 40, 2));
+  EXPECT_EQ("remote", textOf(remote)) << "read without the owner's help";
+
+  char payload[] = "data";
+  COPYDATASTRUCT copy{0x0010, sizeof payload, payload};
+  EXPECT_EQ(16005, SendMessageA(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy)));
+
+  EXPECT_FALSE(DestroyWindow(remote)) << "only the owning thread destroys a window";
+  EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), GetLastError());
+  SendMessageA(remote, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(remote));
+}
+
+LRESULT CALLBACK askBack(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Sends back to the window given in lParam, on the sender's thread, while the
+  // sender is still waiting for this message's result.
+  if (message == WM_APP + 2) return SendMessageA(reinterpret_cast<HWND>(lParam), WM_APP, wParam, 1);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(WindowTest, SenderServesMessagesSentToItWhileWaiting) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = askBack;
+  windowClass.lpszClassName = "AskBack";
+  RegisterClassA(&windowClass);
+  HWND local = make("local");
+  HWND remote = nullptr;
+  MessageLoopThread owner([&] {
+    remote = CreateWindowExA(0, "AskBack", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  });
+  EXPECT_EQ(11, SendMessageA(remote, WM_APP + 2, 10, reinterpret_cast<LPARAM>(local)));
+}
+
+TEST_F(WindowTest, WindowsOfAThreadGoWhenItEnds) {
+  HWND remote = nullptr;
+  {
+    MessageLoopThread owner([&] {
+      remote = CreateWindowExA(0, "TestWindow", "short", WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                               nullptr);
+    });
+    EXPECT_TRUE(IsWindow(remote));
+  }
+  EXPECT_FALSE(IsWindow(remote));
+  EXPECT_EQ(0, SendMessageA(remote, WM_APP, 1, 1));
+}
+
+TEST_F(WindowTest, GetMessageRefusesAnUnknownWindow) {
+  MSG message;
+  EXPECT_EQ(-1, GetMessageA(&message, reinterpret_cast<HWND>(0x7777), 0, 0));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+}
+
+}  // namespace
