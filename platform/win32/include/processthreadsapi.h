@@ -30,6 +30,8 @@ extern "C" {
 WINBASEAPI HANDLE WINAPI GetCurrentProcess(void);
 WINBASEAPI DWORD WINAPI GetCurrentProcessId(void);
 WINBASEAPI HANDLE WINAPI GetCurrentThread(void);
+// Only this process can be opened (dwProcessId == GetCurrentProcessId()).
+WINBASEAPI HANDLE WINAPI OpenProcess(DWORD dwDesiredAccess, BOOL bInheritHandle, DWORD dwProcessId);
 WINBASEAPI DWORD WINAPI GetCurrentThreadId(void);
 
 // Starts lpStartAddress(lpParameter) on a new thread at once (creation flags 0;

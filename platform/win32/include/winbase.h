@@ -8,6 +8,7 @@
 #include "synchapi.h"
 #include "processthreadsapi.h"
 #include "libloaderapi.h"
+#include "memoryapi.h"
 
 #define GMEM_FIXED 0x0
 #define GMEM_MOVEABLE 0x2

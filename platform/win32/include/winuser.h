@@ -15,6 +15,7 @@ typedef struct tagMSG {
 } MSG, *PMSG, *NPMSG, *LPMSG;
 
 typedef BOOL(CALLBACK* WNDENUMPROC)(HWND, LPARAM);
+typedef LRESULT(CALLBACK* HOOKPROC)(int code, WPARAM wParam, LPARAM lParam);
 typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 typedef struct tagWNDCLASSA {
@@ -50,6 +51,58 @@ typedef struct tagCOPYDATASTRUCT {
   DWORD cbData;
   PVOID lpData;
 } COPYDATASTRUCT, *PCOPYDATASTRUCT;
+
+typedef struct tagNMHDR {
+  HWND hwndFrom;
+  UINT_PTR idFrom;
+  UINT code;
+} NMHDR, *LPNMHDR;
+
+typedef struct tagCWPSTRUCT {
+  LPARAM lParam;
+  WPARAM wParam;
+  UINT message;
+  HWND hwnd;
+} CWPSTRUCT, *PCWPSTRUCT, *LPCWPSTRUCT;
+
+typedef struct tagCWPRETSTRUCT {
+  LRESULT lResult;
+  LPARAM lParam;
+  WPARAM wParam;
+  UINT message;
+  HWND hwnd;
+} CWPRETSTRUCT, *PCWPRETSTRUCT, *LPCWPRETSTRUCT;
+
+typedef struct tagMOUSEHOOKSTRUCT {
+  POINT pt;
+  HWND hwnd;
+  UINT wHitTestCode;
+  ULONG_PTR dwExtraInfo;
+} MOUSEHOOKSTRUCT, *LPMOUSEHOOKSTRUCT, *PMOUSEHOOKSTRUCT;
+
+typedef struct tagCBTACTIVATESTRUCT {
+  BOOL fMouse;
+  HWND hWndActive;
+} CBTACTIVATESTRUCT, *LPCBTACTIVATESTRUCT;
+
+typedef struct tagCBT_CREATEWNDA {
+  struct tagCREATESTRUCTA* lpcs;
+  HWND hwndInsertAfter;
+} CBT_CREATEWNDA, *LPCBT_CREATEWNDA;
+
+#define WH_GETMESSAGE 3
+#define WH_CALLWNDPROC 4
+#define WH_CBT 5
+#define WH_MOUSE 7
+#define WH_CALLWNDPROCRET 12
+#define HC_ACTION 0
+#define HC_NOREMOVE 3
+#define HCBT_CREATEWND 3
+#define HCBT_DESTROYWND 4
+#define HCBT_ACTIVATE 5
+#define HTCLIENT 1
+#define WM_MOUSEFIRST 0x0200
+#define WM_MOUSELAST 0x020D
 
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((ULONG_PTR)(r)) >> 16) == 0)
@@ -237,12 +290,15 @@ typedef struct tagCOPYDATASTRUCT {
 
 #define SS_LEFT 0x00000000L
 #define SS_NOTIFY 0x00000100L
+#define STN_CLICKED 0
+#define STN_DBLCLK 1
 
 #define ES_LEFT 0x0000L
 #define ES_MULTILINE 0x0004L
 #define ES_AUTOHSCROLL 0x0080L
 #define ES_READONLY 0x0800L
 #define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
 #define EM_GETSEL 0x00B0
@@ -255,6 +311,8 @@ typedef struct tagCOPYDATASTRUCT {
 #define CBN_SELCHANGE 1
 #define CBN_DBLCLK 2
 #define CBN_EDITCHANGE 5
+#define CBN_DROPDOWN 7
+#define CBN_CLOSEUP 8
 #define CBN_SELENDOK 9
 #define CBS_SIMPLE 0x0001L
 #define CBS_DROPDOWN 0x0002L
@@ -339,6 +397,8 @@ WINUSERAPI HWND WINAPI FindWindowA(LPCSTR lpClassName, LPCSTR lpWindowName);
 // The deepest visible window under a screen point (a disabled child yields its parent).
 WINUSERAPI HWND WINAPI WindowFromPoint(POINT Point);
 WINUSERAPI BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
+// Windows here have no frame: the client area is the whole window.
+WINUSERAPI BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);
 WINUSERAPI BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 
 WINUSERAPI BOOL WINAPI IsWindow(HWND hWnd);
@@ -350,6 +410,10 @@ WINUSERAPI BOOL WINAPI SetForegroundWindow(HWND hWnd);
 WINUSERAPI HWND WINAPI GetForegroundWindow(void);
 WINUSERAPI BOOL WINAPI BringWindowToTop(HWND hWnd);
 WINUSERAPI BOOL WINAPI FlashWindow(HWND hWnd, BOOL bInvert);
+// Keyboard focus, per thread as on Windows: only a window of the calling thread (or
+// NULL) can take it. WM_KILLFOCUS and WM_SETFOCUS are sent.
+WINUSERAPI HWND WINAPI SetFocus(HWND hWnd);
+WINUSERAPI HWND WINAPI GetFocus(void);
 
 WINUSERAPI LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 WINUSERAPI LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
@@ -358,6 +422,18 @@ WINUSERAPI LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwN
 
 // The thread that made the window; *lpdwProcessId gets this process's id.
 WINUSERAPI DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId);
+
+// Window hooks. dwThreadId 0 hooks every thread of the process (a "system" hook: there
+// is one process here); a hook runs on the thread where the event happens, newest
+// hook first, and CallNextHookEx passes on along the chain. A hook is not called again
+// on a thread while it is already running there. Supported: WH_CALLWNDPROC and
+// WH_CALLWNDPROCRET (sent messages), WH_GETMESSAGE (messages taken from the queue),
+// WH_MOUSE (mouse messages taken from the queue, and the simulated user's mouse input;
+// a non-zero result discards the message), WH_CBT (HCBT_CREATEWND, HCBT_DESTROYWND,
+// HCBT_ACTIVATE; a non-zero result prevents it).
+WINUSERAPI HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE hmod, DWORD dwThreadId);
+WINUSERAPI BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk);
+WINUSERAPI LRESULT WINAPI CallNextHookEx(HHOOK hhk, int nCode, WPARAM wParam, LPARAM lParam);
 
 // A modal message box: a "#32770" dialog owned by hWnd with a Static text and the
 // buttons of uType, served by a nested loop until answered. PLATFORM_MESSAGEBOX_ANSWER
@@ -394,3 +470,5 @@ WINUSERAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 #define GetWindowLongPtr GetWindowLongPtrA
 #define SetWindowLongPtr SetWindowLongPtrA
 #define MessageBox MessageBoxA
+#define SetWindowsHookEx SetWindowsHookExA
+#define CBT_CREATEWND CBT_CREATEWNDA

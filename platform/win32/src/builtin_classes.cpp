@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "controls/control_support.h"
 #include "window_manager.h"
 
 namespace win32::internal {
@@ -17,6 +18,15 @@ void ensureBuiltInClasses() {
     };
     const BuiltIn classes[] = {
         {"#32770", DefDlgProcA},
+        {"Button", buttonProcedure},
+        {"Static", staticProcedure},
+        {"Edit", editProcedure},
+        {"ComboBox", comboBoxProcedure},
+        {"ComboBoxEx32", comboBoxExProcedure},
+        {"SysListView32", listViewProcedure},
+        {"ToolbarWindow32", toolbarProcedure},
+        {"ReBarWindow32", bandContainerProcedure},
+        {"WorkerW", bandContainerProcedure},
     };
     for (const BuiltIn& builtIn : classes) {
       WindowClass windowClass;

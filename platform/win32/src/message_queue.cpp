@@ -2,6 +2,7 @@
 // calls first), TranslateMessage, DispatchMessage and PostQuitMessage.
 #include <windows.h>
 
+#include "hooks.h"
 #include "platform_internal/thread_calls.h"
 #include "thread_state.h"
 #include "window_manager.h"
@@ -81,7 +82,11 @@ extern "C" BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, U
     serveCarriedCalls();
     std::unique_lock lock(self.mutex);
     if (!self.calls.empty()) continue;
-    if (takeMessage(self, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true)) return lpMsg->message != WM_QUIT;
+    if (takeMessage(self, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, true)) {
+      lock.unlock();
+      if (!messageTakenFromQueue(*lpMsg, true)) continue;  // a mouse hook discarded it
+      return lpMsg->message != WM_QUIT;
+    }
     self.changed.wait(lock);
   }
 }
@@ -96,9 +101,16 @@ extern "C" BOOL WINAPI PeekMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, 
     return FALSE;
   }
   ThreadState& self = *currentThread();
-  serveCarriedCalls();
-  std::lock_guard lock(self.mutex);
-  return takeMessage(self, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, (wRemoveMsg & PM_REMOVE) != 0) ? TRUE : FALSE;
+  const bool remove = (wRemoveMsg & PM_REMOVE) != 0;
+  for (;;) {
+    serveCarriedCalls();
+    {
+      std::lock_guard lock(self.mutex);
+      if (!takeMessage(self, *lpMsg, hWnd, wMsgFilterMin, wMsgFilterMax, remove)) return FALSE;
+    }
+    if (messageTakenFromQueue(*lpMsg, remove)) return TRUE;
+    if (!remove) return FALSE;  // discarded but still queued: nothing to report now
+  }
 }
 
 extern "C" BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
@@ -125,7 +137,7 @@ extern "C" LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return 0;
   }
-  return deliverMessage(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
+  return deliverMessage(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam, false);
 }
 
 extern "C" BOOL WINAPI PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

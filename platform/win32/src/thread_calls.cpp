@@ -1,8 +1,6 @@
 // Calls carried between threads (see platform_internal/thread_calls.h).
 #include "platform_internal/thread_calls.h"
 
-#include <cxxabi.h>
-
 #include <chrono>
 
 #include "platform_internal/time_scale.h"
@@ -22,17 +20,25 @@ void complete(const std::shared_ptr<CallCompletion>& completion, bool ran, std::
   waiter.changed.notify_all();
 }
 
-void run(CarriedCall& carried) {
+// Tells the caller the call has finished, also when ExitThread ends the thread inside
+// it (the unwinding runs this destructor), so that no caller waits forever.
+struct CompletionOnExit {
+  std::shared_ptr<CallCompletion> completion;
   std::exception_ptr error;
+  ~CompletionOnExit() {
+    if (completion) complete(completion, true, std::move(error));
+  }
+};
+
+void run(CarriedCall& carried) {
+  CompletionOnExit finish{std::move(carried.completion), nullptr};
   try {
     carried.call();
-  } catch (abi::__forced_unwind&) {
-    throw;  // ExitThread inside a call: let the thread end
   } catch (...) {
-    error = std::current_exception();
+    if (threadIsExiting()) throw;  // ExitThread inside a call: let the thread end
+    finish.error = std::current_exception();
   }
   carried.call = nullptr;  // what the call captured is released on this thread
-  if (carried.completion) complete(carried.completion, true, std::move(error));
 }
 
 bool carry(DWORD threadId, CarriedCall carried) {

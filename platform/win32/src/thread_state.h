@@ -85,6 +85,8 @@ std::shared_ptr<ThreadState> registerNewThread();
 void adoptThreadState(std::shared_ptr<ThreadState> state);
 // Sets the code that the calling thread's end will report (ExitThread, return value).
 void setExitCode(DWORD exitCode);
+// True once the calling thread is unwinding out of ExitThread.
+bool threadIsExiting();
 
 // Marks the queue ended and makes every callOnThread still waiting on it return false.
 void failPendingCalls(ThreadState& state);

@@ -44,6 +44,7 @@ struct CurrentThreadSlot {
 };
 
 thread_local CurrentThreadSlot currentSlot;
+thread_local bool exiting = false;
 
 struct Launch {
   std::shared_ptr<ThreadState> state;
@@ -105,6 +106,8 @@ std::shared_ptr<ThreadState> registerNewThread() { return makeRegisteredState();
 void adoptThreadState(std::shared_ptr<ThreadState> state) { currentSlot.state = std::move(state); }
 
 void setExitCode(DWORD exitCode) { currentSlot.exitCode = exitCode; }
+
+bool threadIsExiting() { return exiting; }
 
 void threadEnded(const std::shared_ptr<ThreadState>& state, DWORD exitCode) {
   {
@@ -190,6 +193,7 @@ extern "C" int WINAPI GetThreadPriority(HANDLE hThread) {
 
 extern "C" void WINAPI ExitThread(DWORD dwExitCode) {
   setExitCode(dwExitCode);
+  exiting = true;
   pthread_exit(nullptr);
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "builtin_classes.h"
+#include "hooks.h"
 #include "window_manager.h"
 #include "window_text.h"
 
@@ -101,6 +102,11 @@ extern "C" HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCS
 
   CREATESTRUCTA create{lpParam, hInstance, hMenu, hWndParent, height, width, y, x, static_cast<LONG>(dwStyle),
                        lpWindowName, lpClassName, dwExStyle};
+  CBT_CREATEWNDA creating{&create, nullptr};
+  if (callHooks(WH_CBT, HCBT_CREATEWND, reinterpret_cast<WPARAM>(handle), reinterpret_cast<LPARAM>(&creating)) != 0) {
+    manager.remove(handle);  // a CBT hook refused the window
+    return nullptr;
+  }
   if (!SendMessageA(handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create))) {
     manager.remove(handle);
     return nullptr;
@@ -125,6 +131,7 @@ extern "C" BOOL WINAPI DestroyWindow(HWND hWnd) {
     return FALSE;
   }
   if (state->destroying) return TRUE;
+  if (callHooks(WH_CBT, HCBT_DESTROYWND, reinterpret_cast<WPARAM>(hWnd), 0) != 0) return FALSE;
   manager.update(hWnd, [](Window& w) {
     w.destroying = true;
     w.style &= ~static_cast<DWORD>(WS_VISIBLE);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "hooks.h"
 #include "platform_internal/thread_calls.h"
 
 namespace win32::internal {
@@ -90,6 +91,9 @@ void WindowManager::remove(HWND window) {
     unlink(topLevel_, window);
   }
   if (foreground_ == window) foreground_ = nullptr;
+  for (auto& [thread, focused] : focus_) {
+    if (focused == window) focused = nullptr;
+  }
   // Owned windows outlive a destroyed owner only as unowned ones.
   for (auto& [handle, other] : windows_) {
     if (other->owner == window) other->owner = nullptr;
@@ -169,6 +173,17 @@ bool WindowManager::route(HWND window, DWORD& threadId, WNDPROC& procedure) cons
   return true;
 }
 
+HWND WindowManager::focus(DWORD threadId) const {
+  std::lock_guard lock(mutex_);
+  const auto found = focus_.find(threadId);
+  return found == focus_.end() ? nullptr : found->second;
+}
+
+void WindowManager::setFocus(DWORD threadId, HWND window) {
+  std::lock_guard lock(mutex_);
+  focus_[threadId] = window;
+}
+
 DWORD windowThreadId(HWND window) {
   DWORD threadId = 0;
   WNDPROC procedure = nullptr;
@@ -185,7 +200,24 @@ bool isDescendant(HWND ancestor, HWND descendant) {
   return false;
 }
 
-LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+LRESULT callProcedure(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool sent,
+                      bool sentByThisThread) {
+  if (!sent) return procedure(window, message, wParam, lParam);
+  if (anyHooks(WH_CALLWNDPROC)) {
+    CWPSTRUCT call{lParam, wParam, message, window};
+    callHooks(WH_CALLWNDPROC, HC_ACTION, sentByThisThread, reinterpret_cast<LPARAM>(&call));
+  }
+  const LRESULT result = procedure(window, message, wParam, lParam);
+  if (anyHooks(WH_CALLWNDPROCRET)) {
+    CWPRETSTRUCT returned{result, lParam, wParam, message, window};
+    callHooks(WH_CALLWNDPROCRET, HC_ACTION, sentByThisThread, reinterpret_cast<LPARAM>(&returned));
+  }
+  return result;
+}
+}  // namespace
+
+LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool sent) {
   WindowManager& manager = WindowManager::instance();
   DWORD threadId = 0;
   WNDPROC procedure = nullptr;
@@ -193,14 +225,16 @@ LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return 0;
   }
-  if (threadId == GetCurrentThreadId()) return procedure(window, message, wParam, lParam);
+  if (threadId == GetCurrentThreadId()) return callProcedure(procedure, window, message, wParam, lParam, sent, true);
   LRESULT result = 0;
   // The procedure is read again on the owning thread: the window may have been
   // subclassed or destroyed while the call travelled.
   const bool ran = callOnThread(threadId, [&] {
     DWORD owner = 0;
     WNDPROC current = nullptr;
-    if (manager.route(window, owner, current)) result = current(window, message, wParam, lParam);
+    if (manager.route(window, owner, current)) {
+      result = callProcedure(current, window, message, wParam, lParam, sent, false);
+    }
   });
   return ran ? result : 0;
 }

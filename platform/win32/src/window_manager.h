@@ -87,6 +87,9 @@ class WindowManager {
 
   HWND foreground() const;
   void setForeground(HWND window);
+  // Keyboard focus of a thread.
+  HWND focus(DWORD threadId) const;
+  void setFocus(DWORD threadId, HWND window);
 
  private:
   WindowManager() = default;
@@ -97,6 +100,7 @@ class WindowManager {
   std::vector<HWND> topLevel_;
   uintptr_t nextHandle_ = 0x01000010;  // far above the kernel handles
   HWND foreground_ = nullptr;
+  std::unordered_map<DWORD, HWND> focus_;
 };
 
 // The thread that owns the window, or 0 when there is no such window.
@@ -105,7 +109,8 @@ DWORD windowThreadId(HWND window);
 bool isDescendant(HWND ancestor, HWND descendant);
 // Sends a message: calls the window procedure directly on the owning thread, or carries
 // the call to that thread and waits, serving calls made into this thread meanwhile.
-LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// `sent` is false for DispatchMessage and input, which the WH_CALLWNDPROC hooks skip.
+LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool sent = true);
 // Forgets every window of a thread that has ended (no messages: the thread is gone).
 void destroyWindowsOfThread(DWORD threadId);
 

@@ -1,6 +1,7 @@
 // Text, class name, visibility, enabled state, activation and flashing.
 #include <windows.h>
 
+#include "hooks.h"
 #include "window_manager.h"
 #include "window_text.h"
 
@@ -149,6 +150,12 @@ extern "C" BOOL WINAPI SetForegroundWindow(HWND hWnd) {
   }
   const HWND root = rootOf(hWnd);
   const HWND previous = manager.foreground();
+  if (previous != root) {
+    CBTACTIVATESTRUCT activation{FALSE, previous};
+    if (callHooks(WH_CBT, HCBT_ACTIVATE, reinterpret_cast<WPARAM>(root), reinterpret_cast<LPARAM>(&activation)) != 0) {
+      return FALSE;  // a CBT hook refused the activation
+    }
+  }
   manager.bringToTop(root);
   manager.setForeground(root);
   manager.update(root, [](Window& w) { w.flashing = false; });
@@ -182,4 +189,35 @@ extern "C" BOOL WINAPI FlashWindow(HWND hWnd, BOOL bInvert) {
     return FALSE;
   }
   return active ? TRUE : FALSE;
+}
+
+extern "C" HWND WINAPI SetFocus(HWND hWnd) {
+  WindowManager& manager = WindowManager::instance();
+  const DWORD self = GetCurrentThreadId();
+  if (hWnd != nullptr && windowThreadId(hWnd) != self) {
+    SetLastError(hWnd != nullptr && !manager.exists(hWnd) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_ACCESS_DENIED);
+    return nullptr;
+  }
+  const HWND previous = manager.focus(self);
+  if (previous == hWnd) return previous;
+  manager.setFocus(self, hWnd);
+  if (previous != nullptr && manager.exists(previous)) {
+    SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
+  }
+  if (hWnd != nullptr && manager.focus(self) == hWnd) {
+    SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+  }
+  return previous;
+}
+
+extern "C" HWND WINAPI GetFocus(void) { return WindowManager::instance().focus(GetCurrentThreadId()); }
+
+extern "C" BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
+  const auto state = WindowManager::instance().snapshot(hWnd);
+  if (!state || lpRect == nullptr) {
+    SetLastError(state ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
+    return FALSE;
+  }
+  *lpRect = RECT{0, 0, state->rect.right - state->rect.left, state->rect.bottom - state->rect.top};
+  return TRUE;
 }

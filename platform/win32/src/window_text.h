@@ -15,5 +15,7 @@ int copyText(std::string_view text, LPSTR buffer, int capacity);
 
 // Compares as Windows-1252 text without regard to case.
 bool equalIgnoringCase(std::string_view a, std::string_view b);
+// <0, 0 or >0 as lstrcmpi orders Windows-1252 text.
+int compareIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace win32::internal

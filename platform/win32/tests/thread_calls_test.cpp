@@ -80,6 +80,15 @@ TEST(ThreadCalls, PendingCallFailsWhenTheTargetEnds) {
   CloseHandle(release);
 }
 
+TEST(ThreadCalls, CallerReturnsWhenTheCallEndsItsThread) {
+  MessageLoopThread target;
+  EXPECT_TRUE(callOnThread(target.id(), [] { ExitThread(3); }));
+  ASSERT_TRUE(target.join());
+  DWORD code = 0;
+  GetExitCodeThread(target.handle(), &code);
+  EXPECT_EQ(3u, code);
+}
+
 TEST(ThreadCalls, ExceptionReachesTheCaller) {
   MessageLoopThread target;
   EXPECT_THROW(callOnThread(target.id(), [] { throw std::runtime_error("inside"); }), std::runtime_error);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <process.h>
 #include <windows.h>
 
 #include <atomic>
@@ -80,6 +81,30 @@ TEST(Threads, PrioritiesAreRecordedPerThread) {
   CloseHandle(thread);
   CloseHandle(blocked.release);
   EXPECT_EQ(THREAD_PRIORITY_ERROR_RETURN, GetThreadPriority(thread)) << "the handle is closed";
+}
+
+unsigned WINAPI crtRoutine(void* parameter) {
+  if (parameter != nullptr) _endthreadex(5);
+  return 3;
+}
+
+TEST(Threads, CrtThreadStartGivesAPlatformThread) {
+  unsigned threadId = 0;
+  const uintptr_t handle = _beginthreadex(nullptr, 0, crtRoutine, nullptr, 0, &threadId);
+  ASSERT_NE(0u, handle);
+  EXPECT_NE(0u, threadId);
+  HANDLE thread = reinterpret_cast<HANDLE>(handle);
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
+  DWORD code = 0;
+  GetExitCodeThread(thread, &code);
+  EXPECT_EQ(3u, code);
+  CloseHandle(thread);
+
+  thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, crtRoutine, &code, 0, nullptr));
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 5000));
+  GetExitCodeThread(thread, &code);
+  EXPECT_EQ(5u, code) << "_endthreadex's code";
+  CloseHandle(thread);
 }
 
 TEST(Threads, RejectsWhatItDoesNotOffer) {
