@@ -76,6 +76,16 @@ TEST_F(ScriptTest, ScriptsReadAndWriteTheDom) {
     });
 }
 
+TEST_F(ScriptTest, DocumentsNameTheirFormsAndFormsTheirFields) {
+    openPage("form.html");
+    on([&] {
+        EXPECT_EQ("default text|3|S|true",
+                  browser.evaluateScript(*window, "[document.order.plain.value, document.order.size.length, "
+                                                  "document.order.size[0].value, document.order.send.form == document.order].join('|')"));
+        EXPECT_EQ("function", browser.evaluateScript(*window, "typeof document.order.submit"));  // the method wins
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");
@@ -85,6 +95,9 @@ TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
         actions::activate(byId("p"));
         EXPECT_EQ("clicked click", byId("p")->title());
         ASSERT_TRUE(byId("p")->handler("click"));
+        EXPECT_EQ("true", browser.evaluateScript(*window, "p.onclick === p.onclick && typeof p.onclick == 'function'"));
+        browser.evaluateScript(*window, "p.onclick = null");
+        EXPECT_FALSE(byId("p")->handler("click"));
     });
 }
 
