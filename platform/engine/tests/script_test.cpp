@@ -101,6 +101,40 @@ TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     });
 }
 
+TEST_F(ScriptTest, HandlersSeeTheMouseMoveAndCanStopBubbling) {
+    loadString(R"html(<body onclick="document.title += ' body'">
+        <p id=a onmouseover="document.title = 'from ' + event.fromElement.id + ' to ' + event.toElement.id">a</p>
+        <p id=b onclick="event.cancelBubble = true; document.title = 'b only'">b</p>
+        <p id=c onclick="event.returnValue = false">c</p></body>)html");
+    on([&] {
+        actions::hover(byId("b"));
+        actions::hover(byId("a"));
+        EXPECT_EQ("from b to a", window->title());
+        actions::activate(byId("b"));
+        EXPECT_EQ("b only", window->title());
+        actions::activate(byId("c"));
+        EXPECT_EQ("b only body", window->title());
+    });
+}
+
+TEST_F(ScriptTest, ScriptChangesReportPropertyChanges) {
+    loadString(R"html(<body><img id=i src="a.gif" onpropertychange="document.title += event.propertyName + '|'">
+        <script>document.getElementById("i").src = "b.gif"; document.getElementById("i").alt = "B";</script></body>)html");
+    on([&] {
+        EXPECT_EQ("src|alt|", window->title());
+        EXPECT_EQ("file:///test/b.gif", byId("i")->src());
+    });
+}
+
+TEST_F(ScriptTest, AJavascriptAddressRunsInThePage) {
+    loadString("<body><a id=l href=\"javascript:document.title = 'ran'; void 0\">run</a></body>");
+    on([&] {
+        actions::click(byId("l"));
+        EXPECT_EQ("ran", window->title());
+        EXPECT_EQ("file:///test/page.html", window->url());
+    });
+}
+
 TEST_F(ScriptTest, ScriptErrorsAreLoggedAndThePageGoesOn) {
     loadString(R"html(<body><p id=p onclick="no.such.thing()">x</p><script>syntax error here</script>
         <script>document.title = "still running";</script></body>)html");
