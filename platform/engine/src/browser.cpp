@@ -57,9 +57,16 @@ Browser::Browser(BrowserOptions options)
 }
 
 Browser::~Browser() {
+    // A page waiting in a dialog has a script on the stack: answer the dialogs, refuse
+    // new ones, and let those scripts finish before the heap goes.
+    thread_->call([this] {
+        closing_ = true;
+        for (auto& dialog : dialogs_) dialog->answer(false);
+    });
+    while (!thread_->waitUntil([this] { return modalDepth_ == 0; }, 1000)) {
+    }
     thread_->call([this] {
         while (!windows_.empty()) closeWindow(*windows_.back());
-        for (auto& dialog : dialogs_) dialog->answer(false);
         scripts_.reset();
     });
     thread_.reset();
@@ -369,11 +376,17 @@ void Browser::submitForm(Element& form, Element* submitter) {
 std::shared_ptr<Dialog> Browser::runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                            const std::shared_ptr<Window>& window) {
     auto dialog = std::make_shared<Dialog>(kind, message, defaultText, window);
+    if (closing_) {
+        dialog->answer(false);
+        return dialog;
+    }
+    ++modalDepth_;
     dialogs_.push_back(dialog);
     if (dialogHost_) dialogHost_->dialogOpened(*dialog);
     if (!thread_->runUntil([&] { return dialog->answered(); })) dialog->answer(false);
     dialogs_.erase(std::remove(dialogs_.begin(), dialogs_.end(), dialog), dialogs_.end());
     if (dialogHost_) dialogHost_->dialogClosed(*dialog);
+    --modalDepth_;
     return dialog;
 }
 

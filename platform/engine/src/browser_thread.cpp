@@ -1,15 +1,34 @@
 #include "engine/browser_thread.h"
 
+#include <windows.h>
+
 #include <chrono>
 #include <cstdio>
 #include <exception>
 
+#include "platform_internal/thread_calls.h"
+
 namespace engine {
+namespace {
+
+void runGuarded(const std::function<void()>& task) {
+    // No exception leaves a piece of browser work: it would end the browser thread.
+    try {
+        task();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "engine: a browser task failed: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "engine: a browser task failed\n");
+    }
+}
+
+}  // namespace
 
 BrowserThread::BrowserThread() {
-    std::unique_lock lock(mutex_);
-    thread_ = std::thread([this] { run(); });
-    id_ = thread_.get_id();
+    std::promise<unsigned long> started;
+    auto id = started.get_future();
+    thread_ = std::thread([this, &started] { run(started); });
+    threadId_ = id.get();
 }
 
 BrowserThread::~BrowserThread() {
@@ -17,7 +36,7 @@ BrowserThread::~BrowserThread() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    wake_.notify_all();
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
     if (thread_.joinable()) {
         if (isCurrent()) {
             thread_.detach();  // the last reference went on the thread itself
@@ -27,82 +46,75 @@ BrowserThread::~BrowserThread() {
     }
 }
 
-bool BrowserThread::isCurrent() const { return std::this_thread::get_id() == id_; }
+bool BrowserThread::isCurrent() const { return GetCurrentThreadId() == threadId_; }
+
+void BrowserThread::run(std::promise<unsigned long>& started) {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // makes the queue
+    started.set_value(GetCurrentThreadId());
+    while (pumpOnce(INFINITE)) {
+    }
+    win32::internal::serveCarriedCalls();  // what was carried before the quit
+}
+
+bool BrowserThread::pumpOnce(unsigned long waitMs) {
+    if (quitSeen_) return false;
+    win32::internal::waitForCallsOrMessages(waitMs);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quitSeen_ = true;
+            return false;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
+std::function<void()> BrowserThread::counted(std::function<void()> task) {
+    return [this, task = std::move(task)]() mutable {
+        runGuarded(task);
+        task = nullptr;  // captured state goes on this thread, before progress is reported
+        std::lock_guard lock(mutex_);
+        ++finished_;
+        progress_.notify_all();
+    };
+}
 
 bool BrowserThread::post(std::function<void()> task) {
     {
         std::lock_guard lock(mutex_);
         if (stopping_) return false;
-        tasks_.push_back(std::move(task));
     }
-    wake_.notify_all();
-    return true;
+    return win32::internal::postToThread(threadId_, counted(std::move(task)));
 }
 
 bool BrowserThread::call(std::function<void()> task) {
     if (isCurrent()) {
-        task();
+        runGuarded(task);
         return true;
     }
-    struct Completion {
-        std::mutex mutex;
-        std::condition_variable done;
-        bool finished = false;
-    };
-    auto completion = std::make_shared<Completion>();
-    bool queued = post([task = std::move(task), completion] {
-        task();
-        std::lock_guard lock(completion->mutex);
-        completion->finished = true;
-        completion->done.notify_all();
-    });
-    if (!queued) return false;
-    std::unique_lock lock(completion->mutex);
-    completion->done.wait(lock, [&] { return completion->finished; });
-    return true;
-}
-
-bool BrowserThread::runOne(std::unique_lock<std::mutex>& lock) {
-    if (tasks_.empty()) return false;
-    auto task = std::move(tasks_.front());
-    tasks_.pop_front();
-    lock.unlock();
-    try {
-        task();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "engine: a browser task failed: %s\n", error.what());
-    } catch (...) {
-        std::fprintf(stderr, "engine: a browser task failed\n");
+    {
+        std::lock_guard lock(mutex_);
+        if (stopping_) return false;
     }
-    task = nullptr;  // captured state goes on this thread, before progress is reported
-    lock.lock();
-    ++finished_;
-    progress_.notify_all();
-    return true;
-}
-
-void BrowserThread::run() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
-        if (!runOne(lock) && stopping_) return;
-    }
+    return win32::internal::callOnThread(threadId_, counted(std::move(task)));
 }
 
 bool BrowserThread::runUntil(const std::function<bool()>& done, int timeoutMs) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
-    std::unique_lock lock(mutex_);
     for (;;) {
-        lock.unlock();
-        bool finished = done();
-        lock.lock();
-        if (finished) return true;
-        if (runOne(lock)) continue;
-        if (stopping_) return false;
-        if (timeoutMs < 0) {
-            wake_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
-        } else if (!wake_.wait_until(lock, deadline, [this] { return stopping_ || !tasks_.empty(); })) {
-            lock.unlock();
+        if (done()) return true;
+        if (quitSeen_) return false;
+        unsigned long wait = INFINITE;
+        if (timeoutMs >= 0) {
+            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) return false;
+            wait = static_cast<unsigned long>(left.count());
+        }
+        if (!pumpOnce(wait)) {
+            // The browser is ending: leave the quit for the outer loop to see too.
             return done();
         }
     }
@@ -121,7 +133,7 @@ bool BrowserThread::waitUntil(const std::function<bool()>& condition, int timeou
         if (!call([&] { holds = condition(); })) return false;
         if (holds) return true;
         std::unique_lock lock(mutex_);
-        // call() itself finished one task; wait for work beyond it.
+        // call() itself finished one piece of work; wait for work beyond it.
         if (!progress_.wait_until(lock, deadline, [&] { return finished_ > seen + 1 || stopping_; })) return false;
         if (stopping_) return false;
     }

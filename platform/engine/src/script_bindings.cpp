@@ -753,6 +753,36 @@ duk_ret_t windowClose(duk_context* ctx) {
     return 0;
 }
 
+// ---------------------------------------------------------------- named members
+
+const char* kMemberName = DUK_HIDDEN_SYMBOL("member");
+
+duk_ret_t namedMemberGet(duk_context* ctx) {
+    duk_push_current_function(ctx);
+    duk_get_prop_string(ctx, -1, kMemberName);
+    std::string name = duk_safe_to_string(ctx, -1);
+    duk_pop_2(ctx);
+    auto node = thisNode(ctx);
+    std::vector<std::shared_ptr<Element>> found;
+    if (auto document = std::dynamic_pointer_cast<Document>(node)) {
+        for (const auto& element : document->getElementsByName(name)) {
+            if (element->is("FORM") || element->is("IMG")) found.push_back(element);
+        }
+    } else if (auto form = std::dynamic_pointer_cast<Element>(node)) {
+        for (const auto& field : form->elements()) {
+            if (field->name() == name || field->id() == name) found.push_back(field);
+        }
+    }
+    if (found.size() == 1) {
+        engineOf(ctx).pushNode(found.front());
+    } else if (found.empty()) {
+        duk_push_undefined(ctx);
+    } else {
+        pushElements(ctx, found);  // a radio group: all its buttons
+    }
+    return 1;
+}
+
 void storePrototype(duk_context* ctx, const char* name) {
     duk_push_heap_stash(ctx);
     duk_dup(ctx, -2);
@@ -822,6 +852,30 @@ void installBindings(ScriptEngine& engine) {
     defineMethod(ctx, -1, "preventDefault", eventPreventDefault, 0);
     defineMethod(ctx, -1, "stopPropagation", eventStopPropagation, 0);
     storePrototype(ctx, "eventProto");
+}
+
+void defineNamedItems(ScriptEngine& engine, const std::shared_ptr<Node>& node) {
+    duk_context* ctx = engine.context();
+    std::vector<std::string> names;
+    if (auto document = std::dynamic_pointer_cast<Document>(node)) {
+        for (const auto& element : document->all()) {
+            if (element->is("FORM") || element->is("IMG")) names.push_back(element->name());
+        }
+    } else if (auto form = std::dynamic_pointer_cast<Element>(node); form && form->is("FORM")) {
+        for (const auto& field : form->elements()) {
+            names.push_back(field->name());
+            names.push_back(field->id());
+        }
+    }
+    for (const auto& name : names) {
+        // A member never hides a property of the DOM (a field named "submit" or "title").
+        if (name.empty() || duk_has_prop_lstring(ctx, -1, name.data(), name.size())) continue;
+        duk_push_lstring(ctx, name.data(), name.size());
+        duk_push_c_function(ctx, namedMemberGet, 0);
+        duk_push_lstring(ctx, name.data(), name.size());
+        duk_put_prop_string(ctx, -2, kMemberName);
+        duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_GETTER | DUK_DEFPROP_SET_CONFIGURABLE);
+    }
 }
 
 void installWindowGlobals(ScriptEngine& engine, Window& window) {

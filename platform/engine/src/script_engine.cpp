@@ -322,6 +322,7 @@ void ScriptEngine::pushNode(const std::shared_ptr<Node>& node) {
     duk_set_prototype(ctx_, -2);
     duk_push_number(ctx_, static_cast<double>(id));
     duk_put_prop_string(ctx_, -2, kNodeId);
+    defineNamedItems(*this, node);
     duk_dup_top(ctx_);
     duk_put_prop_string(ctx_, -3, key(id).c_str());
     duk_remove(ctx_, -2);

@@ -88,5 +88,8 @@ private:
 // Builds the prototypes and global functions (script_bindings.cpp).
 void installBindings(ScriptEngine& engine);
 void installWindowGlobals(ScriptEngine& engine, Window& window);
+// Gives a new document or form wrapper (on the stack top) its named members:
+// document.formName, form.fieldName, as the browsers of the time did.
+void defineNamedItems(ScriptEngine& engine, const std::shared_ptr<Node>& node);
 
 }  // namespace engine

@@ -224,6 +224,67 @@ TEST_F(EventsTest, CaptureRunsDownwardsThenBubblingUpwardsUntilStopped) {
     });
 }
 
+TEST_F(EventsTest, KeysActivateLinksButtonsAndCheckBoxes) {
+    loadAndLog("<body><a id=l href='next.html'>next</a><input type=checkbox id=c><input type=button id=b></body>");
+    on([&] {
+        actions::pressKey(byId("c"), 32);
+        EXPECT_TRUE(byId("c")->checked());
+        actions::pressKey(byId("c"), 13);  // Enter does not toggle a check box
+        EXPECT_TRUE(byId("c")->checked());
+        log.lines.clear();
+        actions::pressKey(byId("l"), 13);
+    });
+    EXPECT_EQ((std::vector<std::string>{"blur c", "focus l", "keydown l key=13", "keypress l key=13",
+                                        "click l button=1", "beforeNavigate next.html", "keyup l key=13"}),
+              take());
+}
+
+TEST_F(EventsTest, AKeyDownHandlerCanSwallowTheKey) {
+    loadAndLog("<body><input id=f onkeydown='return event.keyCode != 88'></body>");
+    on([&] {
+        actions::typeText(byId("f"), "axb");
+        EXPECT_EQ("ab", byId("f")->value());
+    });
+}
+
+TEST_F(EventsTest, TypingRespectsMaxLengthReadOnlyAndTextAreaLines) {
+    loadString("<body><input id=m maxlength=3><input id=r readonly value=fixed><textarea id=t></textarea>"
+               "<input type=checkbox id=c></body>");
+    on([&] {
+        EXPECT_TRUE(actions::typeText(byId("m"), "abcdef"));
+        EXPECT_EQ("abc", byId("m")->value());
+        EXPECT_FALSE(actions::typeText(byId("r"), "x"));
+        EXPECT_EQ("fixed", byId("r")->value());
+        EXPECT_FALSE(actions::typeText(byId("c"), "x"));
+        EXPECT_TRUE(actions::typeText(byId("t"), "one\ntwo"));
+        EXPECT_EQ("one\r\ntwo", byId("t")->value());
+    });
+}
+
+TEST_F(EventsTest, AResetButtonRestoresTheDefaults) {
+    openPage("form.html");
+    on([&] {
+        actions::typeText(byId("customer"), "Ann");
+        actions::click(byId("gift"));
+        actions::choose(byId("colour"), {"Red"});
+        actions::click(byId("clear"));
+        EXPECT_EQ("", byId("customer")->value());
+        EXPECT_FALSE(byId("gift")->checked());
+        EXPECT_EQ("Green", byId("colour")->options()[byId("colour")->selectedIndex()]->text());
+        EXPECT_EQ("Order Form", window->title());  // no navigation
+    });
+}
+
+TEST_F(EventsTest, ASubmitHandlerCanRefuseTheSubmission) {
+    openPage("form.html");
+    on([&] {
+        byId("customer")->setValue("refuse");
+        actions::click(byId("send"));
+    });
+    ASSERT_TRUE(waitIdle());
+    on([&] { EXPECT_EQ("Order Form", window->title()); });
+}
+
 TEST_F(MozillaEventsTest, MozillaNumbersButtonsFromZeroAndSendsNoPropertyChange) {
     loadAndLog("<body><input id=f></body>");
     on([&] { actions::click(byId("f")); });

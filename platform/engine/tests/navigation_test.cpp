@@ -41,8 +41,10 @@ TEST_F(NavigationTest, TheReadyStateAdvancesInStepsOnTheBrowserThread) {
         void navigateComplete(Window& w, const std::string&) override {
             auto document = w.document();
             states.push_back(document->readyState());
-            document->addEventListener("readystatechange", [this, document](Event&) {
-                states.push_back(document->readyState());
+            // A listener holding its own document would keep it alive: hold it weakly.
+            std::weak_ptr<Document> weak = document;
+            document->addEventListener("readystatechange", [this, weak](Event&) {
+                if (auto alive = weak.lock()) states.push_back(alive->readyState());
             });
         }
         std::vector<ReadyState> states;
@@ -201,6 +203,28 @@ TEST_F(NavigationTest, ClosingAWindowReportsQuitAndRemovesIt) {
     });
     auto lines = takeLines();
     EXPECT_EQ("quit second", lines.back());
+}
+
+TEST_F(NavigationTest, EveryTopLevelWindowGetsANativeFrameWindowFromTheHost) {
+    struct Host : FrameWindowHost {
+        void createFrameWindow(Window& w) override { lines.push_back("create " + std::to_string(w.id())); }
+        void destroyFrameWindow(Window& w) override { lines.push_back("destroy " + std::to_string(w.id())); }
+        std::vector<std::string> lines;
+    } host;
+    on([&] { browser.setFrameWindowHost(&host); });
+    openPage("frames.html");  // frames get none
+    openPage("index.html");
+    on([&] { actions::click(byId("popupLink")); });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        auto popup = browser.windows().at(1);
+        browser.closeWindow(*popup);
+        EXPECT_EQ((std::vector<std::string>{"create " + std::to_string(window->id()),
+                                            "create " + std::to_string(popup->id()),
+                                            "destroy " + std::to_string(popup->id())}),
+                  host.lines);
+        browser.setFrameWindowHost(nullptr);
+    });
 }
 
 TEST_F(NavigationTest, SubmittingAFormGetsTheActionWithTheFieldValues) {

@@ -76,6 +76,16 @@ TEST_F(ScriptTest, ScriptsReadAndWriteTheDom) {
     });
 }
 
+TEST_F(ScriptTest, DocumentsNameTheirFormsAndFormsTheirFields) {
+    openPage("form.html");
+    on([&] {
+        EXPECT_EQ("default text|3|S|true",
+                  browser.evaluateScript(*window, "[document.order.plain.value, document.order.size.length, "
+                                                  "document.order.size[0].value, document.order.send.form == document.order].join('|')"));
+        EXPECT_EQ("function", browser.evaluateScript(*window, "typeof document.order.submit"));  // the method wins
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");
@@ -85,6 +95,43 @@ TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
         actions::activate(byId("p"));
         EXPECT_EQ("clicked click", byId("p")->title());
         ASSERT_TRUE(byId("p")->handler("click"));
+        EXPECT_EQ("true", browser.evaluateScript(*window, "p.onclick === p.onclick && typeof p.onclick == 'function'"));
+        browser.evaluateScript(*window, "p.onclick = null");
+        EXPECT_FALSE(byId("p")->handler("click"));
+    });
+}
+
+TEST_F(ScriptTest, HandlersSeeTheMouseMoveAndCanStopBubbling) {
+    loadString(R"html(<body onclick="document.title += ' body'">
+        <p id=a onmouseover="document.title = 'from ' + event.fromElement.id + ' to ' + event.toElement.id">a</p>
+        <p id=b onclick="event.cancelBubble = true; document.title = 'b only'">b</p>
+        <p id=c onclick="event.returnValue = false">c</p></body>)html");
+    on([&] {
+        actions::hover(byId("b"));
+        actions::hover(byId("a"));
+        EXPECT_EQ("from b to a", window->title());
+        actions::activate(byId("b"));
+        EXPECT_EQ("b only", window->title());
+        actions::activate(byId("c"));
+        EXPECT_EQ("b only body", window->title());
+    });
+}
+
+TEST_F(ScriptTest, ScriptChangesReportPropertyChanges) {
+    loadString(R"html(<body><img id=i src="a.gif" onpropertychange="document.title += event.propertyName + '|'">
+        <script>document.getElementById("i").src = "b.gif"; document.getElementById("i").alt = "B";</script></body>)html");
+    on([&] {
+        EXPECT_EQ("src|alt|", window->title());
+        EXPECT_EQ("file:///test/b.gif", byId("i")->src());
+    });
+}
+
+TEST_F(ScriptTest, AJavascriptAddressRunsInThePage) {
+    loadString("<body><a id=l href=\"javascript:document.title = 'ran'; void 0\">run</a></body>");
+    on([&] {
+        actions::click(byId("l"));
+        EXPECT_EQ("ran", window->title());
+        EXPECT_EQ("file:///test/page.html", window->url());
     });
 }
 

@@ -149,6 +149,8 @@ private:
     std::vector<std::shared_ptr<Dialog>> dialogs_;
     std::vector<std::string> log_;
     int nextWindowId_ = 1;
+    int modalDepth_ = 0;    // dialogs waiting on the stack
+    bool closing_ = false;  // the browser is going: no more dialogs
     std::unique_ptr<ScriptEngine> scripts_;
     std::unique_ptr<BrowserThread> thread_;  // last: ends before the state above goes
 };

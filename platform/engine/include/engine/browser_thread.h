@@ -1,12 +1,15 @@
-// The one thread that owns a browser instance's state. Other threads reach the
-// browser only by carrying work to it; modal waits on it keep serving that work.
+// The one thread that owns a browser instance's state. It is a Win32 message-queue
+// thread of the platform stand-in, so COM calls carried into it and the engine's own
+// work run there alike, and native windows made on it get their messages. Other
+// threads reach the browser only by carrying work to it; modal waits on it keep
+// serving that work.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <mutex>
+#include <future>
 #include <thread>
 
 namespace engine {
@@ -31,18 +34,23 @@ public:
     // work it does until it holds or `timeoutMs` of real time passed.
     bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 
+    // The Win32 id of the browser thread.
+    unsigned long threadId() const { return threadId_; }
+
 private:
-    void run();
-    bool runOne(std::unique_lock<std::mutex>& lock);
+    void run(std::promise<unsigned long>& started);
+    // Serves carried work and dispatches queued messages once, waiting up to `waitMs`
+    // (real time) for something to arrive. False once the thread was told to quit.
+    bool pumpOnce(unsigned long waitMs);
+    std::function<void()> counted(std::function<void()> task);
 
     mutable std::mutex mutex_;
-    std::condition_variable wake_;      // work arrived or stopping
-    std::condition_variable progress_;  // a task finished
-    std::deque<std::function<void()>> tasks_;
+    std::condition_variable progress_;  // a piece of work finished
     std::uint64_t finished_ = 0;
     bool stopping_ = false;
+    bool quitSeen_ = false;  // browser thread only
+    unsigned long threadId_ = 0;
     std::thread thread_;
-    std::thread::id id_;
 };
 
 }  // namespace engine
