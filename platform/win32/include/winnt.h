@@ -58,6 +58,22 @@ typedef uint32_t ACCESS_MASK;
 typedef LONG HRESULT;
 typedef uint32_t LCID;
 
+typedef union _LARGE_INTEGER {
+  __extension__ struct {
+    ULONG LowPart;
+    LONG HighPart;
+  };
+  LONGLONG QuadPart;
+} LARGE_INTEGER, *PLARGE_INTEGER;
+
+typedef union _ULARGE_INTEGER {
+  __extension__ struct {
+    ULONG LowPart;
+    ULONG HighPart;
+  };
+  ULONGLONG QuadPart;
+} ULARGE_INTEGER, *PULARGE_INTEGER;
+
 #define DECLARE_HANDLE(name) \
   struct name##__ {          \
     int unused;              \
