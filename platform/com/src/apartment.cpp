@@ -19,7 +19,8 @@ struct ApartmentState {
   bool multithreaded = false;
 
   // A thread that ends without balancing its CoInitialize calls still lets go of what
-  // its apartment held.
+  // its apartment held. This runs before the platform forgets the thread, because the
+  // thread was known to the platform before its apartment state existed (see below).
   ~ApartmentState() {
     if (initialisations > 0) endApartment(GetCurrentThreadId());
   }
@@ -36,6 +37,9 @@ bool apartmentInitialised() { return apartment.initialisations > 0; }
 using com::internal::apartment;
 
 HRESULT STDAPICALLTYPE CoInitializeEx(LPVOID pvReserved, DWORD dwCoInit) {
+  // Thread-local objects end in the reverse order of their making: asking for the
+  // thread's id first makes the platform's record of the thread outlive the apartment.
+  GetCurrentThreadId();
   if (pvReserved) return E_INVALIDARG;
   const bool multithreaded = (dwCoInit & COINIT_APARTMENTTHREADED) == 0;
   if (apartment.initialisations > 0) {

@@ -87,11 +87,26 @@ HRESULT DispatchProxy::create(IUnknown* target, DWORD ownerThread, DWORD homeThr
     identity->Release();
     return E_NOINTERFACE;
   }
-  auto* proxy = new DispatchProxy(identity, dispatch, ownerThread, homeThread);
+  DispatchProxy* proxy = nullptr;
   {
+    // One proxy per object and apartment, so that identities compare equal there. A
+    // proxy still in the registry has not reached its destructor's unregistering; one
+    // whose count has reached zero is left to it.
     auto& r = registry();
     std::lock_guard lock(r.mutex);
-    r.byOwner.emplace(ownerThread, proxy);
+    auto [begin, end] = r.byOwner.equal_range(ownerThread);
+    for (auto it = begin; it != end && !proxy; ++it) {
+      DispatchProxy* known = it->second;
+      std::lock_guard knownLock(known->mutex_);
+      if (known->homeThread_ == homeThread && known->target_ == identity && known->tryAddRef()) proxy = known;
+    }
+    if (proxy) {
+      if (dispatch) dispatch->Release();
+      identity->Release();
+    } else {
+      proxy = new DispatchProxy(identity, dispatch, ownerThread, homeThread);
+      r.byOwner.emplace(ownerThread, proxy);
+    }
   }
   *ppv = riid == IID_IDispatch ? static_cast<void*>(static_cast<IDispatch*>(proxy)) : proxy->identity();
   return S_OK;

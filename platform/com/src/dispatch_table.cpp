@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform_internal/apartment.h"
+
 namespace com::internal {
 namespace {
 
@@ -43,7 +45,8 @@ HRESULT DispatchTable::invoke(DISPID dispIdMember, REFIID riid, WORD wFlags, DIS
   if (member == members_.end() || !member->handler) return DISP_E_MEMBERNOTFOUND;
   DISPPARAMS none = {nullptr, nullptr, 0, 0};
   if (pVarResult) VariantInit(pVarResult);
-  return member->handler(wFlags, pDispParams ? *pDispParams : none, pVarResult);
+  auto body = [&] { return member->handler(wFlags, pDispParams ? *pDispParams : none, pVarResult); };
+  return runGuarded(body);  // a handler's exception never leaves the call
 }
 
 }  // namespace com::internal

@@ -69,4 +69,20 @@ TEST(ApartmentTest, ACallFromAThreadWithoutApartmentIsRefused) {
   object->Release();
 }
 
+TEST(ApartmentTest, AThreadEndingWithoutUninitialisingReleasesItsMarshalledObjects) {
+  com_test::Lifetime lifetime;
+  DWORD threadId = 0;
+  ComPtr<IStream> stream;
+  onNewThread([&] {
+    ASSERT_EQ(S_OK, CoInitialize(nullptr));
+    threadId = GetCurrentThreadId();
+    auto* object = new com_test::TableObject(&lifetime);
+    stream = com_test::marshal(object, IID_IDispatch);
+    object->Release();
+    EXPECT_EQ(1, lifetime.alive);
+  });
+  EXPECT_EQ(0, lifetime.alive);
+  EXPECT_EQ(threadId, lifetime.destroyedOn.load());
+}
+
 }  // namespace

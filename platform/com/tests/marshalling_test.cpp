@@ -255,6 +255,38 @@ TEST_F(MarshallingTest, InterThreadHelpersAndReleasingMarshalData) {
   EXPECT_EQ(CO_E_OBJNOTCONNECTED, CoReleaseMarshalData(unused.get()));
 }
 
+TEST_F(MarshallingTest, TableMarshallingServesEveryUnmarshalUntilReleased) {
+  Lifetime lifetime;
+  ApartmentThread owner;
+  ComPtr<IStream> stream;
+  owner.run([&] {
+    auto* object = new TableObject(&lifetime);
+    object->table.add(whereMember());
+    stream = com_test::marshal(object, IID_IDispatch, MSHLFLAGS_TABLESTRONG);
+    object->Release();
+  });
+  ComPtr<IDispatch> first;
+  for (int i = 0; i < 2; ++i) {
+    com_test::rewind(stream.get());
+    ComPtr<IDispatch> proxy = unmarshalDispatch(stream.get());
+    ASSERT_TRUE(proxy);
+    EXPECT_EQ(owner.id(), whereCalled(proxy.get()));
+    if (i == 0) first = proxy;
+    EXPECT_EQ(first.get(), proxy.get());  // one proxy per object in an apartment
+  }
+  first.reset();
+  EXPECT_EQ(1, lifetime.alive);
+  com_test::rewind(stream.get());
+  ASSERT_EQ(S_OK, CoReleaseMarshalData(stream.get()));
+  EXPECT_EQ(0, lifetime.alive);
+  EXPECT_EQ(owner.id(), lifetime.destroyedOn.load());
+
+  auto* object = new TableObject;
+  EXPECT_EQ(E_INVALIDARG,
+            CoMarshalInterface(stream.get(), IID_IDispatch, object, MSHCTX_INPROC, nullptr, MSHLFLAGS_TABLEWEAK));
+  object->Release();
+}
+
 TEST_F(MarshallingTest, BadStreamsAndMissingInterfaces) {
   ComPtr<IStream> empty;
   ASSERT_EQ(S_OK, CreateStreamOnHGlobal(nullptr, TRUE, empty.put()));

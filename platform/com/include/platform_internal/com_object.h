@@ -66,6 +66,16 @@ class ComObject : public detail::EntryTraits<Entries>::Base... {
   // The object's identity, without a reference.
   IUnknown* identity() { return static_cast<IUnknown*>(static_cast<FirstBase*>(this)); }
 
+  // Adds a reference unless the count has already reached zero (the object is being
+  // destroyed), for caches that find objects without owning them.
+  bool tryAddRef() {
+    ULONG refs = refs_.load(std::memory_order_relaxed);
+    while (refs != 0) {
+      if (refs_.compare_exchange_weak(refs, refs + 1, std::memory_order_relaxed)) return true;
+    }
+    return false;
+  }
+
  protected:
   virtual ~ComObject() = default;
   // Runs when the count reaches zero; objects bound to a thread destroy themselves there.
