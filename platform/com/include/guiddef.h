@@ -1,6 +1,7 @@
 // GUID, IID and CLSID, with the comparisons and the __uuidof emulation that MinGW's
 // headers use (a template specialised per interface by __CRT_UUID_DECL).
 #pragma once
+#define GUID_DEFINED
 
 #include <windef.h>
 

@@ -1,5 +1,6 @@
 // Automation types: VARIANT, DISPPARAMS, EXCEPINFO and IDispatch.
 #pragma once
+#define __oaidl_h__
 
 #include "objidl.h"
 
@@ -13,6 +14,22 @@ typedef DISPID MEMBERID;
 #define DISPID_VALUE (0)
 #define DISPID_PROPERTYPUT (-3)
 #define DISPID_NEWENUM (-4)
+
+typedef struct tagSAFEARRAYBOUND {
+  ULONG cElements;
+  LONG lLbound;
+} SAFEARRAYBOUND, *LPSAFEARRAYBOUND;
+
+// The array descriptor, for the interfaces that declare array parameters. This platform
+// offers no SafeArray functions and its variants do not carry arrays.
+typedef struct tagSAFEARRAY {
+  USHORT cDims;
+  USHORT fFeatures;
+  ULONG cbElements;
+  ULONG cLocks;
+  void* pvData;
+  SAFEARRAYBOUND rgsabound[1];
+} SAFEARRAY, *LPSAFEARRAY;
 
 typedef struct tagVARIANT VARIANT;
 typedef VARIANT* LPVARIANT;
@@ -37,10 +54,12 @@ struct tagVARIANT {
     BSTR bstrVal;
     IUnknown* punkVal;
     IDispatch* pdispVal;
+    SAFEARRAY* parray;
     BYTE* pbVal;
     SHORT* piVal;
     LONG* plVal;
     LONGLONG* pllVal;
+    ULONGLONG* pullVal;
     FLOAT* pfltVal;
     double* pdblVal;
     VARIANT_BOOL* pboolVal;
@@ -49,6 +68,7 @@ struct tagVARIANT {
     BSTR* pbstrVal;
     IUnknown** ppunkVal;
     IDispatch** ppdispVal;
+    SAFEARRAY** pparray;
     VARIANT* pvarVal;
     void* byref;
     CHAR cVal;
@@ -105,3 +125,7 @@ IDispatch : public IUnknown {
 };
 __CRT_UUID_DECL(IDispatch, 0x00020400, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IDispatch* LPDISPATCH;
+
+// On Windows, <windows.h> brings the automation functions in through <ole2.h>. The
+// Win32 stand-in does not depend on COM, so they come here with the automation types.
+#include "oleauto.h"

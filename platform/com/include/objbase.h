@@ -1,5 +1,6 @@
 // The COM library: apartments, class objects, marshalling and global-memory streams.
 #pragma once
+#define _OBJBASE_H_
 
 #include "wtypes.h"
 #include "unknwn.h"

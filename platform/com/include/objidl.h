@@ -1,5 +1,6 @@
 // Streams, the enumerator of objects and the agile-object marker.
 #pragma once
+#define __objidl_h__
 
 #include "unknwn.h"
 

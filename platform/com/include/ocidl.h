@@ -1,9 +1,18 @@
 // Connection points: how an object's clients subscribe to its events.
 #pragma once
+#define __ocidl_h__
 
 #include "oaidl.h"
 
 struct IConnectionPointContainer;
+
+typedef enum tagREADYSTATE {
+  READYSTATE_UNINITIALIZED = 0,
+  READYSTATE_LOADING = 1,
+  READYSTATE_LOADED = 2,
+  READYSTATE_INTERACTIVE = 3,
+  READYSTATE_COMPLETE = 4
+} READYSTATE;
 
 typedef struct tagCONNECTDATA {
   IUnknown* pUnk;

@@ -1,5 +1,6 @@
 // OLE Automation functions: BSTR, VARIANT and the running-object table.
 #pragma once
+#define _OLEAUTO_H_
 
 #include "oaidl.h"
 
@@ -17,14 +18,50 @@
 #define ACTIVEOBJECT_STRONG 0x0
 #define ACTIVEOBJECT_WEAK 0x1
 
+#define V_UNION(X, Y) ((X)->Y)
 #define V_VT(X) ((X)->vt)
 #define V_ISBYREF(X) (V_VT(X) & VT_BYREF)
-#define V_I4(X) ((X)->lVal)
-#define V_BOOL(X) ((X)->boolVal)
-#define V_BSTR(X) ((X)->bstrVal)
-#define V_DISPATCH(X) ((X)->pdispVal)
-#define V_UNKNOWN(X) ((X)->punkVal)
-#define V_BYREF(X) ((X)->byref)
+#define V_ISARRAY(X) (V_VT(X) & VT_ARRAY)
+#define V_UI1(X) V_UNION(X, bVal)
+#define V_UI1REF(X) V_UNION(X, pbVal)
+#define V_I2(X) V_UNION(X, iVal)
+#define V_I2REF(X) V_UNION(X, piVal)
+#define V_I4(X) V_UNION(X, lVal)
+#define V_I4REF(X) V_UNION(X, plVal)
+#define V_I8(X) V_UNION(X, llVal)
+#define V_I8REF(X) V_UNION(X, pllVal)
+#define V_R4(X) V_UNION(X, fltVal)
+#define V_R4REF(X) V_UNION(X, pfltVal)
+#define V_R8(X) V_UNION(X, dblVal)
+#define V_R8REF(X) V_UNION(X, pdblVal)
+#define V_I1(X) V_UNION(X, cVal)
+#define V_I1REF(X) V_UNION(X, pcVal)
+#define V_UI2(X) V_UNION(X, uiVal)
+#define V_UI2REF(X) V_UNION(X, puiVal)
+#define V_UI4(X) V_UNION(X, ulVal)
+#define V_UI4REF(X) V_UNION(X, pulVal)
+#define V_UI8(X) V_UNION(X, ullVal)
+#define V_UI8REF(X) V_UNION(X, pullVal)
+#define V_INT(X) V_UNION(X, intVal)
+#define V_INTREF(X) V_UNION(X, pintVal)
+#define V_UINT(X) V_UNION(X, uintVal)
+#define V_UINTREF(X) V_UNION(X, puintVal)
+#define V_DATE(X) V_UNION(X, date)
+#define V_DATEREF(X) V_UNION(X, pdate)
+#define V_BSTR(X) V_UNION(X, bstrVal)
+#define V_BSTRREF(X) V_UNION(X, pbstrVal)
+#define V_DISPATCH(X) V_UNION(X, pdispVal)
+#define V_DISPATCHREF(X) V_UNION(X, ppdispVal)
+#define V_ERROR(X) V_UNION(X, scode)
+#define V_ERRORREF(X) V_UNION(X, pscode)
+#define V_BOOL(X) V_UNION(X, boolVal)
+#define V_BOOLREF(X) V_UNION(X, pboolVal)
+#define V_UNKNOWN(X) V_UNION(X, punkVal)
+#define V_UNKNOWNREF(X) V_UNION(X, ppunkVal)
+#define V_VARIANTREF(X) V_UNION(X, pvarVal)
+#define V_ARRAY(X) V_UNION(X, parray)
+#define V_ARRAYREF(X) V_UNION(X, pparray)
+#define V_BYREF(X) V_UNION(X, byref)
 
 // Strings. SysAllocString(NULL) gives a null BSTR; SysAllocStringLen(NULL, n) gives an
 // allocated string of n null characters (so n = 0 gives an empty, non-null BSTR).

@@ -1,5 +1,6 @@
 // Result codes of OLE controls' connection points.
 #pragma once
+#define _OLECTL_H_
 
 #include "ocidl.h"
 

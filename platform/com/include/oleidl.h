@@ -1,5 +1,6 @@
 // IOleContainer: the objects embedded in a document (its frames).
 #pragma once
+#define __oleidl_h__
 
 #include "objidl.h"
 

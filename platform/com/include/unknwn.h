@@ -1,5 +1,6 @@
 // IUnknown and IClassFactory.
 #pragma once
+#define __unknwn_h__
 
 #include "wtypes.h"
 

@@ -1,6 +1,7 @@
 // Base types of COM and OLE Automation: interface declaration macros, OLE strings,
 // variant type tags, class contexts and marshalling contexts.
 #pragma once
+#define __wtypes_h__
 
 #include <windows.h>
 

@@ -21,7 +21,7 @@ inline bool readReferencedValue(const VARIANT& reference, VARIANT& value) {
     case VT_INT: value.intVal = *reference.pintVal; return true;
     case VT_UINT: value.uintVal = *reference.puintVal; return true;
     case VT_I8: value.llVal = *reference.pllVal; return true;
-    case VT_UI8: value.ullVal = *static_cast<const ULONGLONG*>(reference.byref); return true;
+    case VT_UI8: value.ullVal = *reference.pullVal; return true;
     case VT_R4: value.fltVal = *reference.pfltVal; return true;
     case VT_R8: value.dblVal = *reference.pdblVal; return true;
     case VT_DATE: value.date = *reference.pdate; return true;

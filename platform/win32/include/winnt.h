@@ -57,6 +57,8 @@ typedef HANDLE* LPHANDLE;
 typedef uint32_t ACCESS_MASK;
 typedef LONG HRESULT;
 typedef uint32_t LCID;
+#define LOCALE_USER_DEFAULT ((LCID)0x0400)
+#define LOCALE_SYSTEM_DEFAULT ((LCID)0x0800)
 
 typedef union _LARGE_INTEGER {
   __extension__ struct {
