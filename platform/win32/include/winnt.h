@@ -57,6 +57,24 @@ typedef HANDLE* LPHANDLE;
 typedef uint32_t ACCESS_MASK;
 typedef LONG HRESULT;
 typedef uint32_t LCID;
+#define LOCALE_USER_DEFAULT ((LCID)0x0400)
+#define LOCALE_SYSTEM_DEFAULT ((LCID)0x0800)
+
+typedef union _LARGE_INTEGER {
+  __extension__ struct {
+    ULONG LowPart;
+    LONG HighPart;
+  };
+  LONGLONG QuadPart;
+} LARGE_INTEGER, *PLARGE_INTEGER;
+
+typedef union _ULARGE_INTEGER {
+  __extension__ struct {
+    ULONG LowPart;
+    ULONG HighPart;
+  };
+  ULONGLONG QuadPart;
+} ULARGE_INTEGER, *PULARGE_INTEGER;
 
 #define DECLARE_HANDLE(name) \
   struct name##__ {          \

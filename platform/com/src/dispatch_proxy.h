@@ -1,0 +1,75 @@
+// A reference, held by one apartment, to a plain object of another: IUnknown and
+// IDispatch calls are carried to the object's thread; other interfaces are not offered.
+#pragma once
+
+#include <objbase.h>
+
+#include <mutex>
+
+#include "platform_internal/com_object.h"
+
+namespace com::internal {
+
+class DispatchProxy : public ComObject<IDispatch> {
+ public:
+  // Made on `ownerThread` (the target's apartment) for use on `homeThread`.
+  static HRESULT create(IUnknown* target, DWORD ownerThread, DWORD homeThread, REFIID riid, void** ppv);
+
+  // The target and its apartment, for marshalling a proxy on: the token names the
+  // object itself. False once disconnected.
+  bool target(IUnknown** object, DWORD* ownerThread);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
+                                          DISPID* rgDispId) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
+                                   VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
+
+  // Lets go of the target (on its thread, when its apartment ends); later calls fail
+  // with RPC_E_DISCONNECTED.
+  void disconnect(IUnknown** target, IDispatch** dispatch);
+
+ private:
+  DispatchProxy(IUnknown* target, IDispatch* dispatch, DWORD ownerThread, DWORD homeThread);
+  ~DispatchProxy() override;
+
+  // Runs `body` with the target's dispatch interface on the owner thread.
+  template <class Body>
+  HRESULT callTarget(Body&& body);
+
+  std::mutex mutex_;
+  IUnknown* target_;     // owned; null once disconnected
+  IDispatch* dispatch_;  // owned; null when the target has no IDispatch
+  const DWORD ownerThread_;
+  const DWORD homeThread_;
+};
+
+// Prepares arguments that go from thread `from` to thread `to`: interface pointers of
+// plain objects are replaced by proxies for `to`. `storage` holds the rewritten array
+// when one was needed; `params` then points into it.
+class CrossingArguments {
+ public:
+  CrossingArguments(DISPPARAMS* params, DWORD from, DWORD to);
+  ~CrossingArguments();
+  CrossingArguments(const CrossingArguments&) = delete;
+  CrossingArguments& operator=(const CrossingArguments&) = delete;
+  DISPPARAMS* params() { return params_; }
+
+ private:
+  DISPPARAMS* params_;
+  DISPPARAMS copy_{};
+  VARIANT* variants_ = nullptr;
+};
+
+// Runs on `owner`: `object` (of that apartment) as `riid` for thread `home`: the object
+// itself when it is agile or `home` is `owner`, otherwise a proxy.
+HRESULT handOut(IUnknown* object, DWORD owner, DWORD home, REFIID riid, void** ppv);
+bool isAgile(IUnknown* object);
+
+// Replaces an interface pointer of a plain object in `result` (made on `from`) with a
+// proxy for thread `to`. Runs on `from`.
+void makeResultCrossable(VARIANT* result, DWORD from, DWORD to);
+
+}  // namespace com::internal

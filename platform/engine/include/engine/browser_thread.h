@@ -1,0 +1,56 @@
+// The one thread that owns a browser instance's state. It is a Win32 message-queue
+// thread of the platform stand-in, so COM calls carried into it and the engine's own
+// work run there alike, and native windows made on it get their messages. Other
+// threads reach the browser only by carrying work to it; modal waits on it keep
+// serving that work.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <future>
+#include <thread>
+
+namespace engine {
+
+class BrowserThread {
+public:
+    BrowserThread();
+    ~BrowserThread();  // runs what was posted, then ends the thread
+    BrowserThread(const BrowserThread&) = delete;
+    BrowserThread& operator=(const BrowserThread&) = delete;
+
+    bool isCurrent() const;
+    // Queues `task`; false once the thread is ending.
+    bool post(std::function<void()> task);
+    // Runs `task` on the browser thread and returns when it has finished (at once
+    // when called on it). False, without running it, once the thread is ending.
+    bool call(std::function<void()> task);
+    // Browser thread only: serves queued work until `done()` holds or `timeoutMs`
+    // of real time passed (negative: no limit). Modal dialogs wait this way.
+    bool runUntil(const std::function<bool()>& done, int timeoutMs = -1);
+    // Other threads: evaluates `condition` on the browser thread after each piece of
+    // work it does until it holds or `timeoutMs` of real time passed.
+    bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+
+    // The Win32 id of the browser thread.
+    unsigned long threadId() const { return threadId_; }
+
+private:
+    void run(std::promise<unsigned long>& started);
+    // Serves carried work and dispatches queued messages once, waiting up to `waitMs`
+    // (real time) for something to arrive. False once the thread was told to quit.
+    bool pumpOnce(unsigned long waitMs);
+    std::function<void()> counted(std::function<void()> task);
+
+    mutable std::mutex mutex_;
+    std::condition_variable progress_;  // a piece of work finished
+    std::uint64_t finished_ = 0;
+    bool stopping_ = false;
+    bool quitSeen_ = false;  // browser thread only
+    unsigned long threadId_ = 0;
+    std::thread thread_;
+};
+
+}  // namespace engine

@@ -1,0 +1,12 @@
+#include "engine/dialog.h"
+
+namespace engine {
+
+void Dialog::answer(bool accepted, const std::string& text) {
+    if (answered_) return;
+    answered_ = true;
+    accepted_ = accepted;
+    if (accepted && kind_ == DialogKind::Prompt) text_ = text;
+}
+
+}  // namespace engine

@@ -1,0 +1,66 @@
+#include "engine/node.h"
+
+#include <algorithm>
+
+#include "engine/document.h"
+
+namespace engine {
+
+std::shared_ptr<Element> Node::parentElement() const {
+    auto parent = parent_.lock();
+    if (!parent || parent->nodeType() != NodeType::Element) return nullptr;
+    return std::static_pointer_cast<Element>(parent);
+}
+
+void Node::appendChild(const std::shared_ptr<Node>& child) {
+    if (!child || child.get() == this) return;
+    if (auto old = child->parent_.lock()) old->removeChild(child);
+    child->parent_ = weak_from_this();
+    children_.push_back(child);
+    child->adoptInto(document_.expired() && type_ == NodeType::Document
+                         ? std::weak_ptr<Document>(std::static_pointer_cast<Document>(shared_from_this()))
+                         : document_);
+    treeChanged();
+}
+
+void Node::removeChild(const std::shared_ptr<Node>& child) {
+    auto found = std::find(children_.begin(), children_.end(), child);
+    if (found == children_.end()) return;
+    (*found)->parent_.reset();
+    children_.erase(found);
+    treeChanged();
+}
+
+void Node::adoptInto(const std::weak_ptr<Document>& document) {
+    document_ = document;
+    for (auto& child : children_) child->adoptInto(document);
+}
+
+void Node::treeChanged() {
+    if (type_ == NodeType::Document) {
+        static_cast<Document*>(this)->invalidateCollections();
+    } else if (auto document = document_.lock()) {
+        document->invalidateCollections();
+    }
+}
+
+namespace {
+void appendText(const Node& node, std::string& out) {
+    for (const auto& child : node.childNodes()) {
+        if (child->nodeType() == NodeType::Text) {
+            out += static_cast<const TextNode&>(*child).data();
+        } else if (child->nodeType() == NodeType::Element) {
+            appendText(*child, out);
+        }
+    }
+}
+}  // namespace
+
+std::string Node::textContent() const {
+    if (type_ == NodeType::Text || type_ == NodeType::Comment) return static_cast<const TextNode*>(this)->data();
+    std::string text;
+    appendText(*this, text);
+    return text;
+}
+
+}  // namespace engine
