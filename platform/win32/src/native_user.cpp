@@ -36,8 +36,8 @@ LPARAM middleOf(HWND window) {
   return MAKELPARAM(client.right / 2, client.bottom / 2);
 }
 
-// Mouse input reaches the window as from its queue: the mouse and get-message hooks see
-// it first, and may discard it.
+// Input reaches the window as from its queue: the mouse and get-message hooks see it
+// first, and a mouse hook may discard it.
 void input(HWND window, UINT message, WPARAM wParam, LPARAM point) {
   MSG taken{};
   taken.hwnd = window;
@@ -93,7 +93,7 @@ bool typeText(HWND edit, std::string_view text) {
     const auto length = static_cast<WPARAM>(GetWindowTextLengthA(edit));
     SendMessageA(edit, EM_SETSEL, length, static_cast<LPARAM>(length));
     for (const char character : typed) {
-      SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)), 1);
+      input(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)), 1);
     }
     SetFocus(nullptr);  // leaving the field
     return true;
