@@ -32,6 +32,7 @@ void ensureBuiltInClasses() {
       WindowClass windowClass;
       windowClass.name = builtIn.name;
       windowClass.procedure = builtIn.procedure;
+      windowClass.system = true;
       WindowManager::instance().registerClass(windowClass);
     }
   });

@@ -114,6 +114,11 @@ extern "C" LPVOID WINAPI GlobalLock(HGLOBAL hMem) {
     SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
+  // A moveable block of no bytes is a discarded one: there is nothing to lock.
+  if (block->moveable && block->size == 0) {
+    SetLastError(ERROR_DISCARDED);
+    return nullptr;
+  }
   if (block->moveable) ++block->lockCount;
   return block->data;
 }

@@ -30,7 +30,7 @@ extern "C" BOOL WINAPI UnregisterClassA(LPCSTR lpClassName, HINSTANCE) {
       lpClassName != nullptr && IS_INTRESOURCE(lpClassName)
           ? manager.findClass(static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(lpClassName)))
           : (lpClassName != nullptr ? manager.findClass(std::string(lpClassName)) : nullptr);
-  if (!windowClass) {
+  if (!windowClass || windowClass->system) {
     SetLastError(ERROR_CLASS_DOES_NOT_EXIST);
     return FALSE;
   }

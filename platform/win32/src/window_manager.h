@@ -19,6 +19,7 @@ struct WindowClass {
   HINSTANCE instance = nullptr;
   UINT style = 0;
   ATOM atom = 0;
+  bool system = false;  // one of the built-in classes, which nobody unregisters
 };
 
 // State a built-in control keeps beside its window (list items, selection ...).

@@ -52,13 +52,22 @@ TEST(GlobalMemory, FixedBlockGrowsOnlyWhenAllowedToMove) {
   EXPECT_EQ(nullptr, GlobalFree(moved));
 }
 
-TEST(GlobalMemory, ZeroBytesIsStillABlock) {
+TEST(GlobalMemory, ZeroBytesIsADiscardedBlockThatCanGrow) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 0);
   ASSERT_NE(nullptr, block);
   EXPECT_EQ(0u, GlobalSize(block));
-  EXPECT_NE(nullptr, GlobalLock(block));
+  EXPECT_EQ(nullptr, GlobalLock(block)) << "nothing to lock in a discarded block";
+  EXPECT_EQ(static_cast<DWORD>(ERROR_DISCARDED), GetLastError());
+  ASSERT_EQ(block, GlobalReAlloc(block, 10, GMEM_MOVEABLE | GMEM_ZEROINIT));
+  const auto* data = static_cast<const char*>(GlobalLock(block));
+  ASSERT_NE(nullptr, data);
+  EXPECT_EQ(0, data[9]);
   GlobalUnlock(block);
   GlobalFree(block);
+
+  HGLOBAL fixed = GlobalAlloc(GMEM_FIXED, 0);
+  EXPECT_EQ(static_cast<LPVOID>(fixed), GlobalLock(fixed)) << "a fixed block is always its address";
+  GlobalFree(fixed);
 }
 
 }  // namespace

@@ -82,6 +82,15 @@ TEST_F(WindowTest, ClassesAreRegisteredOnceByCaseInsensitiveName) {
   EXPECT_STREQ("Test", small);
   EXPECT_FALSE(UnregisterClassA("TestWindow", nullptr)) << "a window of the class exists";
   EXPECT_EQ(static_cast<DWORD>(ERROR_CLASS_HAS_WINDOWS), GetLastError());
+  EXPECT_FALSE(UnregisterClassA("Button", nullptr)) << "the system's classes stay";
+
+  WNDCLASSA passing{};
+  passing.lpfnWndProc = recordingProcedure;
+  passing.lpszClassName = "Passing";
+  ASSERT_NE(0, RegisterClassA(&passing));
+  EXPECT_TRUE(UnregisterClassA("PASSING", nullptr));
+  EXPECT_NE(0, RegisterClassA(&passing)) << "free again once unregistered";
+  EXPECT_TRUE(UnregisterClassA("Passing", nullptr));
 }
 
 TEST_F(WindowTest, TextThroughMessagesAndFunctions) {
