@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform_internal/thread_calls.h"
-#include "window_manager.h"
+#include "platform_internal/modal_dialog.h"
 
 namespace win32::internal {
 namespace {
@@ -95,13 +94,6 @@ HWND createMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   return dialog;
 }
 
-bool dialogEnded(HWND dialog, INT_PTR& result) {
-  const auto state = WindowManager::instance().snapshot(dialog);
-  if (!state) return true;
-  result = state->dialogResult;
-  return state->dialogEnded;
-}
-
 }  // namespace
 }  // namespace win32::internal
 
@@ -114,36 +106,8 @@ extern "C" int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UI
   }
   const HWND dialog = createMessageBox(hWnd, lpText, lpCaption, uType);
   if (dialog == nullptr) return 0;
-  const HWND owner = GetWindow(dialog, GW_OWNER);
-  // The owner is disabled while the box is up, as for every modal dialog.
-  const bool ownerWasEnabled = owner != nullptr && !EnableWindow(owner, FALSE);
-  if (ownerWasEnabled) WindowManager::instance().update(dialog, [](Window& w) { w.dialogDisabledOwner = true; });
-  ShowWindow(dialog, SW_SHOW);
-  if (const auto answer = automaticAnswer()) EndDialog(dialog, *answer);
-
-  INT_PTR result = 0;
-  bool quit = false;
-  int quitCode = 0;
-  while (!dialogEnded(dialog, result)) {
-    MSG message;
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      waitForCallsOrMessages(INFINITE);
-      continue;
-    }
-    if (message.message == WM_QUIT) {  // ends the box; the quit is posted again for the outer loop
-      quit = true;
-      quitCode = static_cast<int>(message.wParam);
-      break;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  if (owner != nullptr && ownerWasEnabled) EnableWindow(owner, TRUE);
-  if (IsWindow(dialog)) DestroyWindow(dialog);
-  if (owner != nullptr && IsWindow(owner) && windowThreadId(owner) == GetCurrentThreadId()) SetForegroundWindow(owner);
-  if (quit) {
-    PostQuitMessage(quitCode);
-    return 0;
-  }
-  return static_cast<int>(result);
+  const INT_PTR result = runModalDialog(dialog, [dialog] {
+    if (const auto answer = automaticAnswer()) EndDialog(dialog, *answer);
+  });
+  return result < 0 ? 0 : static_cast<int>(result);
 }

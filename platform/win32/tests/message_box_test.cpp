@@ -3,9 +3,11 @@
 
 #include <atomic>
 #include <string>
+#include <tuple>
 #include <thread>
 #include <vector>
 
+#include "platform_internal/modal_dialog.h"
 #include "platform_internal/thread_calls.h"
 #include "testbed/native_user.h"
 
@@ -131,6 +133,46 @@ TEST(MessageBoxes, ModalLoopServesCallsIntoItsThread) {
   EXPECT_EQ(box.threadId(), ranOn);
   EXPECT_TRUE(testbed::native_user::pressDialogButton(dialog, IDOK));
   EXPECT_EQ(IDOK, box.result());
+}
+
+std::string promptAnswer;
+
+INT_PTR CALLBACK promptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
+  if (LOWORD(wParam) == IDOK) {
+    char text[260] = {};
+    GetWindowTextA(GetDlgItem(dialog, 0x3E8), text, sizeof text);
+    promptAnswer = text;
+  }
+  EndDialog(dialog, LOWORD(wParam));
+  return TRUE;
+}
+
+TEST(ModalDialogs, APromptIsTypedIntoAndAnswered) {
+  std::atomic<DWORD> threadId{0};
+  INT_PTR result = -2;
+  std::thread browser([&] {
+    threadId = GetCurrentThreadId();
+    HWND dialog = CreateWindowExA(0, "#32770", "Explorer User Prompt", WS_POPUP | WS_CAPTION, 0, 0, 300, 120, nullptr,
+                                  nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(&promptProcedure));
+    for (const auto& [className, text, id] : {std::tuple{"Button", "OK", IDOK}, std::tuple{"Button", "Cancel", IDCANCEL},
+                                              std::tuple{"Static", "Your name:", 0xFFFF},
+                                              std::tuple{"Edit", "", 0x3E8}}) {
+      CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE, 10, 10, 80, 20, dialog,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    }
+    result = win32::internal::runModalDialog(dialog);
+  });
+  HWND dialog = testbed::native_user::waitForWindow("Explorer User Prompt", 5000);
+  ASSERT_NE(nullptr, dialog);
+  ASSERT_TRUE(testbed::native_user::typeText(GetDlgItem(dialog, 0x3E8), "Ada"));
+  ASSERT_TRUE(testbed::native_user::pressDialogButton(dialog, IDOK));
+  browser.join();
+  EXPECT_EQ(IDOK, result);
+  EXPECT_EQ("Ada", promptAnswer);
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_EQ(-1, win32::internal::runModalDialog(dialog)) << "no window any more";
 }
 
 }  // namespace
