@@ -9,6 +9,7 @@
 #include "html_parser.h"
 #include "script_engine.h"
 #include "text_util.h"
+#include "timer_queue.h"
 
 namespace engine {
 namespace {
@@ -51,12 +52,14 @@ void advance(Document& document, ReadyState state) {
 }  // namespace
 
 Browser::Browser(BrowserOptions options)
-    : options_(std::move(options)), thread_(std::make_unique<BrowserThread>()) {
+    : options_(std::move(options)), thread_(std::make_unique<BrowserThread>()),
+      timers_(std::make_unique<TimerQueue>(*thread_)) {
     // The script heap is made and destroyed on the thread that uses it.
     thread_->call([this] { scripts_ = std::make_unique<ScriptEngine>(*this); });
 }
 
 Browser::~Browser() {
+    timers_.reset();
     // A page waiting in a dialog has a script on the stack: answer the dialogs, refuse
     // new ones, and let those scripts finish before the heap goes.
     thread_->call([this] {

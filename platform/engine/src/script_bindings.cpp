@@ -783,6 +783,21 @@ duk_ret_t namedMemberGet(duk_context* ctx) {
     return 1;
 }
 
+duk_ret_t windowSetTimeout(duk_context* ctx) {
+    auto window = thisWindow(ctx);
+    if (!window) return DUK_RET_TYPE_ERROR;
+    double delay = duk_is_number(ctx, 1) ? duk_get_number(ctx, 1) : 0;
+    if (!std::isfinite(delay) || delay < 0) delay = 0;
+    if (delay > 2147483647.0) delay = 2147483647.0;
+    duk_push_int(ctx, engineOf(ctx).setTimer(0, *window, static_cast<unsigned long>(delay)));
+    return 1;
+}
+
+duk_ret_t windowClearTimeout(duk_context* ctx) {
+    if (duk_is_number(ctx, 0)) engineOf(ctx).clearTimer(duk_get_int(ctx, 0));
+    return 0;
+}
+
 void storePrototype(duk_context* ctx, const char* name) {
     duk_push_heap_stash(ctx);
     duk_dup(ctx, -2);
@@ -892,6 +907,8 @@ void installWindowGlobals(ScriptEngine& engine, Window& window) {
     defineMethod(ctx, -1, "prompt", windowPrompt, 2);
     defineMethod(ctx, -1, "open", windowOpen, 3);
     defineMethod(ctx, -1, "close", windowClose, 0);
+    defineMethod(ctx, -1, "setTimeout", windowSetTimeout, 2);
+    defineMethod(ctx, -1, "clearTimeout", windowClearTimeout, 1);
     duk_push_null(ctx);
     duk_put_prop_string(ctx, -2, "event");
 }

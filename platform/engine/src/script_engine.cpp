@@ -9,6 +9,7 @@
 #include "engine/document.h"
 #include "engine/node.h"
 #include "engine/window.h"
+#include "timer_queue.h"
 
 namespace engine {
 namespace {
@@ -284,6 +285,50 @@ std::optional<bool> ScriptEngine::callFunction(Window& window, const std::shared
         duk_pop(ctx_);
     }
     return result;
+}
+
+// ---------------------------------------------------------------- timers
+
+int ScriptEngine::setTimer(int index, Window& window, unsigned long delayMs) {
+    int id = nextTimerId_++;
+    index = duk_normalize_index(ctx_, index);
+    pushStashObject(ctx_, "timers");
+    duk_dup(ctx_, index);
+    duk_put_prop_string(ctx_, -2, std::to_string(id).c_str());
+    duk_pop(ctx_);
+    std::weak_ptr<Window> weak = window.weak_from_this();
+    std::weak_ptr<Document> document = window.document();
+    std::weak_ptr<bool> alive = alive_;
+    browser_.timers().schedule(delayMs, [this, weak, document, alive, id] {
+        if (!alive.expired()) runTimer(weak.lock(), document.lock(), id);
+    });
+    return id;
+}
+
+void ScriptEngine::runTimer(const std::shared_ptr<Window>& window, const std::shared_ptr<Document>& document, int id) {
+    std::string key = std::to_string(id);
+    pushStashObject(ctx_, "timers");
+    bool pending = duk_get_prop_string(ctx_, -1, key.c_str()) != 0;
+    duk_del_prop_string(ctx_, -2, key.c_str());
+    duk_remove(ctx_, -2);  // the callback stays on the stack
+    // Cleared, or the page it belongs to is gone: nothing runs.
+    if (!pending || !window || window->closed() || !document || window->document() != document) {
+        duk_pop(ctx_);
+        return;
+    }
+    if (duk_is_function(ctx_, -1)) {
+        callFunction(*window, window, nullptr, "timer");
+        return;
+    }
+    std::string code = duk_safe_to_string(ctx_, -1);
+    duk_pop(ctx_);
+    runScript(*window, code, "timer");
+}
+
+void ScriptEngine::clearTimer(int id) {
+    pushStashObject(ctx_, "timers");
+    duk_del_prop_string(ctx_, -1, std::to_string(id).c_str());
+    duk_pop(ctx_);
 }
 
 // ---------------------------------------------------------------- wrappers

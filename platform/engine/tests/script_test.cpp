@@ -126,6 +126,28 @@ TEST_F(ScriptTest, ScriptChangesReportPropertyChanges) {
     });
 }
 
+TEST_F(ScriptTest, TimersRunLaterUnlessClearedOrThePageIsGone) {
+    loadString(R"html(<body><script>
+        var log = [];
+        setTimeout(function () { log.push("function"); }, 300);
+        setTimeout("log.push('code')", 100);
+        var cleared = setTimeout(function () { log.push("cleared"); }, 5);
+        clearTimeout(cleared);
+        setTimeout(function () { document.title = log.join(","); }, 1000);
+        </script></body>)html");
+    ASSERT_TRUE(browser.thread().waitUntil([&] { return !window->title().empty(); }, kWaitMs));
+    on([&] { EXPECT_EQ("code,function", window->title()); });
+    on([&] {
+        // The new page replaces this one in the very next task, long before the timer.
+        browser.evaluateScript(*window, "setTimeout(function () { parent.name = 'late'; }, 500)");
+        browser.navigate(*window, siteUrl("index.html"));
+    });
+    ASSERT_TRUE(waitIdle());
+    on([&] { browser.evaluateScript(*window, "setTimeout(function () { document.title = 'timer done'; }, 100)"); });
+    ASSERT_TRUE(browser.thread().waitUntil([&] { return window->title() == "timer done"; }, kWaitMs));
+    on([&] { EXPECT_EQ("", window->name()); });  // the first page's timer did not run in the second
+}
+
 TEST_F(ScriptTest, AJavascriptAddressRunsInThePage) {
     loadString("<body><a id=l href=\"javascript:document.title = 'ran'; void 0\">run</a></body>");
     on([&] {

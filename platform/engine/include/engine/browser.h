@@ -18,6 +18,7 @@
 namespace engine {
 
 class ScriptEngine;
+class TimerQueue;
 
 // What a face turns into its browser's navigation events. All calls arrive on the
 // browser thread; `window` is a top-level window or a frame.
@@ -125,6 +126,7 @@ public:
     // Runs `source` in `window`'s scope and returns its value as text ("" after an error).
     std::string evaluateScript(Window& window, const std::string& source);
     ScriptEngine& scripts() { return *scripts_; }
+    TimerQueue& timers() { return *timers_; }
     void log(const std::string& line);
     std::vector<std::string> logLines() const { return log_; }
 
@@ -152,7 +154,8 @@ private:
     int modalDepth_ = 0;    // dialogs waiting on the stack
     bool closing_ = false;  // the browser is going: no more dialogs
     std::unique_ptr<ScriptEngine> scripts_;
-    std::unique_ptr<BrowserThread> thread_;  // last: ends before the state above goes
+    std::unique_ptr<BrowserThread> thread_;  // ends before the state above goes
+    std::unique_ptr<TimerQueue> timers_;     // posts to the thread: goes first
 };
 
 }  // namespace engine
