@@ -115,6 +115,12 @@ public:
     // True when `window`'s document and all its frames are complete.
     static bool isComplete(const Window& window);
 
+    // --- the one mouse pointer and the one keyboard focus, across all windows and frames
+    std::shared_ptr<Element> elementUnderMouse() const { return elementUnderMouse_.lock(); }
+    void setElementUnderMouse(const std::shared_ptr<Element>& element) { elementUnderMouse_ = element; }
+    std::shared_ptr<Element> focusedElement() const { return focusedElement_.lock(); }
+    void setFocusedElement(const std::shared_ptr<Element>& element) { focusedElement_ = element; }
+
     // --- dialogs
     // Raises a dialog from a page script and waits, serving other work, until answered.
     std::shared_ptr<Dialog> runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
@@ -150,6 +156,8 @@ private:
     std::vector<std::shared_ptr<Window>> windows_;
     std::vector<std::shared_ptr<Dialog>> dialogs_;
     std::vector<std::string> log_;
+    std::weak_ptr<Element> elementUnderMouse_;
+    std::weak_ptr<Element> focusedElement_;
     int nextWindowId_ = 1;
     int modalDepth_ = 0;    // dialogs waiting on the stack
     bool closing_ = false;  // the browser is going: no more dialogs
