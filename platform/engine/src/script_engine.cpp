@@ -195,7 +195,11 @@ std::string ScriptEngine::evaluate(Window& window, const std::string& source) {
 std::shared_ptr<ScriptHandler> ScriptEngine::compileHandler(Window& window, const std::shared_ptr<Element>& element,
                                                             const std::string& attributeName, const std::string& source) {
     Scope scope(*this, window);
-    std::string function = "function " + attributeName + "(event) {\n" + source + "\n}";
+    // Inline handler code sees its element, the element's form and the document before
+    // the window's globals ("value", "form.submit()", "forms[0]"), as in both browsers.
+    std::string function = "function " + attributeName +
+                           "(event) { with (this && this.ownerDocument || {}) with (this && this.form || {}) "
+                           "with (this || {}) {\n" + source + "\n}}";
     duk_push_string(ctx_, attributeName.c_str());
     if (duk_pcompile_lstring_filename(ctx_, DUK_COMPILE_FUNCTION, function.data(), function.size()) != 0) {
         logError(attributeName + ": " + errorText(ctx_));

@@ -86,6 +86,16 @@ TEST_F(ScriptTest, DocumentsNameTheirFormsAndFormsTheirFields) {
     });
 }
 
+TEST_F(ScriptTest, InlineHandlersSeeTheirElementFormAndDocument) {
+    loadString(R"html(<body><form name=f><input id=q name=q value=abc
+        onclick="var seen = value + '|' + form.name + '|' + forms.length + '|' + id; document.title = seen"></form></body>)html");
+    on([&] {
+        actions::activate(byId("q"));
+        EXPECT_EQ("abc|f|1|q", window->title());
+        EXPECT_EQ("undefined", browser.evaluateScript(*window, "typeof seen"));  // the handler's own variable
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");
