@@ -16,6 +16,7 @@
 #include "engine/node.h"
 #include "engine/url.h"
 #include "engine/window.h"
+#include "html_parser.h"
 #include "script_engine.h"
 
 namespace engine {
@@ -172,7 +173,7 @@ const PropertyInfo kElementProperties[kCount] = {
     {"type", false}, {"src", true}, {"href", true}, {"target", true}, {"alt", true}, {"title", true},
     {"coords", true}, {"align", true}, {"vAlign", true}, {"colSpan", true}, {"rowSpan", true},
     {"tagName", false}, {"nodeName", false}, {"innerText", true}, {"textContent", true},
-    {"innerHTML", false}, {"outerHTML", false}, {"className", true}, {"selectedIndex", true},
+    {"innerHTML", true}, {"outerHTML", false}, {"className", true}, {"selectedIndex", true},
     {"length", false}, {"text", false}, {"index", false}, {"form", false}, {"options", false},
     {"elements", false}, {"rows", false}, {"cells", false}, {"rowIndex", false}, {"cellIndex", false},
     {"parentNode", false}, {"parentElement", false}, {"children", false}, {"style", false},
@@ -303,6 +304,7 @@ duk_ret_t elementSet(duk_context* ctx) {
             element->setSelectedIndex(std::isfinite(index) ? static_cast<int>(index) : -1);
             break;
         }
+        case kInnerHtml: replaceContent(*element, argString(ctx, 0)); break;
         case kInnerText:
         case kTextContent: {
             std::string text = argString(ctx, 0);

@@ -96,6 +96,23 @@ TEST_F(ScriptTest, InlineHandlersSeeTheirElementFormAndDocument) {
     });
 }
 
+TEST_F(ScriptTest, InnerHtmlAssignmentParsesMarkupIntoTheElement) {
+    loadString(R"html(<body><div id=d>old</div><table><tbody id=b></tbody></table><script>
+        document.getElementById("d").innerHTML = "<b id=n>new</b> <select id=s><option>x<option>y</select>";
+        document.getElementById("b").innerHTML = "<tr id=r><td>cell";
+        </script></body>)html");
+    on([&] {
+        auto bold = window->document()->getElementById("n");
+        ASSERT_TRUE(bold);
+        EXPECT_EQ(byId("d"), bold->parentElement());
+        EXPECT_EQ(0, byId("s")->selectedIndex());
+        EXPECT_EQ(4, bold->sourceIndex());  // HTML, HEAD, BODY, DIV, then it
+        EXPECT_EQ(0, byId("r")->rowIndex());
+        EXPECT_EQ(byId("d"), byId("n")->parentNode());
+        EXPECT_EQ(R"(<B id="n">new</B> <SELECT id="s"><OPTION>x</OPTION><OPTION>y</OPTION></SELECT>)", byId("d")->innerHtml());
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");
