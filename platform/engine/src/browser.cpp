@@ -231,18 +231,33 @@ void Browser::beginLoad(Window& window, const std::string& address, const std::s
 void Browser::finishParse(const std::shared_ptr<Window>& window, unsigned generation,
                           std::shared_ptr<Document> document) {
     if (window->loadGeneration() != generation || window->document() != document) return;
-    for (const auto& element : document->getElementsByTagName("SCRIPT")) {
+    // Scripts run in document order, each while it is "being parsed" for document.write;
+    // one that a script wrote runs in turn, after the one that wrote it.
+    std::vector<std::shared_ptr<Element>> done;
+    for (;;) {
+        std::shared_ptr<Element> element;
+        for (const auto& candidate : document->getElementsByTagName("SCRIPT")) {
+            if (std::find(done.begin(), done.end(), candidate) == done.end()) {
+                element = candidate;
+                break;
+            }
+        }
+        if (!element) break;
+        done.push_back(element);
+        scripts_->setParsingScript(element);
         if (element->hasAttribute("src")) {
             auto path = url::toPath(element->src());
             auto bytes = path ? readFile(*path) : std::nullopt;
             if (!bytes) {
                 log("script " + element->src() + " could not be loaded");
+                scripts_->setParsingScript(nullptr);
                 continue;
             }
             scripts_->runScript(*window, decodePageBytes(*bytes), element->src());
         } else {
             scripts_->runScript(*window, element->textContent(), document->url());
         }
+        scripts_->setParsingScript(nullptr);
         if (window->loadGeneration() != generation || window->document() != document) return;  // the script navigated
     }
     advance(*document, ReadyState::Interactive);

@@ -181,6 +181,26 @@ void replaceContent(Element& element, const std::string& utf8) {
     TreeBuilder(utf8, element.ownerDocument()).buildFragment(output->root, element);
 }
 
+std::shared_ptr<Node> insertMarkupAfter(Element& context, const std::shared_ptr<Node>& anchor, const std::string& utf8) {
+    auto holder = std::make_shared<Element>(context.tagName());
+    replaceContent(*holder, utf8);
+    std::shared_ptr<Node> next;
+    const auto& siblings = context.childNodes();
+    auto at = std::find(siblings.begin(), siblings.end(), anchor);
+    if (at != siblings.end() && at + 1 != siblings.end()) next = *(at + 1);
+    std::shared_ptr<Node> last = anchor;
+    auto written = holder->childNodes();  // a copy: moving them empties the holder
+    for (const auto& node : written) {
+        if (next) {
+            context.insertBefore(node, next);
+        } else {
+            context.appendChild(node);
+        }
+        last = node;
+    }
+    return last;
+}
+
 std::shared_ptr<Document> parseHtml(const std::string& utf8, const std::string& url, Dialect dialect) {
     auto document = std::make_shared<Document>(url, dialect);
     GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, utf8.data(), utf8.size());

@@ -512,6 +512,17 @@ duk_ret_t documentGetElementById(duk_context* ctx) {
     return 1;
 }
 
+duk_ret_t documentWrite(duk_context* ctx) {
+    auto document = thisDocument(ctx);
+    auto window = document ? document->defaultView() : nullptr;
+    if (!window) return DUK_RET_TYPE_ERROR;
+    std::string markup;
+    for (duk_idx_t i = 0, count = duk_get_top(ctx); i < count; ++i) markup += argString(ctx, i);
+    if (duk_get_current_magic(ctx)) markup += "\n";  // writeln
+    engineOf(ctx).write(*window, markup);
+    return 0;
+}
+
 duk_ret_t documentGetElementsByName(duk_context* ctx) {
     auto document = thisDocument(ctx);
     if (!document) return DUK_RET_TYPE_ERROR;
@@ -842,6 +853,11 @@ void installBindings(ScriptEngine& engine) {
     defineHandlerProperties(ctx, -1);
     defineMethod(ctx, -1, "getElementById", documentGetElementById, 1);
     defineMethod(ctx, -1, "getElementsByName", documentGetElementsByName, 1);
+    defineMethod(ctx, -1, "write", documentWrite, DUK_VARARGS);
+    defineMethod(ctx, -1, "writeln", documentWrite, DUK_VARARGS);
+    duk_get_prop_string(ctx, -1, "writeln");
+    duk_set_magic(ctx, -1, 1);
+    duk_pop(ctx);
     defineMethod(ctx, -1, "getElementsByTagName", nodeGetElementsByTagName, 1);
     storePrototype(ctx, "documentProto");
 

@@ -9,6 +9,7 @@
 #include "engine/document.h"
 #include "engine/node.h"
 #include "engine/window.h"
+#include "html_parser.h"
 #include "timer_queue.h"
 
 namespace engine {
@@ -289,6 +290,25 @@ std::optional<bool> ScriptEngine::callFunction(Window& window, const std::shared
         duk_pop(ctx_);
     }
     return result;
+}
+
+// ---------------------------------------------------------------- document.write
+
+void ScriptEngine::setParsingScript(const std::shared_ptr<Element>& script) {
+    parsingScript_ = script;
+    writeAnchor_ = script;
+}
+
+void ScriptEngine::write(Window& window, const std::string& markup) {
+    auto script = parsingScript_.lock();
+    auto anchor = writeAnchor_.lock();
+    auto context = anchor ? anchor->parentElement() : nullptr;
+    if (script && context && script->ownerDocument() == window.document()) {
+        writeAnchor_ = insertMarkupAfter(*context, anchor, markup);
+        return;
+    }
+    // Written after the page was parsed: the markup becomes a new page, as in browsers.
+    browser_.loadString(window, markup, window.url());
 }
 
 // ---------------------------------------------------------------- timers

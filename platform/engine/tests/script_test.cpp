@@ -113,6 +113,27 @@ TEST_F(ScriptTest, InnerHtmlAssignmentParsesMarkupIntoTheElement) {
     });
 }
 
+TEST_F(ScriptTest, DocumentWriteWhileParsingPutsMarkupAfterItsScript) {
+    loadString(R"html(<body><p id=before>b</p><script>
+        document.write("<img id=written src='w.gif'>", "<span id=second>2</span>");
+        document.write("<script>document.write('<i id=nested>n</i>')</scr" + "ipt>");
+        </script><p id=after>a</p></body>)html");
+    on([&] {
+        std::vector<std::string> ids;
+        for (const auto& element : window->document()->getElementsByTagName("*")) {
+            if (!element->id().empty()) ids.push_back(element->id());
+        }
+        EXPECT_EQ((std::vector<std::string>{"before", "written", "second", "nested", "after"}), ids);
+        EXPECT_EQ(1u, window->document()->images().size());
+    });
+    on([&] { browser.evaluateScript(*window, "document.write('<title>Rewritten</title>')"); });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Rewritten", window->title());  // after the parse it makes a new page
+        EXPECT_FALSE(window->document()->getElementById("before"));
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");
