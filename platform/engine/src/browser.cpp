@@ -67,6 +67,7 @@ Browser::~Browser() {
         for (auto& dialog : dialogs_) dialog->answer(false);
     });
     while (!thread_->waitUntil([this] { return modalDepth_ == 0; }, 1000)) {
+        if (!thread_->call([] {})) break;  // the thread itself has ended
     }
     thread_->call([this] {
         while (!windows_.empty()) closeWindow(*windows_.back());

@@ -293,8 +293,8 @@ TEST_F(EventsTest, TheMouseAndTheFocusMoveAcrossFrames) {
         auto right = window->findFrame("right");
         for (const auto& frame : {left, right}) {
             for (const char* type : {"mouseover", "mouseout", "focus", "blur"}) {
-                frame->document()->addEventListener(type, [&lines, frame](Event& e) {
-                    lines.push_back(e.type + " " + frame->name() + " " + e.target->tagName());
+                frame->document()->addEventListener(type, [&lines, name = frame->name()](Event& e) {
+                    lines.push_back(e.type + " " + name + " " + e.target->tagName());
                 }, true);
             }
         }
