@@ -714,6 +714,8 @@ duk_ret_t windowSet(duk_context* ctx) {
 duk_ret_t windowAlert(duk_context* ctx) {
     auto window = thisWindow(ctx);
     if (!window) return DUK_RET_TYPE_ERROR;
+    // A browser that is ending stops a script that still raises dialogs.
+    if (window->browser().closing()) return DUK_RET_ERROR;
     std::string message = argString(ctx, 0);
     window->browser().runDialog(DialogKind::Alert, message, {}, window);
     return 0;
@@ -722,6 +724,8 @@ duk_ret_t windowAlert(duk_context* ctx) {
 duk_ret_t windowConfirm(duk_context* ctx) {
     auto window = thisWindow(ctx);
     if (!window) return DUK_RET_TYPE_ERROR;
+    // A browser that is ending stops a script that still raises dialogs.
+    if (window->browser().closing()) return DUK_RET_ERROR;
     std::string message = argString(ctx, 0);
     bool accepted = window->browser().runDialog(DialogKind::Confirm, message, {}, window)->accepted();
     duk_push_boolean(ctx, accepted);
@@ -731,6 +735,8 @@ duk_ret_t windowConfirm(duk_context* ctx) {
 duk_ret_t windowPrompt(duk_context* ctx) {
     auto window = thisWindow(ctx);
     if (!window) return DUK_RET_TYPE_ERROR;
+    // A browser that is ending stops a script that still raises dialogs.
+    if (window->browser().closing()) return DUK_RET_ERROR;
     std::string message = argString(ctx, 0);
     std::string defaultText = duk_is_undefined(ctx, 1) ? std::string() : argString(ctx, 1);
     auto dialog = window->browser().runDialog(DialogKind::Prompt, message, defaultText, window);

@@ -68,7 +68,9 @@ public:
     Handler(ScriptEngine& engine, std::uint64_t id, std::weak_ptr<Window> window, std::weak_ptr<EventTarget> self,
             std::string source)
         : engine_(engine), alive_(engine.alive_), id_(id), window_(std::move(window)), self_(std::move(self)),
-          source_(std::move(source)) {}
+          source_(std::move(source)) {
+        if (auto shown = window_.lock()) document_ = shown->document();
+    }
     ~Handler() override {
         // Released on the browser thread while the heap lives: drop the function too.
         if (!alive_.expired() && engine_.browser().thread().isCurrent()) engine_.releaseHandler(id_);
@@ -77,7 +79,8 @@ public:
     std::optional<bool> invoke(Event* event) override {
         if (alive_.expired() || !engine_.browser().thread().isCurrent()) return std::nullopt;
         auto window = window_.lock();
-        if (!window || window->closed()) return std::nullopt;
+        // A handler of a page that was replaced or closed no longer runs.
+        if (!window || window->closed() || window->document() != document_.lock()) return std::nullopt;
         duk_context* ctx = engine_.ctx_;
         pushStashObject(ctx, "handlers");
         duk_get_prop_string(ctx, -1, key(id_).c_str());
@@ -96,6 +99,7 @@ private:
     std::weak_ptr<bool> alive_;
     std::uint64_t id_;
     std::weak_ptr<Window> window_;
+    std::weak_ptr<Document> document_;
     std::weak_ptr<EventTarget> self_;
     std::string source_;
 };

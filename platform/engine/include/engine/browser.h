@@ -125,6 +125,8 @@ public:
     // Raises a dialog from a page script and waits, serving other work, until answered.
     std::shared_ptr<Dialog> runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                       const std::shared_ptr<Window>& window);
+    // True once the browser is ending: dialogs are refused and the scripts raising them stopped.
+    bool closing() const { return closing_; }
     // The dialogs waiting for an answer, the front one last.
     const std::vector<std::shared_ptr<Dialog>>& openDialogs() const { return dialogs_; }
 
