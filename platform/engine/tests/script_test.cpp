@@ -254,6 +254,62 @@ TEST_F(ScriptTest, LocationNavigatesTheWindow) {
     });
 }
 
+TEST_F(ScriptTest, AScriptSubmitSkipsTheSubmitEventAndSelectValueSelectsByValue) {
+    openPage("form.html");
+    on([&] {
+        byId("customer")->setValue("refuse");  // the onsubmit handler would refuse this
+        browser.evaluateScript(*window, "document.getElementById('colour').value = 'b'; document.order.submit()");
+        EXPECT_EQ(2, byId("colour")->selectedIndex());
+    });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Order Received", window->title());
+        EXPECT_NE(std::string::npos, window->url().find("customer=refuse"));
+        EXPECT_NE(std::string::npos, window->url().find("colour=b"));
+        EXPECT_EQ(std::string::npos, window->url().find("send="));  // no button submitted it
+    });
+}
+
+TEST_F(ScriptTest, AFrameIsNavigatedThroughItsLocation) {
+    openPage("frames.html");
+    on([&] { browser.evaluateScript(*window->findFrame("nav"), "parent.frames['main'].location = 'tables.html'"); });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Tables", window->findFrame("main")->title());
+        EXPECT_EQ("Frame Set", window->title());
+    });
+}
+
+TEST_F(ScriptTest, TitleChangesAreReported) {
+    struct Titles : NavigationObserver {
+        void titleChange(Window&, const std::string& title) override { seen.push_back(title); }
+        std::vector<std::string> seen;
+    } titles;
+    on([&] { browser.addObserver(&titles); });
+    loadString("<title>First</title><body><script>document.title = 'Second'</script></body>");
+    on([&] {
+        browser.removeObserver(&titles);
+        EXPECT_EQ((std::vector<std::string>{"First", "Second"}), titles.seen);
+    });
+}
+
+class MozillaScriptTest : public BrowserTest {
+protected:
+    MozillaScriptTest() : BrowserTest(Dialect::Mozilla) {}
+};
+
+TEST_F(MozillaScriptTest, ScriptsSeeMozillaButtonsLineBreaksAndNoPropertyChanges) {
+    loadString(R"html(<body><textarea id=t>a
+b</textarea><p id=p onclick="document.title = event.button + '|' + document.getElementById('t').value.length"
+        onpropertychange="document.title = 'changed'">x</p></body>)html");
+    on([&] {
+        actions::click(byId("p"));
+        EXPECT_EQ("0|3", window->title());  // "a\nb"
+        browser.evaluateScript(*window, "document.getElementById('p').title = 'new'");
+        EXPECT_EQ("0|3", window->title());
+    });
+}
+
 // Shows nothing and records what it was asked to show.
 class RecordingDialogHost : public DialogHost {
 public:
