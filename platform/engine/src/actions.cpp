@@ -29,6 +29,13 @@ bool isTextField(const Element& element) {
     return kind == "text" || kind == "password" || kind == "file";
 }
 
+// An element of a page still on show (not of a page that was replaced or closed).
+bool shown(const std::shared_ptr<Element>& element) {
+    auto document = element ? element->ownerDocument() : nullptr;
+    auto window = document ? document->defaultView() : nullptr;
+    return window && !window->closed() && window->document() == document;
+}
+
 bool focusable(const Element& element) {
     return element.isFormField() || ((element.is("A") || element.is("AREA")) && element.hasAttribute("href"));
 }
@@ -117,11 +124,21 @@ void propertyChanged(const std::shared_ptr<Element>& target, const std::string& 
 
 void hover(const std::shared_ptr<Element>& target) {
     auto document = target->ownerDocument();
-    if (!document) return;
-    auto previous = document->hoverElement();
+    auto window = windowOf(*target);
+    if (!document || !window) return;
+    // One pointer for the whole browser: leaving a frame's element reports mouseout there.
+    Browser& browser = window->browser();
+    auto previous = browser.elementUnderMouse();
+    if (!shown(previous)) previous.reset();
     if (previous == target) return;
+    browser.setElementUnderMouse(target);
     document->setHoverElement(target);
-    if (previous) mouseEvent(previous, "mouseout", MouseButton::None, target);
+    if (previous) {
+        if (auto previousDocument = previous->ownerDocument(); previousDocument && previousDocument != document) {
+            previousDocument->setHoverElement(nullptr);
+        }
+        mouseEvent(previous, "mouseout", MouseButton::None, target);
+    }
     mouseEvent(target, "mouseover", MouseButton::None, previous);
 }
 
@@ -200,21 +217,36 @@ void activate(const std::shared_ptr<Element>& target) {
     if (proceed) defaultAction(target);
 }
 
+namespace {
+void blurElement(const std::shared_ptr<Element>& element) {
+    commitChange(element);
+    if (auto document = element->ownerDocument(); document && document->activeElement() == element) {
+        document->setActiveElement(nullptr);
+    }
+    if (auto window = windowOf(*element); window && window->browser().focusedElement() == element) {
+        window->browser().setFocusedElement(nullptr);
+    }
+    fire(element, "blur", false, false);
+}
+}  // namespace
+
 void focus(const std::shared_ptr<Element>& target) {
     auto document = target->ownerDocument();
-    if (!document || document->activeElement() == target) return;
-    blur(*document);
+    auto window = windowOf(*target);
+    if (!document || !window) return;
+    // One focus for the whole browser: focusing a field in one frame blurs the other's.
+    auto previous = window->browser().focusedElement();
+    if (previous == target && document->activeElement() == target) return;
+    if (previous && previous != target && shown(previous)) blurElement(previous);
+    if (auto active = document->activeElement(); active && active != target) blurElement(active);
     document->setActiveElement(target);
+    window->browser().setFocusedElement(target);
     target->rememberValueAtFocus();
     fire(target, "focus", false, false);
 }
 
 void blur(Document& document) {
-    auto active = document.activeElement();
-    if (!active) return;
-    commitChange(active);
-    document.setActiveElement(nullptr);
-    fire(active, "blur", false, false);
+    if (auto active = document.activeElement()) blurElement(active);
 }
 
 void pressKey(const std::shared_ptr<Element>& target, int keyCode, bool alt, bool shift) {

@@ -9,6 +9,7 @@
 #include "html_parser.h"
 #include "script_engine.h"
 #include "text_util.h"
+#include "timer_queue.h"
 
 namespace engine {
 namespace {
@@ -51,12 +52,14 @@ void advance(Document& document, ReadyState state) {
 }  // namespace
 
 Browser::Browser(BrowserOptions options)
-    : options_(std::move(options)), thread_(std::make_unique<BrowserThread>()) {
+    : options_(std::move(options)), thread_(std::make_unique<BrowserThread>()),
+      timers_(std::make_unique<TimerQueue>(*thread_)) {
     // The script heap is made and destroyed on the thread that uses it.
     thread_->call([this] { scripts_ = std::make_unique<ScriptEngine>(*this); });
 }
 
 Browser::~Browser() {
+    timers_.reset();
     // A page waiting in a dialog has a script on the stack: answer the dialogs, refuse
     // new ones, and let those scripts finish before the heap goes.
     thread_->call([this] {
@@ -64,6 +67,7 @@ Browser::~Browser() {
         for (auto& dialog : dialogs_) dialog->answer(false);
     });
     while (!thread_->waitUntil([this] { return modalDepth_ == 0; }, 1000)) {
+        if (!thread_->call([] {})) break;  // the thread itself has ended
     }
     thread_->call([this] {
         while (!windows_.empty()) closeWindow(*windows_.back());
@@ -228,18 +232,33 @@ void Browser::beginLoad(Window& window, const std::string& address, const std::s
 void Browser::finishParse(const std::shared_ptr<Window>& window, unsigned generation,
                           std::shared_ptr<Document> document) {
     if (window->loadGeneration() != generation || window->document() != document) return;
-    for (const auto& element : document->getElementsByTagName("SCRIPT")) {
+    // Scripts run in document order, each while it is "being parsed" for document.write;
+    // one that a script wrote runs in turn, after the one that wrote it.
+    std::vector<std::shared_ptr<Element>> done;
+    for (;;) {
+        std::shared_ptr<Element> element;
+        for (const auto& candidate : document->getElementsByTagName("SCRIPT")) {
+            if (std::find(done.begin(), done.end(), candidate) == done.end()) {
+                element = candidate;
+                break;
+            }
+        }
+        if (!element) break;
+        done.push_back(element);
+        scripts_->setParsingScript(element);
         if (element->hasAttribute("src")) {
             auto path = url::toPath(element->src());
             auto bytes = path ? readFile(*path) : std::nullopt;
             if (!bytes) {
                 log("script " + element->src() + " could not be loaded");
+                scripts_->setParsingScript(nullptr);
                 continue;
             }
             scripts_->runScript(*window, decodePageBytes(*bytes), element->src());
         } else {
             scripts_->runScript(*window, element->textContent(), document->url());
         }
+        scripts_->setParsingScript(nullptr);
         if (window->loadGeneration() != generation || window->document() != document) return;  // the script navigated
     }
     advance(*document, ReadyState::Interactive);

@@ -413,7 +413,7 @@ std::shared_ptr<ScriptHandler> Element::handler(const std::string& eventType) {
     }
     auto document = ownerDocument();
     auto window = document ? document->defaultView() : nullptr;
-    if (!window) return nullptr;
+    if (!window || window->document() != document) return nullptr;  // the page is no longer shown
     auto element = std::static_pointer_cast<Element>(shared_from_this());
     auto compiled = window->browser().scripts().compileHandler(*window, element, "on" + eventType, *source);
     if (!compiled) return nullptr;

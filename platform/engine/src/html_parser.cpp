@@ -47,6 +47,16 @@ public:
     TreeBuilder(const std::string& source, std::shared_ptr<Document> document)
         : source_(source), document_(std::move(document)) {}
 
+    // The parsed fragment's nodes go below `parent` (a context element's new content).
+    void buildFragment(const GumboNode* root, Element& parent) {
+        for (unsigned i = 0; i < root->v.element.children.length; ++i) {
+            append(parent, static_cast<const GumboNode*>(root->v.element.children.data[i]));
+        }
+        forEachElement(parent, [](const std::shared_ptr<Element>& element) {
+            if (element->is("SELECT")) element->resetSelection();
+        });
+    }
+
     void build(const GumboNode* root) {
         for (unsigned i = 0; i < root->v.document.children.length; ++i) {
             append(*document_, static_cast<const GumboNode*>(root->v.document.children.data[i]));
@@ -153,6 +163,42 @@ std::string decodePageBytes(const std::string& bytes) {
         }
     }
     return out;
+}
+
+void replaceContent(Element& element, const std::string& utf8) {
+    while (!element.childNodes().empty()) element.removeChild(element.childNodes().front());
+    GumboOptions options = kGumboDefaultOptions;
+    options.fragment_context = gumbo_tag_enum(text::lower(element.tagName()).c_str());
+    if (options.fragment_context == GUMBO_TAG_UNKNOWN) options.fragment_context = GUMBO_TAG_DIV;
+    options.fragment_namespace = GUMBO_NAMESPACE_HTML;
+    GumboOutput* output = gumbo_parse_with_options(&options, utf8.data(), utf8.size());
+    if (!output) return;
+    struct Release {
+        const GumboOptions* options;
+        GumboOutput* output;
+        ~Release() { gumbo_destroy_output(options, output); }
+    } release{&options, output};
+    TreeBuilder(utf8, element.ownerDocument()).buildFragment(output->root, element);
+}
+
+std::shared_ptr<Node> insertMarkupAfter(Element& context, const std::shared_ptr<Node>& anchor, const std::string& utf8) {
+    auto holder = std::make_shared<Element>(context.tagName());
+    replaceContent(*holder, utf8);
+    std::shared_ptr<Node> next;
+    const auto& siblings = context.childNodes();
+    auto at = std::find(siblings.begin(), siblings.end(), anchor);
+    if (at != siblings.end() && at + 1 != siblings.end()) next = *(at + 1);
+    std::shared_ptr<Node> last = anchor;
+    auto written = holder->childNodes();  // a copy: moving them empties the holder
+    for (const auto& node : written) {
+        if (next) {
+            context.insertBefore(node, next);
+        } else {
+            context.appendChild(node);
+        }
+        last = node;
+    }
+    return last;
 }
 
 std::shared_ptr<Document> parseHtml(const std::string& utf8, const std::string& url, Dialect dialect) {

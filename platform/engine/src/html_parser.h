@@ -19,4 +19,11 @@ std::string decodePageBytes(const std::string& bytes);
 // leaves such a form empty and the fields after it belong to it).
 std::shared_ptr<Document> parseHtml(const std::string& utf8, const std::string& url, Dialect dialect);
 
+// Replaces `element`'s children with `utf8` markup parsed as its content
+// (innerHTML assignment): the fragment is parsed in the element's context.
+void replaceContent(Element& element, const std::string& utf8);
+// Parses `utf8` as the content of an element like `context` and inserts the nodes
+// after `anchor` (a child of `context`); returns the last node inserted, or `anchor`.
+std::shared_ptr<Node> insertMarkupAfter(Element& context, const std::shared_ptr<Node>& anchor, const std::string& utf8);
+
 }  // namespace engine

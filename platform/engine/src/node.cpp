@@ -23,6 +23,22 @@ void Node::appendChild(const std::shared_ptr<Node>& child) {
     treeChanged();
 }
 
+void Node::insertBefore(const std::shared_ptr<Node>& child, const std::shared_ptr<Node>& reference) {
+    auto at = std::find(children_.begin(), children_.end(), reference);
+    if (at == children_.end() || !child || child == reference) {
+        appendChild(child);
+        return;
+    }
+    if (auto old = child->parent_.lock()) old->removeChild(child);
+    at = std::find(children_.begin(), children_.end(), reference);
+    child->parent_ = weak_from_this();
+    children_.insert(at, child);
+    child->adoptInto(document_.expired() && type_ == NodeType::Document
+                         ? std::weak_ptr<Document>(std::static_pointer_cast<Document>(shared_from_this()))
+                         : document_);
+    treeChanged();
+}
+
 void Node::removeChild(const std::shared_ptr<Node>& child) {
     auto found = std::find(children_.begin(), children_.end(), child);
     if (found == children_.end()) return;

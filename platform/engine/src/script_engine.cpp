@@ -9,6 +9,8 @@
 #include "engine/document.h"
 #include "engine/node.h"
 #include "engine/window.h"
+#include "html_parser.h"
+#include "timer_queue.h"
 
 namespace engine {
 namespace {
@@ -66,7 +68,9 @@ public:
     Handler(ScriptEngine& engine, std::uint64_t id, std::weak_ptr<Window> window, std::weak_ptr<EventTarget> self,
             std::string source)
         : engine_(engine), alive_(engine.alive_), id_(id), window_(std::move(window)), self_(std::move(self)),
-          source_(std::move(source)) {}
+          source_(std::move(source)) {
+        if (auto shown = window_.lock()) document_ = shown->document();
+    }
     ~Handler() override {
         // Released on the browser thread while the heap lives: drop the function too.
         if (!alive_.expired() && engine_.browser().thread().isCurrent()) engine_.releaseHandler(id_);
@@ -75,7 +79,8 @@ public:
     std::optional<bool> invoke(Event* event) override {
         if (alive_.expired() || !engine_.browser().thread().isCurrent()) return std::nullopt;
         auto window = window_.lock();
-        if (!window || window->closed()) return std::nullopt;
+        // A handler of a page that was replaced or closed no longer runs.
+        if (!window || window->closed() || window->document() != document_.lock()) return std::nullopt;
         duk_context* ctx = engine_.ctx_;
         pushStashObject(ctx, "handlers");
         duk_get_prop_string(ctx, -1, key(id_).c_str());
@@ -94,6 +99,7 @@ private:
     std::weak_ptr<bool> alive_;
     std::uint64_t id_;
     std::weak_ptr<Window> window_;
+    std::weak_ptr<Document> document_;
     std::weak_ptr<EventTarget> self_;
     std::string source_;
 };
@@ -194,7 +200,11 @@ std::string ScriptEngine::evaluate(Window& window, const std::string& source) {
 std::shared_ptr<ScriptHandler> ScriptEngine::compileHandler(Window& window, const std::shared_ptr<Element>& element,
                                                             const std::string& attributeName, const std::string& source) {
     Scope scope(*this, window);
-    std::string function = "function " + attributeName + "(event) {\n" + source + "\n}";
+    // Inline handler code sees its element, the element's form and the document before
+    // the window's globals ("value", "form.submit()", "forms[0]"), as in both browsers.
+    std::string function = "function " + attributeName +
+                           "(event) { with (this && this.ownerDocument || {}) with (this && this.form || {}) "
+                           "with (this || {}) {\n" + source + "\n}}";
     duk_push_string(ctx_, attributeName.c_str());
     if (duk_pcompile_lstring_filename(ctx_, DUK_COMPILE_FUNCTION, function.data(), function.size()) != 0) {
         logError(attributeName + ": " + errorText(ctx_));
@@ -284,6 +294,69 @@ std::optional<bool> ScriptEngine::callFunction(Window& window, const std::shared
         duk_pop(ctx_);
     }
     return result;
+}
+
+// ---------------------------------------------------------------- document.write
+
+void ScriptEngine::setParsingScript(const std::shared_ptr<Element>& script) {
+    parsingScript_ = script;
+    writeAnchor_ = script;
+}
+
+void ScriptEngine::write(Window& window, const std::string& markup) {
+    auto script = parsingScript_.lock();
+    auto anchor = writeAnchor_.lock();
+    auto context = anchor ? anchor->parentElement() : nullptr;
+    if (script && context && script->ownerDocument() == window.document()) {
+        writeAnchor_ = insertMarkupAfter(*context, anchor, markup);
+        return;
+    }
+    // Written after the page was parsed: the markup becomes a new page, as in browsers.
+    browser_.loadString(window, markup, window.url());
+}
+
+// ---------------------------------------------------------------- timers
+
+int ScriptEngine::setTimer(int index, Window& window, unsigned long delayMs) {
+    int id = nextTimerId_++;
+    index = duk_normalize_index(ctx_, index);
+    pushStashObject(ctx_, "timers");
+    duk_dup(ctx_, index);
+    duk_put_prop_string(ctx_, -2, std::to_string(id).c_str());
+    duk_pop(ctx_);
+    std::weak_ptr<Window> weak = window.weak_from_this();
+    std::weak_ptr<Document> document = window.document();
+    std::weak_ptr<bool> alive = alive_;
+    browser_.timers().schedule(delayMs, [this, weak, document, alive, id] {
+        if (!alive.expired()) runTimer(weak.lock(), document.lock(), id);
+    });
+    return id;
+}
+
+void ScriptEngine::runTimer(const std::shared_ptr<Window>& window, const std::shared_ptr<Document>& document, int id) {
+    std::string key = std::to_string(id);
+    pushStashObject(ctx_, "timers");
+    bool pending = duk_get_prop_string(ctx_, -1, key.c_str()) != 0;
+    duk_del_prop_string(ctx_, -2, key.c_str());
+    duk_remove(ctx_, -2);  // the callback stays on the stack
+    // Cleared, or the page it belongs to is gone: nothing runs.
+    if (!pending || !window || window->closed() || !document || window->document() != document) {
+        duk_pop(ctx_);
+        return;
+    }
+    if (duk_is_function(ctx_, -1)) {
+        callFunction(*window, window, nullptr, "timer");
+        return;
+    }
+    std::string code = duk_safe_to_string(ctx_, -1);
+    duk_pop(ctx_);
+    runScript(*window, code, "timer");
+}
+
+void ScriptEngine::clearTimer(int id) {
+    pushStashObject(ctx_, "timers");
+    duk_del_prop_string(ctx_, -1, std::to_string(id).c_str());
+    duk_pop(ctx_);
 }
 
 // ---------------------------------------------------------------- wrappers

@@ -19,6 +19,7 @@ typedef struct duk_hthread duk_context;
 namespace engine {
 
 class Browser;
+class Document;
 class Element;
 class EventTarget;
 class Node;
@@ -65,6 +66,15 @@ public:
     // Pushes the JS function behind a handler, or null when it is not one of ours.
     void pushHandlerFunction(const std::shared_ptr<ScriptHandler>& handler);
     void logError(const std::string& what);
+    // The SCRIPT element running while the page is parsed: document.write puts its
+    // markup after it (and after what it wrote before).
+    void setParsingScript(const std::shared_ptr<Element>& script);
+    void write(Window& window, const std::string& markup);
+    // setTimeout: the function or code at `index` runs in `window` after `delayMs`
+    // unless cleared or the window shows another document by then. Returns its id.
+    int setTimer(int index, Window& window, unsigned long delayMs);
+    void clearTimer(int id);
+    void runTimer(const std::shared_ptr<Window>& window, const std::shared_ptr<Document>& document, int id);
     void releaseHandler(std::uint64_t id);
 
 private:
@@ -81,8 +91,11 @@ private:
     std::unordered_map<const Node*, std::uint64_t> nodeIds_;
     std::uint64_t nextNodeId_ = 1;
     std::uint64_t nextHandlerId_ = 1;
+    int nextTimerId_ = 1;
     std::vector<std::weak_ptr<Window>> windowStack_;
     std::vector<Event*> activeEvents_;
+    std::weak_ptr<Element> parsingScript_;
+    std::weak_ptr<Node> writeAnchor_;
 };
 
 // Builds the prototypes and global functions (script_bindings.cpp).

@@ -202,5 +202,19 @@ TEST_F(DomTest, PagesWithoutACharsetAreReadAsWindows1252) {
     std::remove(path.c_str());
 }
 
+TEST_F(DomTest, PagesDeclaringUtf8AreReadAsUtf8) {
+    std::string path = ::testing::TempDir() + "/utf8.html";
+    {
+        FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_TRUE(file);
+        std::fputs("<meta http-equiv='Content-Type' content='text/html; charset=UTF-8'><title>K\xC3\xA4se</title>", file);
+        std::fclose(file);
+    }
+    on([&] { window = browser.openWindow(url::fromPath(path)); });
+    ASSERT_TRUE(waitIdle());
+    on([&] { EXPECT_EQ("K\xC3\xA4se", window->title()); });
+    std::remove(path.c_str());
+}
+
 }  // namespace
 }  // namespace engine::testing

@@ -285,6 +285,27 @@ TEST_F(EventsTest, ASubmitHandlerCanRefuseTheSubmission) {
     on([&] { EXPECT_EQ("Order Form", window->title()); });
 }
 
+TEST_F(EventsTest, TheMouseAndTheFocusMoveAcrossFrames) {
+    openPage("frames.html");
+    std::vector<std::string> lines;
+    on([&] {
+        auto left = window->findFrame("left");
+        auto right = window->findFrame("right");
+        for (const auto& frame : {left, right}) {
+            for (const char* type : {"mouseover", "mouseout", "focus", "blur"}) {
+                frame->document()->addEventListener(type, [&lines, name = frame->name()](Event& e) {
+                    lines.push_back(e.type + " " + name + " " + e.target->tagName());
+                }, true);
+            }
+        }
+        actions::click(byId("rename", left));
+        actions::click(byId("field", right));
+    });
+    EXPECT_EQ((std::vector<std::string>{"mouseover left BUTTON", "focus left BUTTON", "mouseout left BUTTON",
+                                        "mouseover right INPUT", "blur left BUTTON", "focus right INPUT"}),
+              lines);
+}
+
 TEST_F(MozillaEventsTest, MozillaNumbersButtonsFromZeroAndSendsNoPropertyChange) {
     loadAndLog("<body><input id=f></body>");
     on([&] { actions::click(byId("f")); });

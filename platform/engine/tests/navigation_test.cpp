@@ -245,6 +245,21 @@ TEST_F(NavigationTest, SubmittingAFormGetsTheActionWithTheFieldValues) {
     });
 }
 
+TEST_F(NavigationTest, AFormWithATargetSubmitsIntoThatWindow) {
+    loadString("<body><form action='result.html' target='results'><input name=q value=1>"
+               "<input type=submit id=s></form></body>",
+               siteUrl("target.html"));
+    on([&] { actions::click(byId("s")); });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        ASSERT_EQ(2u, browser.windows().size());
+        auto results = browser.windows()[1];
+        EXPECT_EQ("results", results->name());
+        EXPECT_EQ(siteUrl("result.html") + "?q=1", results->url());
+        EXPECT_EQ(siteUrl("target.html"), window->url());
+    });
+}
+
 TEST_F(NavigationTest, AnUnreadablePageShowsTheErrorPage) {
     openPage("no-such-page.html");
     on([&] { EXPECT_EQ("Cannot find server", window->title()); });

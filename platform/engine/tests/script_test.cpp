@@ -86,6 +86,54 @@ TEST_F(ScriptTest, DocumentsNameTheirFormsAndFormsTheirFields) {
     });
 }
 
+TEST_F(ScriptTest, InlineHandlersSeeTheirElementFormAndDocument) {
+    loadString(R"html(<body><form name=f><input id=q name=q value=abc
+        onclick="var seen = value + '|' + form.name + '|' + forms.length + '|' + id; document.title = seen"></form></body>)html");
+    on([&] {
+        actions::activate(byId("q"));
+        EXPECT_EQ("abc|f|1|q", window->title());
+        EXPECT_EQ("undefined", browser.evaluateScript(*window, "typeof seen"));  // the handler's own variable
+    });
+}
+
+TEST_F(ScriptTest, InnerHtmlAssignmentParsesMarkupIntoTheElement) {
+    loadString(R"html(<body><div id=d>old</div><table><tbody id=b></tbody></table><script>
+        document.getElementById("d").innerHTML = "<b id=n>new</b> <select id=s><option>x<option>y</select>";
+        document.getElementById("b").innerHTML = "<tr id=r><td>cell";
+        </script></body>)html");
+    on([&] {
+        auto bold = window->document()->getElementById("n");
+        ASSERT_TRUE(bold);
+        EXPECT_EQ(byId("d"), bold->parentElement());
+        EXPECT_EQ(0, byId("s")->selectedIndex());
+        EXPECT_EQ(4, bold->sourceIndex());  // HTML, HEAD, BODY, DIV, then it
+        EXPECT_EQ(0, byId("r")->rowIndex());
+        EXPECT_EQ(byId("d"), byId("n")->parentNode());
+        EXPECT_EQ(R"(<B id="n">new</B> <SELECT id="s"><OPTION>x</OPTION><OPTION>y</OPTION></SELECT>)", byId("d")->innerHtml());
+    });
+}
+
+TEST_F(ScriptTest, DocumentWriteWhileParsingPutsMarkupAfterItsScript) {
+    loadString(R"html(<body><p id=before>b</p><script>
+        document.write("<img id=written src='w.gif'>", "<span id=second>2</span>");
+        document.write("<script>document.write('<i id=nested>n</i>')</scr" + "ipt>");
+        </script><p id=after>a</p></body>)html");
+    on([&] {
+        std::vector<std::string> ids;
+        for (const auto& element : window->document()->getElementsByTagName("*")) {
+            if (!element->id().empty()) ids.push_back(element->id());
+        }
+        EXPECT_EQ((std::vector<std::string>{"before", "written", "second", "nested", "after"}), ids);
+        EXPECT_EQ(1u, window->document()->images().size());
+    });
+    on([&] { browser.evaluateScript(*window, "document.write('<title>Rewritten</title>')"); });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Rewritten", window->title());  // after the parse it makes a new page
+        EXPECT_FALSE(window->document()->getElementById("before"));
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");
@@ -124,6 +172,29 @@ TEST_F(ScriptTest, ScriptChangesReportPropertyChanges) {
         EXPECT_EQ("src|alt|", window->title());
         EXPECT_EQ("file:///test/b.gif", byId("i")->src());
     });
+}
+
+TEST_F(ScriptTest, TimersRunLaterUnlessClearedOrThePageIsGone) {
+    loadString(R"html(<body><script>
+        var log = [];
+        // Each timer is set after the one before and waits longer: the order is certain.
+        setTimeout(function () { log.push("function"); }, 100);
+        setTimeout("log.push('code')", 300);
+        var cleared = setTimeout(function () { log.push("cleared"); }, 5);
+        clearTimeout(cleared);
+        setTimeout(function () { document.title = log.join(","); }, 1000);
+        </script></body>)html");
+    ASSERT_TRUE(browser.thread().waitUntil([&] { return !window->title().empty(); }, kWaitMs));
+    on([&] { EXPECT_EQ("function,code", window->title()); });
+    on([&] {
+        // The new page replaces this one in the very next task, long before the timer.
+        browser.evaluateScript(*window, "setTimeout(function () { parent.name = 'late'; }, 500)");
+        browser.navigate(*window, siteUrl("index.html"));
+    });
+    ASSERT_TRUE(waitIdle());
+    on([&] { browser.evaluateScript(*window, "setTimeout(function () { document.title = 'timer done'; }, 100)"); });
+    ASSERT_TRUE(browser.thread().waitUntil([&] { return window->title() == "timer done"; }, kWaitMs));
+    on([&] { EXPECT_EQ("", window->name()); });  // the first page's timer did not run in the second
 }
 
 TEST_F(ScriptTest, AJavascriptAddressRunsInThePage) {
@@ -180,6 +251,62 @@ TEST_F(ScriptTest, LocationNavigatesTheWindow) {
     on([&] {
         EXPECT_EQ("Tables", window->title());
         EXPECT_EQ(siteUrl("tables.html"), browser.evaluateScript(*window, "String(document.location)"));
+    });
+}
+
+TEST_F(ScriptTest, AScriptSubmitSkipsTheSubmitEventAndSelectValueSelectsByValue) {
+    openPage("form.html");
+    on([&] {
+        byId("customer")->setValue("refuse");  // the onsubmit handler would refuse this
+        browser.evaluateScript(*window, "document.getElementById('colour').value = 'b'; document.order.submit()");
+        EXPECT_EQ(2, byId("colour")->selectedIndex());
+    });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Order Received", window->title());
+        EXPECT_NE(std::string::npos, window->url().find("customer=refuse"));
+        EXPECT_NE(std::string::npos, window->url().find("colour=b"));
+        EXPECT_EQ(std::string::npos, window->url().find("send="));  // no button submitted it
+    });
+}
+
+TEST_F(ScriptTest, AFrameIsNavigatedThroughItsLocation) {
+    openPage("frames.html");
+    on([&] { browser.evaluateScript(*window->findFrame("nav"), "parent.frames['main'].location = 'tables.html'"); });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Tables", window->findFrame("main")->title());
+        EXPECT_EQ("Frame Set", window->title());
+    });
+}
+
+TEST_F(ScriptTest, TitleChangesAreReported) {
+    struct Titles : NavigationObserver {
+        void titleChange(Window&, const std::string& title) override { seen.push_back(title); }
+        std::vector<std::string> seen;
+    } titles;
+    on([&] { browser.addObserver(&titles); });
+    loadString("<title>First</title><body><script>document.title = 'Second'</script></body>");
+    on([&] {
+        browser.removeObserver(&titles);
+        EXPECT_EQ((std::vector<std::string>{"First", "Second"}), titles.seen);
+    });
+}
+
+class MozillaScriptTest : public BrowserTest {
+protected:
+    MozillaScriptTest() : BrowserTest(Dialect::Mozilla) {}
+};
+
+TEST_F(MozillaScriptTest, ScriptsSeeMozillaButtonsLineBreaksAndNoPropertyChanges) {
+    loadString(R"html(<body><textarea id=t>a
+b</textarea><p id=p onclick="document.title = event.button + '|' + document.getElementById('t').value.length"
+        onpropertychange="document.title = 'changed'">x</p></body>)html");
+    on([&] {
+        actions::click(byId("p"));
+        EXPECT_EQ("0|3", window->title());  // "a\nb"
+        browser.evaluateScript(*window, "document.getElementById('p').title = 'new'");
+        EXPECT_EQ("0|3", window->title());
     });
 }
 

@@ -117,6 +117,38 @@ TEST_F(UserScriptTest, HoverAndSelectText) {
     });
 }
 
+TEST_F(UserScriptTest, TargetsByIdNameLinkTextAndTagPosition) {
+    ASSERT_TRUE(user.open(siteUrl("form.html")));
+    on([&] {
+        EXPECT_EQ("customer", user.find("#customer")->id());
+        EXPECT_EQ("sizeS", user.find("name=size")->id());  // the first of the name
+        EXPECT_EQ("Home", user.find("link=Home")->innerText());
+        EXPECT_EQ("secret", user.find("INPUT[1]")->id());
+        EXPECT_EQ("secret", user.find("input[1]")->id());
+        EXPECT_EQ("colour", user.find("SELECT[0]")->id());
+        for (const char* bad : {"#", "#nothing", "name=", "link=Nowhere", "INPUT[99]", "INPUT[-1]", "INPUT[x]",
+                                "INPUT[", "customer", ""}) {
+            EXPECT_FALSE(user.find(bad)) << bad;
+        }
+    });
+}
+
+TEST_F(UserScriptTest, StopEndsALoadThatIsUnderWay) {
+    ASSERT_TRUE(user.open(siteUrl("index.html")));
+    on([&] {
+        auto top = user.currentWindow();
+        browser.navigate(*top, siteUrl("frames.html"));
+        EXPECT_TRUE(browser.busy());
+        browser.stop(*top);  // before the page's first step ran
+    });
+    ASSERT_TRUE(user.stop());  // nothing left to stop: still fine
+    ASSERT_TRUE(user.waitUntilIdle());
+    on([&] {
+        EXPECT_FALSE(browser.busy());
+        EXPECT_EQ("Sample Home", user.currentWindow()->title());  // the new page never arrived
+    });
+}
+
 TEST(BrowserLifetimeTest, ABrowserEndsWhileAPageWaitsInADialog) {
     auto browser = std::make_unique<Browser>();
     User user(*browser, kWaitMs);

@@ -18,6 +18,7 @@
 namespace engine {
 
 class ScriptEngine;
+class TimerQueue;
 
 // What a face turns into its browser's navigation events. All calls arrive on the
 // browser thread; `window` is a top-level window or a frame.
@@ -114,10 +115,18 @@ public:
     // True when `window`'s document and all its frames are complete.
     static bool isComplete(const Window& window);
 
+    // --- the one mouse pointer and the one keyboard focus, across all windows and frames
+    std::shared_ptr<Element> elementUnderMouse() const { return elementUnderMouse_.lock(); }
+    void setElementUnderMouse(const std::shared_ptr<Element>& element) { elementUnderMouse_ = element; }
+    std::shared_ptr<Element> focusedElement() const { return focusedElement_.lock(); }
+    void setFocusedElement(const std::shared_ptr<Element>& element) { focusedElement_ = element; }
+
     // --- dialogs
     // Raises a dialog from a page script and waits, serving other work, until answered.
     std::shared_ptr<Dialog> runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                       const std::shared_ptr<Window>& window);
+    // True once the browser is ending: dialogs are refused and the scripts raising them stopped.
+    bool closing() const { return closing_; }
     // The dialogs waiting for an answer, the front one last.
     const std::vector<std::shared_ptr<Dialog>>& openDialogs() const { return dialogs_; }
 
@@ -125,6 +134,7 @@ public:
     // Runs `source` in `window`'s scope and returns its value as text ("" after an error).
     std::string evaluateScript(Window& window, const std::string& source);
     ScriptEngine& scripts() { return *scripts_; }
+    TimerQueue& timers() { return *timers_; }
     void log(const std::string& line);
     std::vector<std::string> logLines() const { return log_; }
 
@@ -148,11 +158,14 @@ private:
     std::vector<std::shared_ptr<Window>> windows_;
     std::vector<std::shared_ptr<Dialog>> dialogs_;
     std::vector<std::string> log_;
+    std::weak_ptr<Element> elementUnderMouse_;
+    std::weak_ptr<Element> focusedElement_;
     int nextWindowId_ = 1;
     int modalDepth_ = 0;    // dialogs waiting on the stack
     bool closing_ = false;  // the browser is going: no more dialogs
     std::unique_ptr<ScriptEngine> scripts_;
-    std::unique_ptr<BrowserThread> thread_;  // last: ends before the state above goes
+    std::unique_ptr<BrowserThread> thread_;  // ends before the state above goes
+    std::unique_ptr<TimerQueue> timers_;     // posts to the thread: goes first
 };
 
 }  // namespace engine

@@ -30,6 +30,8 @@ public:
     std::shared_ptr<Document> ownerDocument() const { return document_.lock(); }
 
     void appendChild(const std::shared_ptr<Node>& child);
+    // Inserts `child` before `reference` (at the end when `reference` is not a child).
+    void insertBefore(const std::shared_ptr<Node>& child, const std::shared_ptr<Node>& reference);
     void removeChild(const std::shared_ptr<Node>& child);
 
     // The text of this node and all below it, as the DOM's textContent.
