@@ -85,4 +85,32 @@ TEST(ApartmentTest, AThreadEndingWithoutUninitialisingReleasesItsMarshalledObjec
   EXPECT_EQ(threadId, lifetime.destroyedOn.load());
 }
 
+TEST(ApartmentTest, ABrowserThreadWithoutApartmentStillReleasesItsObjectsWhenItEnds) {
+  ASSERT_EQ(S_OK, CoInitialize(nullptr));
+  com_test::Lifetime lifetime;
+  com_test::CarriedTableObject* object = nullptr;
+  DWORD browserId = 0;
+  HANDLE made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE marshalled = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread browser([&] {  // never calls CoInitialize
+    browserId = GetCurrentThreadId();
+    object = new com_test::CarriedTableObject(&lifetime);
+    SetEvent(made);
+    WaitForSingleObject(marshalled, 10000);
+  });
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(made, 10000));
+  {
+    ComPtr<IStream> stream = com_test::marshal(object->identity(), IID_IDispatch);
+    object->Release();  // the marshalled data holds it now
+    EXPECT_EQ(1, lifetime.alive);
+  }
+  SetEvent(marshalled);
+  browser.join();
+  EXPECT_EQ(0, lifetime.alive);
+  EXPECT_EQ(browserId, lifetime.destroyedOn.load());
+  CloseHandle(made);
+  CloseHandle(marshalled);
+  CoUninitialize();
+}
+
 }  // namespace

@@ -16,6 +16,10 @@ namespace com::internal {
 // True when the calling thread has initialised COM (and not yet uninitialised it).
 DECLSPEC_EXPORT bool apartmentInitialised();
 
+// Records that the calling thread owns objects bound to it, so that when it ends its
+// apartment lets go of what it holds for them even if it never called CoInitialize.
+DECLSPEC_EXPORT void noteBoundObjectMade();
+
 // Gives the calling thread a reference, as `riid`, to `object`, an object of the
 // apartment of thread `ownerThread`: the object itself on its own thread or when it is
 // agile, otherwise a proxy that carries IDispatch and IUnknown calls to the owner.
@@ -46,7 +50,7 @@ class ApartmentObject {
   bool onOwnerThread() const { return GetCurrentThreadId() == ownerThread_; }
 
  protected:
-  ApartmentObject() : ownerThread_(GetCurrentThreadId()) {}
+  ApartmentObject() : ownerThread_(GetCurrentThreadId()) { noteBoundObjectMade(); }
   ~ApartmentObject() = default;
 
   // The body's HRESULT; CO_E_NOTINITIALIZED when a foreign caller has not initialised
