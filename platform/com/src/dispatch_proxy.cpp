@@ -144,7 +144,6 @@ bool DispatchProxy::target(IUnknown** object, DWORD* ownerThread) {
 template <class Body>
 HRESULT DispatchProxy::callTarget(Body&& body) {
   if (GetCurrentThreadId() != homeThread_) return RPC_E_WRONG_THREAD;
-  if (!apartmentInitialised()) return CO_E_NOTINITIALIZED;
   HRESULT result = RPC_E_DISCONNECTED;
   // The pointer is read on the owner thread, where a disconnection also happens, so it
   // cannot be released between the read and the call.

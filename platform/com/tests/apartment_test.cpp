@@ -60,12 +60,23 @@ TEST(ApartmentTest, CallsWithoutInitialisationFailAsOnWindows) {
   });
 }
 
-TEST(ApartmentTest, ACallFromAThreadWithoutApartmentIsRefused) {
+TEST(ApartmentTest, AThreadWithoutApartmentReachesABoundObjectOnItsOwnerThread) {
   com_test::ApartmentThread owner;
   com_test::CarriedTableObject* object = nullptr;
-  owner.run([&] { object = new com_test::CarriedTableObject; });
-  object->table.add({1, u"run", [](WORD, DISPPARAMS&, VARIANT*) { return S_OK; }});
-  onNewThread([&] { EXPECT_EQ(CO_E_NOTINITIALIZED, com_test::callMethod(object, 1)); });
+  owner.run([&] {
+    object = new com_test::CarriedTableObject;
+    object->table.add({1, u"where", [](WORD, DISPPARAMS&, VARIANT* result) {
+                         result->vt = VT_I4;
+                         result->lVal = static_cast<LONG>(GetCurrentThreadId());
+                         return S_OK;
+                       }});
+  });
+  onNewThread([&] {  // as one browser thread calling another browser's object
+    VARIANT where;
+    VariantInit(&where);
+    EXPECT_EQ(S_OK, com_test::callMethod(object, 1, nullptr, &where));
+    EXPECT_EQ(owner.id(), static_cast<DWORD>(where.lVal));
+  });
   object->Release();
 }
 

@@ -53,12 +53,13 @@ class ApartmentObject {
   ApartmentObject() : ownerThread_(GetCurrentThreadId()) { noteBoundObjectMade(); }
   ~ApartmentObject() = default;
 
-  // The body's HRESULT; CO_E_NOTINITIALIZED when a foreign caller has not initialised
-  // COM; RPC_E_DISCONNECTED when the owner thread has ended.
+  // The body's HRESULT, or RPC_E_DISCONNECTED when the owner thread has ended. The
+  // caller's apartment is not checked: a thread reaches such an object only through the
+  // COM functions, which refuse a thread without one, or from inside the stand-ins (a
+  // browser thread calling another browser's object).
   template <class Body>
   HRESULT carry(Body&& body) const {
     if (GetCurrentThreadId() == ownerThread_) return runGuarded(body);
-    if (!apartmentInitialised()) return CO_E_NOTINITIALIZED;
     HRESULT result = RPC_E_DISCONNECTED;
     if (!win32::internal::callOnThread(ownerThread_, [&] { result = runGuarded(body); })) return RPC_E_DISCONNECTED;
     return result;
