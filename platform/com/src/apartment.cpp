@@ -17,12 +17,13 @@ void endApartment(DWORD thread) {
 struct ApartmentState {
   int initialisations = 0;
   bool multithreaded = false;
+  bool ownsBoundObjects = false;
 
   // A thread that ends without balancing its CoInitialize calls still lets go of what
   // its apartment held. This runs before the platform forgets the thread, because the
   // thread was known to the platform before its apartment state existed (see below).
   ~ApartmentState() {
-    if (initialisations > 0) endApartment(GetCurrentThreadId());
+    if (initialisations > 0 || ownsBoundObjects) endApartment(GetCurrentThreadId());
   }
 };
 
@@ -31,6 +32,11 @@ thread_local ApartmentState apartment;
 }  // namespace
 
 bool apartmentInitialised() { return apartment.initialisations > 0; }
+
+void noteBoundObjectMade() {
+  GetCurrentThreadId();  // the platform's record of the thread outlives this state
+  apartment.ownsBoundObjects = true;
+}
 
 }  // namespace com::internal
 

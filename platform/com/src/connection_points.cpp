@@ -137,7 +137,11 @@ void ConnectionPoint::fire(DISPID dispid, DISPPARAMS& params) {
       continue;
     }
     CrossingArguments arguments(&params, self, thread);
-    if (!win32::internal::callOnThread(thread, [&] { deliver(arguments.params()); })) {
+    const bool ran = win32::internal::callOnThread(thread, [&] {
+      deliver(arguments.params());
+      arguments.returnOutParameters();
+    });
+    if (!ran) {
       // The subscribing thread has ended without unsubscribing: drop its connection.
       Unadvise(cookie);
     }

@@ -144,7 +144,6 @@ bool DispatchProxy::target(IUnknown** object, DWORD* ownerThread) {
 template <class Body>
 HRESULT DispatchProxy::callTarget(Body&& body) {
   if (GetCurrentThreadId() != homeThread_) return RPC_E_WRONG_THREAD;
-  if (!apartmentInitialised()) return CO_E_NOTINITIALIZED;
   HRESULT result = RPC_E_DISCONNECTED;
   // The pointer is read on the owner thread, where a disconnection also happens, so it
   // cannot be released between the read and the call.
@@ -193,16 +192,25 @@ HRESULT DispatchProxy::Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD 
   CrossingArguments arguments(pDispParams, homeThread_, ownerThread_);
   return callTarget([&](IDispatch* d) {
     const HRESULT hr = d->Invoke(dispIdMember, riid, lcid, wFlags, arguments.params(), pVarResult, pExcepInfo, puArgErr);
+    arguments.returnOutParameters();
     if (SUCCEEDED(hr)) makeResultCrossable(pVarResult, ownerThread_, homeThread_);
     return hr;
   });
 }
 
-CrossingArguments::CrossingArguments(DISPPARAMS* params, DWORD from, DWORD to) : params_(params) {
+CrossingArguments::CrossingArguments(DISPPARAMS* params, DWORD from, DWORD to)
+    : params_(params), from_(from), to_(to) {
   if (!params || !params->rgvarg) return;
-  bool needed = false;
-  for (UINT i = 0; i < params->cArgs && !needed; ++i) needed = carriesInterface(params->rgvarg[i]);
-  if (!needed) return;
+  bool byValue = false;
+  for (UINT i = 0; i < params->cArgs; ++i) {
+    const VARIANT& v = params->rgvarg[i];
+    if (carriesInterface(v)) byValue = true;
+    const VARTYPE target = v.vt & ~VT_BYREF;
+    if ((v.vt & VT_BYREF) && (target == VT_DISPATCH || target == VT_UNKNOWN) && v.ppunkVal) {
+      outSlots_.push_back({target, v.ppunkVal, *v.ppunkVal});
+    }
+  }
+  if (!byValue) return;
   variants_ = new VARIANT[params->cArgs];
   for (UINT i = 0; i < params->cArgs; ++i) {
     VARIANT& v = variants_[i];
@@ -218,6 +226,15 @@ CrossingArguments::CrossingArguments(DISPPARAMS* params, DWORD from, DWORD to) :
   copy_ = *params;
   copy_.rgvarg = variants_;
   params_ = &copy_;
+}
+
+void CrossingArguments::returnOutParameters() {
+  for (const OutSlot& out : outSlots_) {
+    IUnknown* stored = *out.slot;
+    if (!stored || stored == out.before) continue;  // the caller's own value is left alone
+    *out.slot = crossable(stored, out.vt, to_, from_);
+    stored->Release();
+  }
 }
 
 CrossingArguments::~CrossingArguments() {

@@ -5,6 +5,7 @@
 #include <objbase.h>
 
 #include <mutex>
+#include <vector>
 
 #include "platform_internal/com_object.h"
 
@@ -46,21 +47,33 @@ class DispatchProxy : public ComObject<IDispatch> {
   const DWORD homeThread_;
 };
 
-// Prepares arguments that go from thread `from` to thread `to`: interface pointers of
-// plain objects are replaced by proxies for `to`. `storage` holds the rewritten array
-// when one was needed; `params` then points into it.
+// Arguments that go from thread `from` to a call on thread `to`: interface pointers of
+// plain objects passed by value are replaced by proxies for `to` (in a copy of the
+// array), and objects the callee stores through VT_BYREF interface parameters (such as
+// NewWindow2's ppDisp) are replaced by proxies for `from` once the call returns.
 class CrossingArguments {
  public:
-  CrossingArguments(DISPPARAMS* params, DWORD from, DWORD to);
-  ~CrossingArguments();
+  CrossingArguments(DISPPARAMS* params, DWORD from, DWORD to);  // on `from`
+  ~CrossingArguments();                                          // on `from`
   CrossingArguments(const CrossingArguments&) = delete;
   CrossingArguments& operator=(const CrossingArguments&) = delete;
   DISPPARAMS* params() { return params_; }
+  // On `to`, right after the call.
+  void returnOutParameters();
 
  private:
+  struct OutSlot {
+    VARTYPE vt;
+    IUnknown** slot;
+    IUnknown* before;
+  };
+
   DISPPARAMS* params_;
   DISPPARAMS copy_{};
   VARIANT* variants_ = nullptr;
+  std::vector<OutSlot> outSlots_;
+  const DWORD from_;
+  const DWORD to_;
 };
 
 // Runs on `owner`: `object` (of that apartment) as `riid` for thread `home`: the object

@@ -60,12 +60,23 @@ TEST(ApartmentTest, CallsWithoutInitialisationFailAsOnWindows) {
   });
 }
 
-TEST(ApartmentTest, ACallFromAThreadWithoutApartmentIsRefused) {
+TEST(ApartmentTest, AThreadWithoutApartmentReachesABoundObjectOnItsOwnerThread) {
   com_test::ApartmentThread owner;
   com_test::CarriedTableObject* object = nullptr;
-  owner.run([&] { object = new com_test::CarriedTableObject; });
-  object->table.add({1, u"run", [](WORD, DISPPARAMS&, VARIANT*) { return S_OK; }});
-  onNewThread([&] { EXPECT_EQ(CO_E_NOTINITIALIZED, com_test::callMethod(object, 1)); });
+  owner.run([&] {
+    object = new com_test::CarriedTableObject;
+    object->table.add({1, u"where", [](WORD, DISPPARAMS&, VARIANT* result) {
+                         result->vt = VT_I4;
+                         result->lVal = static_cast<LONG>(GetCurrentThreadId());
+                         return S_OK;
+                       }});
+  });
+  onNewThread([&] {  // as one browser thread calling another browser's object
+    VARIANT where;
+    VariantInit(&where);
+    EXPECT_EQ(S_OK, com_test::callMethod(object, 1, nullptr, &where));
+    EXPECT_EQ(owner.id(), static_cast<DWORD>(where.lVal));
+  });
   object->Release();
 }
 
@@ -83,6 +94,34 @@ TEST(ApartmentTest, AThreadEndingWithoutUninitialisingReleasesItsMarshalledObjec
   });
   EXPECT_EQ(0, lifetime.alive);
   EXPECT_EQ(threadId, lifetime.destroyedOn.load());
+}
+
+TEST(ApartmentTest, ABrowserThreadWithoutApartmentStillReleasesItsObjectsWhenItEnds) {
+  ASSERT_EQ(S_OK, CoInitialize(nullptr));
+  com_test::Lifetime lifetime;
+  com_test::CarriedTableObject* object = nullptr;
+  DWORD browserId = 0;
+  HANDLE made = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE marshalled = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread browser([&] {  // never calls CoInitialize
+    browserId = GetCurrentThreadId();
+    object = new com_test::CarriedTableObject(&lifetime);
+    SetEvent(made);
+    WaitForSingleObject(marshalled, 10000);
+  });
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(made, 10000));
+  {
+    ComPtr<IStream> stream = com_test::marshal(object->identity(), IID_IDispatch);
+    object->Release();  // the marshalled data holds it now
+    EXPECT_EQ(1, lifetime.alive);
+  }
+  SetEvent(marshalled);
+  browser.join();
+  EXPECT_EQ(0, lifetime.alive);
+  EXPECT_EQ(browserId, lifetime.destroyedOn.load());
+  CloseHandle(made);
+  CloseHandle(marshalled);
+  CoUninitialize();
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ namespace {
 const IID kEvents = {0x1b0c3c55, 0x2e8f, 0x4d7a, {0x9a, 0x4e, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66}};
 const IID kOtherEvents = {0x1b0c3c56, 0x2e8f, 0x4d7a, {0x9a, 0x4e, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66}};
 constexpr DISPID kBeforeNavigate = 250;
+constexpr DISPID kObjectEvent = 251;
+constexpr DISPID kNewWindow = 252;
 
 // Stands for a browser: belongs to its thread and fires events from it.
 class EventSource : public com::internal::ApartmentComObject<
@@ -36,6 +38,21 @@ class EventSource : public com::internal::ApartmentComObject<
     arguments.addString(url).addBoolRef(&cancel);
     fire(kEvents, kBeforeNavigate, *arguments.params());
     return cancel;
+  }
+  // Fires "new window" (ppDisp in/out, Cancel) and answers what the sinks stored.
+  IDispatch* newWindow() {
+    IDispatch* window = nullptr;
+    VARIANT_BOOL cancel = VARIANT_FALSE;
+    com::internal::DispatchArguments arguments;
+    arguments.addDispatchRef(&window).addBoolRef(&cancel);
+    fire(kEvents, kNewWindow, *arguments.params());
+    return window;
+  }
+  // Fires an event whose argument is an object of the browser's thread.
+  void objectEvent(IDispatch* object) {
+    com::internal::DispatchArguments arguments;
+    arguments.addDispatch(object);
+    fire(kEvents, kObjectEvent, *arguments.params());
   }
 };
 
@@ -189,6 +206,77 @@ TEST_F(ConnectionPointsTest, AnEndedSubscriberIsDroppedAndItsSinkReleased) {
   ASSERT_EQ(S_OK, point_->EnumConnections(connections.put()));
   CONNECTDATA data;
   EXPECT_EQ(S_FALSE, connections->Next(1, &data, nullptr));
+}
+
+TEST_F(ConnectionPointsTest, AnObjectArgumentReachesTheSinkAsAReferenceIntoTheBrowsersApartment) {
+  DWORD ranOn = 0;
+  IDispatch* received = nullptr;
+  auto* sink = new TableObject;
+  sink->table.add({kObjectEvent, u"ObjectEvent", [&](WORD, DISPPARAMS& params, VARIANT*) {
+                     VARIANT* object = argumentAt(params, 0);
+                     if (!object || object->vt != VT_DISPATCH) return E_INVALIDARG;
+                     received = object->pdispVal;
+                     VARIANT where;
+                     VariantInit(&where);
+                     // The browser thread waits in the event meanwhile and serves this call.
+                     const HRESULT hr = com_test::callMethod(object->pdispVal, 1, nullptr, &where);
+                     ranOn = static_cast<DWORD>(where.lVal);
+                     return hr;
+                   }});
+  DWORD cookie = 0;
+  ASSERT_EQ(S_OK, point_->Advise(sink, &cookie));
+  sink->Release();
+
+  TableObject* page = nullptr;
+  browser_.run([&] {
+    page = new TableObject;
+    page->table.add({1, u"where", [](WORD, DISPPARAMS&, VARIANT* result) {
+                       result->vt = VT_I4;
+                       result->lVal = static_cast<LONG>(GetCurrentThreadId());
+                       return S_OK;
+                     }});
+    source_->objectEvent(page);
+    page->Release();
+  });
+  EXPECT_EQ(browser_.id(), ranOn);
+  EXPECT_NE(static_cast<IDispatch*>(page), received);  // a plain object arrives as a proxy
+  EXPECT_EQ(S_OK, point_->Unadvise(cookie));
+}
+
+TEST_F(ConnectionPointsTest, AnObjectStoredThroughAnOutParameterComesBackAsAReferenceToTheSinksApartment) {
+  TableObject* made = nullptr;
+  auto* sink = new TableObject;
+  sink->table.add({kNewWindow, u"NewWindow", [&](WORD, DISPPARAMS& params, VARIANT*) {
+                     VARIANT* out = argumentAt(params, 0);
+                     if (!out || out->vt != (VT_BYREF | VT_DISPATCH)) return E_INVALIDARG;
+                     made = new TableObject;
+                     made->table.add({1, u"where", [](WORD, DISPPARAMS&, VARIANT* result) {
+                                        result->vt = VT_I4;
+                                        result->lVal = static_cast<LONG>(GetCurrentThreadId());
+                                        return S_OK;
+                                      }});
+                     *out->ppdispVal = made;  // the reference goes to the caller
+                     return S_OK;
+                   }});
+  DWORD cookie = 0;
+  ASSERT_EQ(S_OK, point_->Advise(sink, &cookie));
+  sink->Release();
+
+  DWORD ranOn = 0;
+  IDispatch* received = nullptr;
+  browser_.run([&] {
+    IDispatch* window = source_->newWindow();
+    ASSERT_NE(nullptr, window);
+    received = window;
+    VARIANT where;
+    VariantInit(&where);
+    EXPECT_EQ(S_OK, com_test::callMethod(window, 1, nullptr, &where));
+    ranOn = static_cast<DWORD>(where.lVal);
+    window->Release();
+  });
+  EXPECT_NE(static_cast<IDispatch*>(made), received);
+  EXPECT_EQ(GetCurrentThreadId(), ranOn);
+  EXPECT_EQ(S_OK, point_->Unadvise(cookie));
 }
 
 TEST_F(ConnectionPointsTest, ContainerLookupAndRefusedSinks) {

@@ -16,6 +16,10 @@ namespace com::internal {
 // True when the calling thread has initialised COM (and not yet uninitialised it).
 DECLSPEC_EXPORT bool apartmentInitialised();
 
+// Records that the calling thread owns objects bound to it, so that when it ends its
+// apartment lets go of what it holds for them even if it never called CoInitialize.
+DECLSPEC_EXPORT void noteBoundObjectMade();
+
 // Gives the calling thread a reference, as `riid`, to `object`, an object of the
 // apartment of thread `ownerThread`: the object itself on its own thread or when it is
 // agile, otherwise a proxy that carries IDispatch and IUnknown calls to the owner.
@@ -46,15 +50,16 @@ class ApartmentObject {
   bool onOwnerThread() const { return GetCurrentThreadId() == ownerThread_; }
 
  protected:
-  ApartmentObject() : ownerThread_(GetCurrentThreadId()) {}
+  ApartmentObject() : ownerThread_(GetCurrentThreadId()) { noteBoundObjectMade(); }
   ~ApartmentObject() = default;
 
-  // The body's HRESULT; CO_E_NOTINITIALIZED when a foreign caller has not initialised
-  // COM; RPC_E_DISCONNECTED when the owner thread has ended.
+  // The body's HRESULT, or RPC_E_DISCONNECTED when the owner thread has ended. The
+  // caller's apartment is not checked: a thread reaches such an object only through the
+  // COM functions, which refuse a thread without one, or from inside the stand-ins (a
+  // browser thread calling another browser's object).
   template <class Body>
   HRESULT carry(Body&& body) const {
     if (GetCurrentThreadId() == ownerThread_) return runGuarded(body);
-    if (!apartmentInitialised()) return CO_E_NOTINITIALIZED;
     HRESULT result = RPC_E_DISCONNECTED;
     if (!win32::internal::callOnThread(ownerThread_, [&] { result = runGuarded(body); })) return RPC_E_DISCONNECTED;
     return result;
