@@ -102,7 +102,7 @@ std::string utf8FromBstr(const OLECHAR* text, UINT length) {
   return out;
 }
 
-HRESULT putString(const std::optional<std::string>& value, BSTR* out) {
+HRESULT putNullableString(const std::optional<std::string>& value, BSTR* out) {
   if (!out) return E_POINTER;
   if (!value) {
     *out = nullptr;

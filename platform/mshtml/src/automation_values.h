@@ -18,7 +18,7 @@ std::string utf8FromBstr(const OLECHAR* text, UINT length);
 
 // Writes a property result: a null BSTR for an absent value (as IE answers for an
 // attribute that is not there), an allocated one otherwise, even when empty.
-HRESULT putString(const std::optional<std::string>& value, BSTR* out);
+HRESULT putNullableString(const std::optional<std::string>& value, BSTR* out);
 HRESULT putString(std::string_view value, BSTR* out);
 HRESULT putBool(bool value, VARIANT_BOOL* out);
 HRESULT putLong(long value, LONG* out);

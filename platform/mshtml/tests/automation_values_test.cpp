@@ -13,11 +13,11 @@ struct Bstr {
 
 TEST(AutomationValues, AbsentIsNullAndEmptyIsEmpty) {
   Bstr absent;
-  ASSERT_EQ(mshtml::putString(std::optional<std::string>(), &absent.value), S_OK);
+  ASSERT_EQ(mshtml::putNullableString(std::optional<std::string>(), &absent.value), S_OK);
   EXPECT_EQ(absent.value, nullptr);
 
   Bstr empty;
-  ASSERT_EQ(mshtml::putString(std::optional<std::string>(""), &empty.value), S_OK);
+  ASSERT_EQ(mshtml::putNullableString(std::optional<std::string>(""), &empty.value), S_OK);
   ASSERT_NE(empty.value, nullptr);
   EXPECT_EQ(SysStringLen(empty.value), 0u);
 

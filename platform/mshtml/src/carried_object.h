@@ -1,0 +1,105 @@
+// The base of every object of this library. Objects belong to their browser thread, as
+// IE's objects belong to its single-threaded apartment: a method called on another
+// thread carries its body to the browser thread and waits, serving calls carried into
+// the caller meanwhile (so re-entrant chains complete). The reference count is atomic
+// and the object is destroyed on its browser thread, because it holds engine objects
+// that only that thread may touch.
+#pragma once
+
+#include <windows.h>
+#include <platform_internal/thread_calls.h>
+
+#include <atomic>
+#include <exception>
+#include <new>
+#include <utility>
+
+namespace mshtml {
+
+class CarriedObject {
+ public:
+  CarriedObject(const CarriedObject&) = delete;
+  CarriedObject& operator=(const CarriedObject&) = delete;
+
+  DWORD ownerThread() const { return owner_; }
+  bool onOwnerThread() const { return GetCurrentThreadId() == owner_; }
+
+ protected:
+  CarriedObject() : owner_(GetCurrentThreadId()) {}
+  virtual ~CarriedObject() = default;
+
+  ULONG addRef() { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
+  ULONG release() {
+    const ULONG left = refs_.fetch_sub(1, std::memory_order_acq_rel) - 1;
+    if (left == 0) destroyOnOwner();
+    return left;
+  }
+
+  // Runs `body` (returning an HRESULT) on the browser thread. RPC_E_DISCONNECTED when
+  // that thread has ended, as a call into a vanished apartment fails; no exception
+  // leaves the call.
+  template <typename Body>
+  HRESULT carry(Body&& body) const {
+    HRESULT result = E_UNEXPECTED;
+    auto guarded = [&] {
+      try {
+        result = body();
+      } catch (const std::bad_alloc&) {
+        result = E_OUTOFMEMORY;
+      } catch (...) {
+        result = E_UNEXPECTED;
+      }
+    };
+    if (onOwnerThread()) {
+      guarded();
+      return result;
+    }
+    if (!win32::internal::callOnThread(owner_, guarded)) return RPC_E_DISCONNECTED;
+    return result;
+  }
+
+ private:
+  void destroyOnOwner() {
+    if (onOwnerThread() || !win32::internal::postToThread(owner_, [this] { delete this; })) delete this;
+  }
+
+  std::atomic<ULONG> refs_{1};
+  const DWORD owner_;
+};
+
+// IUnknown for a class deriving from CarriedObject and COM interfaces: AddRef and
+// Release on the one count, QueryInterface through the class's queryInterface(riid),
+// which returns the interface pointer or nullptr.
+#define MSHTML_IUNKNOWN_METHODS                                                   \
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {   \
+    if (!out) return E_POINTER;                                                   \
+    *out = queryInterface(riid);                                                  \
+    if (!*out) return E_NOINTERFACE;                                              \
+    addRef();                                                                     \
+    return S_OK;                                                                  \
+  }                                                                               \
+  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }                  \
+  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+
+// IDispatch for DOM objects that the system reaches through their vtables only: no type
+// information, no names.
+#define MSHTML_VTABLE_ONLY_IDISPATCH_METHODS                                                          \
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {                                 \
+    if (!count) return E_POINTER;                                                                     \
+    *count = 0;                                                                                       \
+    return S_OK;                                                                                      \
+  }                                                                                                   \
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {                     \
+    if (info) *info = nullptr;                                                                        \
+    return DISP_E_BADINDEX;                                                                           \
+  }                                                                                                   \
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) override { \
+    for (UINT i = 0; ids && i < count; ++i) ids[i] = DISPID_UNKNOWN;                                  \
+    return DISP_E_UNKNOWNNAME;                                                                        \
+  }                                                                                                   \
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,    \
+                                   UINT*) override {                                                  \
+    return DISP_E_MEMBERNOTFOUND;                                                                     \
+  }
+
+}  // namespace mshtml
