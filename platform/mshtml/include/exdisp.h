@@ -54,7 +54,8 @@ typedef enum CommandStateChangeConstants {
 EXTERN_C const CLSID CLSID_InternetExplorer;
 
 EXTERN_C const IID IID_IWebBrowser;
-struct IWebBrowser : public IDispatch
+MIDL_INTERFACE("eab22ac1-30c1-11cf-a7eb-0000c05bae0b")
+IWebBrowser : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE GoBack(
         ) = 0;
@@ -135,9 +136,13 @@ struct IWebBrowser : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_Busy(
         VARIANT_BOOL *pBool) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IWebBrowser, 0xeab22ac1, 0x30c1, 0x11cf, 0xa7,0xeb, 0x00,0x00,0xc0,0x5b,0xae,0x0b)
+#endif
 
 EXTERN_C const IID IID_IWebBrowserApp;
-struct IWebBrowserApp : public IWebBrowser
+MIDL_INTERFACE("0002df05-0000-0000-c000-000000000046")
+IWebBrowserApp : public IWebBrowser
 {
     virtual HRESULT STDMETHODCALLTYPE Quit(
         ) = 0;
@@ -202,9 +207,13 @@ struct IWebBrowserApp : public IWebBrowser
     virtual HRESULT STDMETHODCALLTYPE put_FullScreen(
         VARIANT_BOOL bFullScreen) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IWebBrowserApp, 0x0002df05, 0x0000, 0x0000, 0xc0,0x00, 0x00,0x00,0x00,0x00,0x00,0x46)
+#endif
 
 EXTERN_C const IID IID_IWebBrowser2;
-struct IWebBrowser2 : public IWebBrowserApp
+MIDL_INTERFACE("d30c1661-cdaf-11d0-8a3e-00c04fc9e26e")
+IWebBrowser2 : public IWebBrowserApp
 {
     virtual HRESULT STDMETHODCALLTYPE Navigate2(
         VARIANT *URL,
@@ -273,8 +282,15 @@ struct IWebBrowser2 : public IWebBrowserApp
     virtual HRESULT STDMETHODCALLTYPE put_Resizable(
         VARIANT_BOOL Value) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IWebBrowser2, 0xd30c1661, 0xcdaf, 0x11d0, 0x8a,0x3e, 0x00,0xc0,0x4f,0xc9,0xe2,0x6e)
+#endif
 
 EXTERN_C const IID DIID_DWebBrowserEvents2;
-struct DWebBrowserEvents2 : public IDispatch
+MIDL_INTERFACE("34a715a0-6587-11d0-924a-0020afc7ac4d")
+DWebBrowserEvents2 : public IDispatch
 {
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(DWebBrowserEvents2, 0x34a715a0, 0x6587, 0x11d0, 0x92,0x4a, 0x00,0x20,0xaf,0xc7,0xac,0x4d)
+#endif

@@ -69,7 +69,8 @@ struct IHTMLTableRow;
 struct IHTMLTableCell;
 
 EXTERN_C const IID IID_IHTMLStyle;
-struct IHTMLStyle : public IDispatch
+MIDL_INTERFACE("3050f25e-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLStyle : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_fontFamily(
         BSTR v) = 0;
@@ -614,9 +615,13 @@ struct IHTMLStyle : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE toString(
         BSTR *String) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLStyle, 0x3050f25e, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLElement;
-struct IHTMLElement : public IDispatch
+MIDL_INTERFACE("3050f1ff-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE setAttribute(
         BSTR strAttributeName,
@@ -888,9 +893,13 @@ struct IHTMLElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_all(
         IDispatch **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLElement, 0x3050f1ff, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLElement2;
-struct IHTMLElement2 : public IDispatch
+MIDL_INTERFACE("3050f434-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLElement2 : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_scopeName(
         BSTR *p) = 0;
@@ -1206,9 +1215,13 @@ struct IHTMLElement2 : public IDispatch
         BSTR v,
         IHTMLElementCollection **pelColl) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLElement2, 0x3050f434, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLTxtRange;
-struct IHTMLTxtRange : public IDispatch
+MIDL_INTERFACE("3050f220-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLTxtRange : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_htmlText(
         BSTR *p) = 0;
@@ -1327,9 +1340,13 @@ struct IHTMLTxtRange : public IDispatch
         BSTR cmdID,
         VARIANT_BOOL *pfRet) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLTxtRange, 0x3050f220, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLFormElement;
-struct IHTMLFormElement : public IDispatch
+MIDL_INTERFACE("3050f1f7-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLFormElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_action(
         BSTR v) = 0;
@@ -1406,14 +1423,22 @@ struct IHTMLFormElement : public IDispatch
         VARIANT tagName,
         IDispatch **pdisp) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLFormElement, 0x3050f1f7, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID DIID_HTMLTextContainerEvents2;
-struct HTMLTextContainerEvents2 : public IDispatch
+MIDL_INTERFACE("3050f624-98b5-11cf-bb82-00aa00bdce0b")
+HTMLTextContainerEvents2 : public IDispatch
 {
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(HTMLTextContainerEvents2, 0x3050f624, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLImgElement;
-struct IHTMLImgElement : public IDispatch
+MIDL_INTERFACE("3050f240-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLImgElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_isMap(
         VARIANT_BOOL v) = 0;
@@ -1559,9 +1584,13 @@ struct IHTMLImgElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_start(
         BSTR *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLImgElement, 0x3050f240, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLBodyElement;
-struct IHTMLBodyElement : public IDispatch
+MIDL_INTERFACE("3050f1d8-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLBodyElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_background(
         BSTR v) = 0;
@@ -1668,9 +1697,13 @@ struct IHTMLBodyElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLBodyElement, 0x3050f1d8, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLAnchorElement;
-struct IHTMLAnchorElement : public IDispatch
+MIDL_INTERFACE("3050f1da-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLAnchorElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_href(
         BSTR v) = 0;
@@ -1795,9 +1828,13 @@ struct IHTMLAnchorElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE blur(
         ) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLAnchorElement, 0x3050f1da, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLDivElement;
-struct IHTMLDivElement : public IDispatch
+MIDL_INTERFACE("3050f200-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLDivElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_align(
         BSTR v) = 0;
@@ -1811,9 +1848,13 @@ struct IHTMLDivElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_noWrap(
         VARIANT_BOOL *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLDivElement, 0x3050f200, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLElementCollection;
-struct IHTMLElementCollection : public IDispatch
+MIDL_INTERFACE("3050f21f-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLElementCollection : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE toString(
         BSTR *String) = 0;
@@ -1836,14 +1877,22 @@ struct IHTMLElementCollection : public IDispatch
         VARIANT tagName,
         IDispatch **pdisp) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLElementCollection, 0x3050f21f, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID DIID_HTMLSelectElementEvents2;
-struct HTMLSelectElementEvents2 : public IDispatch
+MIDL_INTERFACE("3050f622-98b5-11cf-bb82-00aa00bdce0b")
+HTMLSelectElementEvents2 : public IDispatch
 {
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(HTMLSelectElementEvents2, 0x3050f622, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLSelectElement;
-struct IHTMLSelectElement : public IDispatch
+MIDL_INTERFACE("3050f244-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLSelectElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_size(
         LONG v) = 0;
@@ -1921,9 +1970,13 @@ struct IHTMLSelectElement : public IDispatch
         VARIANT tagName,
         IDispatch **pdisp) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLSelectElement, 0x3050f244, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLSelectionObject;
-struct IHTMLSelectionObject : public IDispatch
+MIDL_INTERFACE("3050f25a-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLSelectionObject : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE createRange(
         IDispatch **range) = 0;
@@ -1937,9 +1990,13 @@ struct IHTMLSelectionObject : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLSelectionObject, 0x3050f25a, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLOptionElement;
-struct IHTMLOptionElement : public IDispatch
+MIDL_INTERFACE("3050f211-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLOptionElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_selected(
         VARIANT_BOOL v) = 0;
@@ -1974,14 +2031,22 @@ struct IHTMLOptionElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_form(
         IHTMLFormElement **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLOptionElement, 0x3050f211, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID DIID_HTMLInputTextElementEvents2;
-struct HTMLInputTextElementEvents2 : public IDispatch
+MIDL_INTERFACE("3050f618-98b5-11cf-bb82-00aa00bdce0b")
+HTMLInputTextElementEvents2 : public IDispatch
 {
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(HTMLInputTextElementEvents2, 0x3050f618, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLInputElement;
-struct IHTMLInputElement : public IDispatch
+MIDL_INTERFACE("3050f5d2-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLInputElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_type(
         BSTR v) = 0;
@@ -2178,9 +2243,13 @@ struct IHTMLInputElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_start(
         BSTR *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLInputElement, 0x3050f5d2, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLInputButtonElement;
-struct IHTMLInputButtonElement : public IDispatch
+MIDL_INTERFACE("3050f2b2-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLInputButtonElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
@@ -2215,9 +2284,13 @@ struct IHTMLInputButtonElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLInputButtonElement, 0x3050f2b2, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLInputTextElement;
-struct IHTMLInputTextElement : public IDispatch
+MIDL_INTERFACE("3050f2a6-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLInputTextElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
@@ -2291,9 +2364,13 @@ struct IHTMLInputTextElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLInputTextElement, 0x3050f2a6, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLInputFileElement;
-struct IHTMLInputFileElement : public IDispatch
+MIDL_INTERFACE("3050f2ad-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLInputFileElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
@@ -2352,9 +2429,13 @@ struct IHTMLInputFileElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_value(
         BSTR *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLInputFileElement, 0x3050f2ad, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLOptionButtonElement;
-struct IHTMLOptionButtonElement : public IDispatch
+MIDL_INTERFACE("3050f2bc-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLOptionButtonElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_value(
         BSTR v) = 0;
@@ -2410,9 +2491,13 @@ struct IHTMLOptionButtonElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_form(
         IHTMLFormElement **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLOptionButtonElement, 0x3050f2bc, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLTextAreaElement;
-struct IHTMLTextAreaElement : public IDispatch
+MIDL_INTERFACE("3050f2aa-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLTextAreaElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
@@ -2492,9 +2577,13 @@ struct IHTMLTextAreaElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLTextAreaElement, 0x3050f2aa, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLEventObj;
-struct IHTMLEventObj : public IDispatch
+MIDL_INTERFACE("3050f32d-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLEventObj : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_srcElement(
         IHTMLElement **p) = 0;
@@ -2571,9 +2660,13 @@ struct IHTMLEventObj : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_srcFilter(
         IDispatch **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLEventObj, 0x3050f32d, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLEventObj2;
-struct IHTMLEventObj2 : public IDispatch
+MIDL_INTERFACE("3050f48b-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLEventObj2 : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE setAttribute(
         BSTR strAttributeName,
@@ -2749,9 +2842,13 @@ struct IHTMLEventObj2 : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_dataTransfer(
         IHTMLDataTransfer **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLEventObj2, 0x3050f48b, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLFramesCollection2;
-struct IHTMLFramesCollection2 : public IDispatch
+MIDL_INTERFACE("332c4426-26cb-11d0-b483-00c04fd90119")
+IHTMLFramesCollection2 : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE item(
         VARIANT *pvarIndex,
@@ -2760,9 +2857,13 @@ struct IHTMLFramesCollection2 : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_length(
         LONG *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLFramesCollection2, 0x332c4426, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
+#endif
 
 EXTERN_C const IID IID_IHTMLWindow2;
-struct IHTMLWindow2 : public IHTMLFramesCollection2
+MIDL_INTERFACE("332c4427-26cb-11d0-b483-00c04fd90119")
+IHTMLWindow2 : public IHTMLFramesCollection2
 {
     virtual HRESULT STDMETHODCALLTYPE get_frames(
         IHTMLFramesCollection2 **p) = 0;
@@ -2995,21 +3096,33 @@ struct IHTMLWindow2 : public IHTMLFramesCollection2
     virtual HRESULT STDMETHODCALLTYPE get_external(
         IDispatch **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLWindow2, 0x332c4427, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
+#endif
 
 EXTERN_C const IID DIID_HTMLDocumentEvents2;
-struct HTMLDocumentEvents2 : public IDispatch
+MIDL_INTERFACE("3050f613-98b5-11cf-bb82-00aa00bdce0b")
+HTMLDocumentEvents2 : public IDispatch
 {
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(HTMLDocumentEvents2, 0x3050f613, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLDocument;
-struct IHTMLDocument : public IDispatch
+MIDL_INTERFACE("626fc520-a41e-11cf-a731-00a0c9082637")
+IHTMLDocument : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_Script(
         IDispatch **p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLDocument, 0x626fc520, 0xa41e, 0x11cf, 0xa7,0x31, 0x00,0xa0,0xc9,0x08,0x26,0x37)
+#endif
 
 EXTERN_C const IID IID_IHTMLDocument2;
-struct IHTMLDocument2 : public IHTMLDocument
+MIDL_INTERFACE("332c4425-26cb-11d0-b483-00c04fd90119")
+IHTMLDocument2 : public IHTMLDocument
 {
     virtual HRESULT STDMETHODCALLTYPE get_all(
         IHTMLElementCollection **p) = 0;
@@ -3354,9 +3467,13 @@ struct IHTMLDocument2 : public IHTMLDocument
         LONG lIndex = -1,
         IHTMLStyleSheet **ppnewStyleSheet = 0) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLDocument2, 0x332c4425, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
+#endif
 
 EXTERN_C const IID IID_IHTMLDocument3;
-struct IHTMLDocument3 : public IDispatch
+MIDL_INTERFACE("3050f485-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLDocument3 : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE releaseCapture(
         ) = 0;
@@ -3488,9 +3605,13 @@ struct IHTMLDocument3 : public IDispatch
         BSTR v,
         IHTMLElementCollection **pelColl) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLDocument3, 0x3050f485, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLAreasCollection;
-struct IHTMLAreasCollection : public IDispatch
+MIDL_INTERFACE("3050f383-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLAreasCollection : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_length(
         LONG v) = 0;
@@ -3517,9 +3638,13 @@ struct IHTMLAreasCollection : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE remove(
         LONG index = -1) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLAreasCollection, 0x3050f383, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLMapElement;
-struct IHTMLMapElement : public IDispatch
+MIDL_INTERFACE("3050f266-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLMapElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_areas(
         IHTMLAreasCollection **p) = 0;
@@ -3530,9 +3655,13 @@ struct IHTMLMapElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_name(
         BSTR *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLMapElement, 0x3050f266, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLAreaElement;
-struct IHTMLAreaElement : public IDispatch
+MIDL_INTERFACE("3050f265-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLAreaElement : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_shape(
         BSTR v) = 0;
@@ -3636,9 +3765,13 @@ struct IHTMLAreaElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE blur(
         ) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLAreaElement, 0x3050f265, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLTable;
-struct IHTMLTable : public IDispatch
+MIDL_INTERFACE("3050f21e-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLTable : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_cols(
         LONG v) = 0;
@@ -3788,9 +3921,13 @@ struct IHTMLTable : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_onreadystatechange(
         VARIANT *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLTable, 0x3050f21e, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLTable2;
-struct IHTMLTable2 : public IDispatch
+MIDL_INTERFACE("3050f4ad-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLTable2 : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE firstPage(
         ) = 0;
@@ -3806,9 +3943,13 @@ struct IHTMLTable2 : public IDispatch
         LONG indexTo = -1,
         IDispatch **row = 0) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLTable2, 0x3050f4ad, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLTableRow;
-struct IHTMLTableRow : public IDispatch
+MIDL_INTERFACE("3050f23c-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLTableRow : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_align(
         BSTR v) = 0;
@@ -3862,9 +4003,13 @@ struct IHTMLTableRow : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE deleteCell(
         LONG index = -1) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLTableRow, 0x3050f23c, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif
 
 EXTERN_C const IID IID_IHTMLTableCell;
-struct IHTMLTableCell : public IDispatch
+MIDL_INTERFACE("3050f23d-98b5-11cf-bb82-00aa00bdce0b")
+IHTMLTableCell : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE put_rowSpan(
         LONG v) = 0;
@@ -3941,3 +4086,6 @@ struct IHTMLTableCell : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE get_cellIndex(
         LONG *p) = 0;
 };
+#ifdef __CRT_UUID_DECL
+__CRT_UUID_DECL(IHTMLTableCell, 0x3050f23d, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
+#endif

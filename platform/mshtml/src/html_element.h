@@ -4,6 +4,7 @@
 // type, form, disabled ...) are one implementation, as they are one property in IE.
 #pragma once
 
+#include "automation_values.h"
 #include "carried_object.h"
 #include "element_kind.h"
 #include "interface_defaults.h"
@@ -180,5 +181,12 @@ class HtmlElement final : public CarriedObject,
   const std::shared_ptr<PageObjects> objects_;
   const ElementKind& kind_;
 };
+
+template <typename Read>
+HRESULT HtmlElement::getText(BSTR* out, Read read) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  return carry([&] { return putNullableString(read(*element_), out); });
+}
 
 }  // namespace mshtml

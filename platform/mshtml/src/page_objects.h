@@ -4,7 +4,7 @@
 // when they are destroyed, which also happens on that thread.
 #pragma once
 
-#include <windows.h>
+#include <exdisp.h>
 
 #include <memory>
 #include <unordered_map>
@@ -33,10 +33,15 @@ class PageObjects : public std::enable_shared_from_this<PageObjects> {
   HtmlElement* element(const std::shared_ptr<engine::Element>& e);
   HtmlDocument* document(const std::shared_ptr<engine::Document>& d);
   HtmlWindow* window(const std::shared_ptr<engine::Window>& w);
+  // The WebBrowser object of a frame (an embedded browser), as IWebBrowser2.
+  IWebBrowser2* frameBrowser(const std::shared_ptr<engine::Window>& frame);
 
   // The browser session the pages belong to; null once it has quit.
   BrowserSession* session() const { return session_; }
   void detachSession() { session_ = nullptr; }
+
+  // IHTMLElement::click: the click a script's el.click() makes, with its default action.
+  void click(const std::shared_ptr<engine::Element>& element);
 
   // Called by an object's destructor.
   void forget(const void* engineObject) { objects_.erase(engineObject); }
