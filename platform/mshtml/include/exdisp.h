@@ -7,6 +7,20 @@
 #include <docobj.h>
 #include <exdispid.h>
 
+// From ocidl.h and basetsd.h in the SDK; the COM and Win32 stand-ins leave them out.
+#ifndef __ocidl_h__
+typedef enum tagREADYSTATE {
+    READYSTATE_UNINITIALIZED = 0,
+    READYSTATE_LOADING = 1,
+    READYSTATE_LOADED = 2,
+    READYSTATE_INTERACTIVE = 3,
+    READYSTATE_COMPLETE = 4
+} READYSTATE;
+#endif
+#ifndef _BASETSD_H_
+typedef LONG_PTR SHANDLE_PTR;
+#endif
+
 typedef enum BrowserNavConstants {
     navOpenInNewWindow = 0x1,
     navNoHistory = 0x2,

@@ -8,6 +8,7 @@
 #include "html_text_range.h"
 #include "page_objects.h"
 
+#include <engine/actions.h>
 #include <engine/document.h>
 
 namespace mshtml {
@@ -35,7 +36,7 @@ HRESULT STDMETHODCALLTYPE HtmlElement::get_document(IDispatch** p) {
 
 HRESULT STDMETHODCALLTYPE HtmlElement::click() {
   return carry([&] {
-    objects_->click(element_);
+    engine::actions::activate(element_);
     return S_OK;
   });
 }

@@ -1,7 +1,7 @@
-// The COM objects of one browser instance's pages, one per engine object, so that the
-// same element always comes back as the same object (the system compares objects by
-// their IUnknown). Used on the browser thread only; the objects unregister themselves
-// when they are destroyed, which also happens on that thread.
+// The COM objects of one browser instance, one per engine object, so that the same
+// element, document, window or browser always comes back as the same object (the system
+// compares objects by their IUnknown). Used on the browser thread only; objects remove
+// themselves when they are destroyed, which also happens on that thread.
 #pragma once
 
 #include <exdisp.h>
@@ -20,35 +20,36 @@ namespace mshtml {
 class HtmlElement;
 class HtmlDocument;
 class HtmlWindow;
-class BrowserSession;
+class WebBrowser;
 
 class PageObjects : public std::enable_shared_from_this<PageObjects> {
  public:
-  explicit PageObjects(BrowserSession* session) : session_(session) {}
+  PageObjects() = default;
   PageObjects(const PageObjects&) = delete;
   PageObjects& operator=(const PageObjects&) = delete;
 
-  // Each returns a new reference to the object for `e`, making it on first use; nullptr
-  // for a null engine object.
+  // Each returns a new reference to the object for the engine object, making it on
+  // first use; nullptr for a null engine object.
   HtmlElement* element(const std::shared_ptr<engine::Element>& e);
   HtmlDocument* document(const std::shared_ptr<engine::Document>& d);
   HtmlWindow* window(const std::shared_ptr<engine::Window>& w);
-  // The WebBrowser object of a frame (an embedded browser), as IWebBrowser2.
+  // The WebBrowser object of a top-level window or of a frame (an embedded browser).
+  WebBrowser* browser(const std::shared_ptr<engine::Window>& w);
   IWebBrowser2* frameBrowser(const std::shared_ptr<engine::Window>& frame);
+  // The WebBrowser object of `w` when one exists, without a reference; null otherwise.
+  WebBrowser* existingBrowser(const engine::Window* w) const;
 
-  // The browser session the pages belong to; null once it has quit.
-  BrowserSession* session() const { return session_; }
-  void detachSession() { session_ = nullptr; }
-
-  // IHTMLElement::click: the click a script's el.click() makes, with its default action.
-  void click(const std::shared_ptr<engine::Element>& element);
-
-  // Called by an object's destructor.
+  // Called by the objects' destructors.
   void forget(const void* engineObject) { objects_.erase(engineObject); }
+  void forgetBrowser(const void* engineWindow) { browsers_.erase(engineWindow); }
 
  private:
-  BrowserSession* session_;
+  template <typename Object, typename Engine>
+  Object* find(const std::shared_ptr<Engine>& key);
+
+  // Keyed by the engine object; a window has both an HtmlWindow and a WebBrowser.
   std::unordered_map<const void*, void*> objects_;
+  std::unordered_map<const void*, WebBrowser*> browsers_;
 };
 
 }  // namespace mshtml

@@ -6,10 +6,14 @@
 //
 // The buttons come first in the dialog's child order, as in IE's own templates: native
 // code tells an alert from a confirm by counting "Button" children in that order.
+//
+// The page waits for the answer in the engine (which keeps serving work meanwhile); the
+// window only reports the answer: a button press, or closing it (Cancel).
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,19 +21,35 @@ namespace mshtml {
 
 enum class ScriptDialogKind { Alert, Confirm, Prompt };
 
-struct ScriptDialogAnswer {
-  bool accepted = false;  // OK (an alert is always accepted)
-  std::string text;       // what the prompt's Edit held when OK was pressed
-};
-
 constexpr char kScriptDialogTitle[] = "Microsoft Internet Explorer";
 constexpr char kPromptDialogTitle[] = "Explorer User Prompt";
 
-// Shows the dialog and runs a modal loop on the calling (browser) thread until a button
-// is pressed or the dialog is closed, serving messages and carried calls meanwhile, so
-// other threads can reach the browser and answer the dialog. Closing the dialog counts
-// as Cancel. Returns a refusal when the window cannot be created.
-ScriptDialogAnswer runScriptDialog(HWND owner, ScriptDialogKind kind, std::string_view message,
-                                   std::string_view defaultText);
+class ScriptDialogWindow {
+ public:
+  // accepted: OK (an alert is always accepted); text: the prompt's Edit at that moment.
+  using Answered = std::function<void(bool accepted, const std::string& text)>;
+
+  // Creates and shows the dialog on the calling (browser) thread. Check valid().
+  ScriptDialogWindow(HWND owner, ScriptDialogKind kind, std::string_view message, std::string_view defaultText,
+                     Answered answered);
+  ~ScriptDialogWindow();  // destroys the window, re-enabling the owner
+  ScriptDialogWindow(const ScriptDialogWindow&) = delete;
+  ScriptDialogWindow& operator=(const ScriptDialogWindow&) = delete;
+
+  bool valid() const { return dialog_ != nullptr; }
+  HWND window() const { return dialog_; }
+
+ private:
+  static LRESULT CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  void answer(bool accepted);
+
+  ScriptDialogKind kind_;
+  HWND owner_ = nullptr;
+  HWND dialog_ = nullptr;
+  HWND edit_ = nullptr;
+  WNDPROC original_ = nullptr;
+  Answered answered_;
+  bool done_ = false;
+};
 
 }  // namespace mshtml
