@@ -35,6 +35,12 @@ class CarriedObject {
     return left;
   }
 
+  // Drops a reference once the current call has returned (for objects that hold a
+  // reference on themselves and must not be destroyed inside their own callbacks).
+  void releaseLater() {
+    if (!win32::internal::postToThread(owner_, [this] { release(); })) release();
+  }
+
   // Runs `body` (returning an HRESULT) on the browser thread. RPC_E_DISCONNECTED when
   // that thread has ended, as a call into a vanished apartment fails; no exception
   // leaves the call.

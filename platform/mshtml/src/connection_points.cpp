@@ -5,7 +5,7 @@
 namespace mshtml {
 
 ConnectionPoints::ConnectionPoints(IConnectionPointContainer* container, std::vector<const IID*> interfaces) {
-  for (const IID* events : interfaces) points_.push_back(new ConnectionPoint(*events, container));
+  for (const IID* events : interfaces) points_.push_back(new ConnectionPoint(*events, container, this));
 }
 
 ConnectionPoints::~ConnectionPoints() {
@@ -13,6 +13,18 @@ ConnectionPoints::~ConnectionPoints() {
     point->containerGone();
     point->Release();
   }
+}
+
+void ConnectionPoints::onConnectionChange(std::function<void(bool connected)> changed) {
+  changed_ = std::move(changed);
+}
+
+void ConnectionPoints::sinkCountChanged(int delta) {
+  const int before = sinks_;
+  sinks_ += delta;
+  if (!changed_) return;
+  if (before == 0 && sinks_ > 0) changed_(true);
+  if (before > 0 && sinks_ == 0) changed_(false);
 }
 
 HRESULT ConnectionPoints::find(REFIID riid, IConnectionPoint** point) {
@@ -88,6 +100,7 @@ HRESULT STDMETHODCALLTYPE ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
     if (FAILED(made)) return made;
     sinks_.push_back({nextCookie_, static_cast<IDispatch*>(carrier)});
     *cookie = nextCookie_++;
+    if (owner_) owner_->sinkCountChanged(1);
     return S_OK;
   });
   dispatch->Release();
@@ -101,6 +114,7 @@ HRESULT STDMETHODCALLTYPE ConnectionPoint::Unadvise(DWORD cookie) {
         IDispatch* removed = it->dispatch;
         sinks_.erase(it);
         removed->Release();
+        if (owner_) owner_->sinkCountChanged(-1);
         return S_OK;
       }
     }

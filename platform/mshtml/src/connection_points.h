@@ -11,6 +11,8 @@
 
 #include <ocidl.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace mshtml {
@@ -31,18 +33,28 @@ class ConnectionPoints {
   // IConnectionPointContainer::EnumConnectionPoints for the owner.
   HRESULT enumerate(IEnumConnectionPoints** points);
 
+  // Browser thread only: `changed(true)` runs when the first sink of any point connects,
+  // `changed(false)` when the last one leaves; owners start and stop listening there.
+  void onConnectionChange(std::function<void(bool connected)> changed);
+
   // Browser thread only: calls every sink of `events` with `member` and `params`,
   // one after the other, in the order they advised.
   void fire(const IID& events, DISPID member, DISPPARAMS* params);
   bool hasSinks(const IID& events) const;
 
  private:
+  friend class ConnectionPoint;
+  void sinkCountChanged(int delta);
+
   std::vector<ConnectionPoint*> points_;
+  std::function<void(bool)> changed_;
+  int sinks_ = 0;
 };
 
 class ConnectionPoint final : public CarriedObject, public IConnectionPoint {
  public:
-  ConnectionPoint(const IID& events, IConnectionPointContainer* container) : events_(events), container_(container) {}
+  ConnectionPoint(const IID& events, IConnectionPointContainer* container, ConnectionPoints* owner)
+      : events_(events), container_(container), owner_(owner) {}
 
   MSHTML_IUNKNOWN_METHODS
 
@@ -56,7 +68,10 @@ class ConnectionPoint final : public CarriedObject, public IConnectionPoint {
   // Browser thread only.
   void fire(DISPID member, DISPPARAMS* params);
   bool hasSinks() const { return !sinks_.empty(); }
-  void containerGone() { container_ = nullptr; }
+  void containerGone() {
+    container_ = nullptr;
+    owner_ = nullptr;
+  }
 
  private:
   struct Sink {
@@ -68,6 +83,7 @@ class ConnectionPoint final : public CarriedObject, public IConnectionPoint {
 
   const IID events_;
   IConnectionPointContainer* container_;
+  ConnectionPoints* owner_;
   std::vector<Sink> sinks_;
   DWORD nextCookie_ = 1;
 };

@@ -13,7 +13,22 @@
 namespace mshtml {
 
 HtmlDocument::HtmlDocument(std::shared_ptr<engine::Document> document, std::shared_ptr<PageObjects> objects)
-    : document_(std::move(document)), objects_(std::move(objects)) {}
+    : document_(std::move(document)),
+      objects_(std::move(objects)),
+      events_(static_cast<IConnectionPointContainer*>(this), {&DIID_HTMLDocumentEvents2}),
+      forwarder_(*document_, DIID_HTMLDocumentEvents2, events_, objects_) {
+  // While sinks are connected the document listens to the page and stays alive, as
+  // IE's does until its sinks unadvise.
+  events_.onConnectionChange([this](bool connected) {
+    if (connected) {
+      AddRef();
+      forwarder_.start();
+    } else {
+      forwarder_.stop();
+      releaseLater();
+    }
+  });
+}
 
 HtmlDocument::~HtmlDocument() { objects_->forget(document_.get()); }
 
@@ -26,6 +41,7 @@ void* HtmlDocument::queryInterface(REFIID riid) {
   if (IsEqualIID(riid, IID_IOleContainer) || IsEqualIID(riid, IID_IParseDisplayName)) {
     return static_cast<IOleContainer*>(this);
   }
+  if (IsEqualIID(riid, IID_IConnectionPointContainer)) return static_cast<IConnectionPointContainer*>(this);
   return nullptr;
 }
 
@@ -199,5 +215,15 @@ HRESULT STDMETHODCALLTYPE HtmlDocument::EnumObjects(DWORD flags, IEnumUnknown** 
 }
 
 HRESULT STDMETHODCALLTYPE HtmlDocument::LockContainer(BOOL) { return S_OK; }
+
+// --- IConnectionPointContainer
+
+HRESULT STDMETHODCALLTYPE HtmlDocument::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  return events_.enumerate(points);
+}
+
+HRESULT STDMETHODCALLTYPE HtmlDocument::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
+  return events_.find(riid, point);
+}
 
 }  // namespace mshtml

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "carried_object.h"
+#include "connection_points.h"
+#include "event_forwarder.h"
 #include "interface_defaults.h"
 
 #include <engine/document.h>
@@ -19,7 +21,8 @@ class PageObjects;
 class HtmlDocument final : public CarriedObject,
                            public IHTMLDocument2Defaults,
                            public IHTMLDocument3Defaults,
-                           public IOleContainer {
+                           public IOleContainer,
+                           public IConnectionPointContainer {
  public:
   // Browser thread only; use PageObjects::document.
   HtmlDocument(std::shared_ptr<engine::Document> document, std::shared_ptr<PageObjects> objects);
@@ -57,6 +60,10 @@ class HtmlDocument final : public CarriedObject,
   HRESULT STDMETHODCALLTYPE EnumObjects(DWORD flags, IEnumUnknown** objects) override;
   HRESULT STDMETHODCALLTYPE LockContainer(BOOL lock) override;
 
+  // IConnectionPointContainer (HTMLDocumentEvents2)
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** point) override;
+
  private:
   ~HtmlDocument() override;
   void* queryInterface(REFIID riid);
@@ -64,6 +71,8 @@ class HtmlDocument final : public CarriedObject,
 
   const std::shared_ptr<engine::Document> document_;
   const std::shared_ptr<PageObjects> objects_;
+  ConnectionPoints events_;
+  EventForwarder forwarder_;
 };
 
 }  // namespace mshtml

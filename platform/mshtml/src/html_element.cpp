@@ -28,7 +28,22 @@ HtmlElement::HtmlElement(std::shared_ptr<engine::Element> element, std::shared_p
     : element_(std::move(element)),
       objects_(std::move(objects)),
       // IE fixes an INPUT's kind when the element is made; so does this object.
-      kind_(elementKindOf(element_->tagName(), element_->is("INPUT") ? element_->type() : std::string())) {}
+      kind_(elementKindOf(element_->tagName(), element_->is("INPUT") ? element_->type() : std::string())),
+      events_(static_cast<IConnectionPointContainer*>(this),
+              kind_.events ? std::vector<const IID*>{kind_.events} : std::vector<const IID*>{}) {
+  if (!kind_.events) return;
+  forwarder_ = std::make_unique<EventForwarder>(*element_, *kind_.events, events_, objects_);
+  // While sinks are connected the element listens and stays alive (see HtmlDocument).
+  events_.onConnectionChange([this](bool connected) {
+    if (connected) {
+      AddRef();
+      forwarder_->start();
+    } else {
+      forwarder_->stop();
+      releaseLater();
+    }
+  });
+}
 
 HtmlElement::~HtmlElement() { objects_->forget(element_.get()); }
 
@@ -43,6 +58,7 @@ void* HtmlElement::queryInterface(REFIID riid) {
     return static_cast<IHTMLElement*>(this);
   }
   if (IsEqualIID(riid, IID_IHTMLElement2)) return static_cast<IHTMLElement2*>(this);
+  if (IsEqualIID(riid, IID_IConnectionPointContainer)) return static_cast<IConnectionPointContainer*>(this);
   if (!isA(riid)) return nullptr;
   if (IsEqualIID(riid, IID_IHTMLInputElement)) return static_cast<IHTMLInputElement*>(this);
   if (IsEqualIID(riid, IID_IHTMLInputButtonElement)) return static_cast<IHTMLInputButtonElement*>(this);
@@ -243,6 +259,16 @@ HRESULT STDMETHODCALLTYPE HtmlElement::getElementsByTagName(BSTR v, IHTMLElement
     *p = HtmlCollection::create(objects_, element_->getElementsByTagName(tag));
     return S_OK;
   });
+}
+
+// --- IConnectionPointContainer
+
+HRESULT STDMETHODCALLTYPE HtmlElement::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  return events_.enumerate(points);
+}
+
+HRESULT STDMETHODCALLTYPE HtmlElement::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
+  return events_.find(riid, point);
 }
 
 // --- event handlers

@@ -6,7 +6,9 @@
 
 #include "automation_values.h"
 #include "carried_object.h"
+#include "connection_points.h"
 #include "element_kind.h"
+#include "event_forwarder.h"
 #include "interface_defaults.h"
 
 #include <engine/node.h>
@@ -51,7 +53,8 @@ class HtmlElement final : public CarriedObject,
                           public IHTMLTable2Defaults,
                           public IHTMLTableRowDefaults,
                           public IHTMLTableCellDefaults,
-                          public IHTMLBodyElementDefaults {
+                          public IHTMLBodyElementDefaults,
+                          public IConnectionPointContainer {
  public:
   // Browser thread only; use PageObjects::element, which keeps one object per element.
   HtmlElement(std::shared_ptr<engine::Element> element, std::shared_ptr<PageObjects> objects);
@@ -159,6 +162,10 @@ class HtmlElement final : public CarriedObject,
   // IHTMLBodyElement
   HRESULT STDMETHODCALLTYPE createTextRange(IHTMLTxtRange** range) override;
 
+  // IConnectionPointContainer: fields offer their event interface (element_kind.h).
+  HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
+  HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** point) override;
+
 #define MSHTML_DECLARE_HANDLER(name)                                  \
   HRESULT STDMETHODCALLTYPE put_on##name(VARIANT v) override;         \
   HRESULT STDMETHODCALLTYPE get_on##name(VARIANT* p) override;
@@ -180,6 +187,8 @@ class HtmlElement final : public CarriedObject,
   const std::shared_ptr<engine::Element> element_;
   const std::shared_ptr<PageObjects> objects_;
   const ElementKind& kind_;
+  ConnectionPoints events_;
+  std::unique_ptr<EventForwarder> forwarder_;
 };
 
 template <typename Read>
