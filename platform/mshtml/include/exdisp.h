@@ -149,6 +149,9 @@ IWebBrowser : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_Busy(
         VARIANT_BOOL *pBool) = 0;
+
+protected:
+    ~IWebBrowser() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IWebBrowser, 0xeab22ac1, 0x30c1, 0x11cf, 0xa7,0xeb, 0x00,0x00,0xc0,0x5b,0xae,0x0b)
@@ -220,6 +223,9 @@ IWebBrowserApp : public IWebBrowser
 
     virtual HRESULT STDMETHODCALLTYPE put_FullScreen(
         VARIANT_BOOL bFullScreen) = 0;
+
+protected:
+    ~IWebBrowserApp() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IWebBrowserApp, 0x0002df05, 0x0000, 0x0000, 0xc0,0x00, 0x00,0x00,0x00,0x00,0x00,0x46)
@@ -295,6 +301,9 @@ IWebBrowser2 : public IWebBrowserApp
 
     virtual HRESULT STDMETHODCALLTYPE put_Resizable(
         VARIANT_BOOL Value) = 0;
+
+protected:
+    ~IWebBrowser2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IWebBrowser2, 0xd30c1661, 0xcdaf, 0x11d0, 0x8a,0x3e, 0x00,0xc0,0x4f,0xc9,0xe2,0x6e)
@@ -304,6 +313,9 @@ EXTERN_C const IID DIID_DWebBrowserEvents2;
 MIDL_INTERFACE("34a715a0-6587-11d0-924a-0020afc7ac4d")
 DWebBrowserEvents2 : public IDispatch
 {
+
+protected:
+    ~DWebBrowserEvents2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(DWebBrowserEvents2, 0x34a715a0, 0x6587, 0x11d0, 0x92,0x4a, 0x00,0x20,0xaf,0xc7,0xac,0x4d)

@@ -7,6 +7,10 @@
 #include <oleidl.h>
 #include <mshtmdid.h>
 
+// IHTMLDocument2::write and writeln take a SAFEARRAY, which oaidl.h declares in the SDK.
+// Repeating the typedef is harmless where it is already there.
+typedef struct tagSAFEARRAY SAFEARRAY;
+
 // The SDK gives a few BSTR parameters string-literal defaults (alert's message,
 // execScript's language); a literal is not a BSTR, so those defaults are left out here.
 
@@ -614,6 +618,9 @@ IHTMLStyle : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE toString(
         BSTR *String) = 0;
+
+protected:
+    ~IHTMLStyle() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLStyle, 0x3050f25e, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -892,6 +899,9 @@ IHTMLElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_all(
         IDispatch **p) = 0;
+
+protected:
+    ~IHTMLElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLElement, 0x3050f1ff, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1214,6 +1224,9 @@ IHTMLElement2 : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE getElementsByTagName(
         BSTR v,
         IHTMLElementCollection **pelColl) = 0;
+
+protected:
+    ~IHTMLElement2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLElement2, 0x3050f434, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1339,6 +1352,9 @@ IHTMLTxtRange : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE execCommandShowHelp(
         BSTR cmdID,
         VARIANT_BOOL *pfRet) = 0;
+
+protected:
+    ~IHTMLTxtRange() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTxtRange, 0x3050f220, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1422,6 +1438,9 @@ IHTMLFormElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE tags(
         VARIANT tagName,
         IDispatch **pdisp) = 0;
+
+protected:
+    ~IHTMLFormElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLFormElement, 0x3050f1f7, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1431,6 +1450,9 @@ EXTERN_C const IID DIID_HTMLTextContainerEvents2;
 MIDL_INTERFACE("3050f624-98b5-11cf-bb82-00aa00bdce0b")
 HTMLTextContainerEvents2 : public IDispatch
 {
+
+protected:
+    ~HTMLTextContainerEvents2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(HTMLTextContainerEvents2, 0x3050f624, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1583,6 +1605,9 @@ IHTMLImgElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_start(
         BSTR *p) = 0;
+
+protected:
+    ~IHTMLImgElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLImgElement, 0x3050f240, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1696,6 +1721,9 @@ IHTMLBodyElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
+
+protected:
+    ~IHTMLBodyElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLBodyElement, 0x3050f1d8, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1827,6 +1855,9 @@ IHTMLAnchorElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE blur(
         ) = 0;
+
+protected:
+    ~IHTMLAnchorElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLAnchorElement, 0x3050f1da, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1847,6 +1878,9 @@ IHTMLDivElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_noWrap(
         VARIANT_BOOL *p) = 0;
+
+protected:
+    ~IHTMLDivElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDivElement, 0x3050f200, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1876,6 +1910,9 @@ IHTMLElementCollection : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE tags(
         VARIANT tagName,
         IDispatch **pdisp) = 0;
+
+protected:
+    ~IHTMLElementCollection() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLElementCollection, 0x3050f21f, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1885,6 +1922,9 @@ EXTERN_C const IID DIID_HTMLSelectElementEvents2;
 MIDL_INTERFACE("3050f622-98b5-11cf-bb82-00aa00bdce0b")
 HTMLSelectElementEvents2 : public IDispatch
 {
+
+protected:
+    ~HTMLSelectElementEvents2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(HTMLSelectElementEvents2, 0x3050f622, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1969,6 +2009,9 @@ IHTMLSelectElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE tags(
         VARIANT tagName,
         IDispatch **pdisp) = 0;
+
+protected:
+    ~IHTMLSelectElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLSelectElement, 0x3050f244, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1989,6 +2032,9 @@ IHTMLSelectionObject : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
+
+protected:
+    ~IHTMLSelectionObject() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLSelectionObject, 0x3050f25a, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2030,6 +2076,9 @@ IHTMLOptionElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_form(
         IHTMLFormElement **p) = 0;
+
+protected:
+    ~IHTMLOptionElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLOptionElement, 0x3050f211, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2039,6 +2088,9 @@ EXTERN_C const IID DIID_HTMLInputTextElementEvents2;
 MIDL_INTERFACE("3050f618-98b5-11cf-bb82-00aa00bdce0b")
 HTMLInputTextElementEvents2 : public IDispatch
 {
+
+protected:
+    ~HTMLInputTextElementEvents2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(HTMLInputTextElementEvents2, 0x3050f618, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2242,6 +2294,9 @@ IHTMLInputElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_start(
         BSTR *p) = 0;
+
+protected:
+    ~IHTMLInputElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputElement, 0x3050f5d2, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2283,6 +2338,9 @@ IHTMLInputButtonElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
+
+protected:
+    ~IHTMLInputButtonElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputButtonElement, 0x3050f2b2, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2363,6 +2421,9 @@ IHTMLInputTextElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
+
+protected:
+    ~IHTMLInputTextElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputTextElement, 0x3050f2a6, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2428,6 +2489,9 @@ IHTMLInputFileElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_value(
         BSTR *p) = 0;
+
+protected:
+    ~IHTMLInputFileElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputFileElement, 0x3050f2ad, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2490,6 +2554,9 @@ IHTMLOptionButtonElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_form(
         IHTMLFormElement **p) = 0;
+
+protected:
+    ~IHTMLOptionButtonElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLOptionButtonElement, 0x3050f2bc, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2576,6 +2643,9 @@ IHTMLTextAreaElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
+
+protected:
+    ~IHTMLTextAreaElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTextAreaElement, 0x3050f2aa, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2659,6 +2729,9 @@ IHTMLEventObj : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_srcFilter(
         IDispatch **p) = 0;
+
+protected:
+    ~IHTMLEventObj() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLEventObj, 0x3050f32d, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2841,6 +2914,9 @@ IHTMLEventObj2 : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_dataTransfer(
         IHTMLDataTransfer **p) = 0;
+
+protected:
+    ~IHTMLEventObj2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLEventObj2, 0x3050f48b, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2856,6 +2932,9 @@ IHTMLFramesCollection2 : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_length(
         LONG *p) = 0;
+
+protected:
+    ~IHTMLFramesCollection2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLFramesCollection2, 0x332c4426, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
@@ -3095,6 +3174,9 @@ IHTMLWindow2 : public IHTMLFramesCollection2
 
     virtual HRESULT STDMETHODCALLTYPE get_external(
         IDispatch **p) = 0;
+
+protected:
+    ~IHTMLWindow2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLWindow2, 0x332c4427, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
@@ -3104,6 +3186,9 @@ EXTERN_C const IID DIID_HTMLDocumentEvents2;
 MIDL_INTERFACE("3050f613-98b5-11cf-bb82-00aa00bdce0b")
 HTMLDocumentEvents2 : public IDispatch
 {
+
+protected:
+    ~HTMLDocumentEvents2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(HTMLDocumentEvents2, 0x3050f613, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3115,6 +3200,9 @@ IHTMLDocument : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_Script(
         IDispatch **p) = 0;
+
+protected:
+    ~IHTMLDocument() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDocument, 0x626fc520, 0xa41e, 0x11cf, 0xa7,0x31, 0x00,0xa0,0xc9,0x08,0x26,0x37)
@@ -3466,6 +3554,9 @@ IHTMLDocument2 : public IHTMLDocument
         BSTR bstrHref,
         LONG lIndex = -1,
         IHTMLStyleSheet **ppnewStyleSheet = 0) = 0;
+
+protected:
+    ~IHTMLDocument2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDocument2, 0x332c4425, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
@@ -3604,6 +3695,9 @@ IHTMLDocument3 : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE getElementsByTagName(
         BSTR v,
         IHTMLElementCollection **pelColl) = 0;
+
+protected:
+    ~IHTMLDocument3() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDocument3, 0x3050f485, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3637,6 +3731,9 @@ IHTMLAreasCollection : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE remove(
         LONG index = -1) = 0;
+
+protected:
+    ~IHTMLAreasCollection() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLAreasCollection, 0x3050f383, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3654,6 +3751,9 @@ IHTMLMapElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_name(
         BSTR *p) = 0;
+
+protected:
+    ~IHTMLMapElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLMapElement, 0x3050f266, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3764,6 +3864,9 @@ IHTMLAreaElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE blur(
         ) = 0;
+
+protected:
+    ~IHTMLAreaElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLAreaElement, 0x3050f265, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3920,6 +4023,9 @@ IHTMLTable : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_onreadystatechange(
         VARIANT *p) = 0;
+
+protected:
+    ~IHTMLTable() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTable, 0x3050f21e, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3942,6 +4048,9 @@ IHTMLTable2 : public IDispatch
         LONG indexFrom = -1,
         LONG indexTo = -1,
         IDispatch **row = 0) = 0;
+
+protected:
+    ~IHTMLTable2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTable2, 0x3050f4ad, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -4002,6 +4111,9 @@ IHTMLTableRow : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE deleteCell(
         LONG index = -1) = 0;
+
+protected:
+    ~IHTMLTableRow() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTableRow, 0x3050f23c, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -4085,6 +4197,9 @@ IHTMLTableCell : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_cellIndex(
         LONG *p) = 0;
+
+protected:
+    ~IHTMLTableCell() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTableCell, 0x3050f23d, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)

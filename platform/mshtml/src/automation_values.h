@@ -8,6 +8,32 @@
 #include <string>
 #include <string_view>
 
+// VARIANT accessors of oleauto.h that the COM stand-in leaves out, by the SDK's member names.
+#ifndef V_VARIANTREF
+#define V_VARIANTREF(X) ((X)->pvarVal)
+#endif
+#ifndef V_BOOLREF
+#define V_BOOLREF(X) ((X)->pboolVal)
+#endif
+#ifndef V_DISPATCHREF
+#define V_DISPATCHREF(X) ((X)->ppdispVal)
+#endif
+#ifndef V_I2
+#define V_I2(X) ((X)->iVal)
+#endif
+#ifndef V_UI2
+#define V_UI2(X) ((X)->uiVal)
+#endif
+#ifndef V_UI4
+#define V_UI4(X) ((X)->ulVal)
+#endif
+#ifndef V_INT
+#define V_INT(X) ((X)->intVal)
+#endif
+#ifndef V_UINT
+#define V_UINT(X) ((X)->uintVal)
+#endif
+
 namespace mshtml {
 
 // A new BSTR holding `utf8` converted to UTF-16; null only when out of memory.

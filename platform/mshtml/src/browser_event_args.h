@@ -4,7 +4,7 @@
 // that the sink writes through and the browser reads after the call.
 #pragma once
 
-#include <oaidl.h>
+#include "automation_values.h"
 
 #include <array>
 #include <cstddef>

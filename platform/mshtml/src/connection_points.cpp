@@ -132,7 +132,7 @@ void ConnectionPoint::fire(DISPID member, DISPPARAMS* params) {
   std::vector<Sink> sinks = sinks_;
   for (const Sink& sink : sinks) sink.dispatch->AddRef();
   for (const Sink& sink : sinks) {
-    sink.dispatch->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
+    sink.dispatch->Invoke(member, IID_NULL, 0, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
   }
   for (const Sink& sink : sinks) sink.dispatch->Release();
 }

@@ -87,10 +87,10 @@ FrameWindow::~FrameWindow() { destroy(); }
 void FrameWindow::addButtons() {
   auto add = [](HWND toolbar, int command, const char* text) {
     TBBUTTON button{};
-    button.iBitmap = I_IMAGENONE;
+    button.iBitmap = -2;  // I_IMAGENONE: text buttons
     button.idCommand = command;
     button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = BTNS_BUTTON | BTNS_SHOWTEXT;
+    button.fsStyle = BTNS_BUTTON;
     button.iString = reinterpret_cast<INT_PTR>(text);
     SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
   };

@@ -7,7 +7,7 @@
 
 #include <engine/script_handler.h>
 
-#include <oaidl.h>
+#include <oleauto.h>
 
 #include <memory>
 

@@ -6,6 +6,7 @@
 #include "carried_object.h"
 #include "connection_points.h"
 #include "event_forwarder.h"
+#include "automation_values.h"
 #include "interface_defaults.h"
 
 #include <engine/document.h>

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "carried_object.h"
+#include "automation_values.h"
 #include "interface_defaults.h"
 
 #include <engine/document.h>

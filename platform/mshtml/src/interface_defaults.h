@@ -15,6 +15,9 @@ namespace mshtml {
 struct IHTMLFramesCollection2Defaults : public IHTMLFramesCollection2 {
   HRESULT STDMETHODCALLTYPE item(VARIANT*, VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_length(LONG*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLFramesCollection2Defaults() = default;
 };
 
 struct IHTMLWindow2Defaults : public IHTMLWindow2 {
@@ -88,6 +91,9 @@ struct IHTMLWindow2Defaults : public IHTMLWindow2 {
   HRESULT STDMETHODCALLTYPE resizeTo(LONG, LONG) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE resizeBy(LONG, LONG) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_external(IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLWindow2Defaults() = default;
 };
 
 struct IHTMLDocument2Defaults : public IHTMLDocument2 {
@@ -200,6 +206,9 @@ struct IHTMLDocument2Defaults : public IHTMLDocument2 {
   HRESULT STDMETHODCALLTYPE get_onerrorupdate(VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE toString(BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE createStyleSheet(BSTR, LONG, IHTMLStyleSheet**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLDocument2Defaults() = default;
 };
 
 struct IHTMLDocument3Defaults : public IHTMLDocument3 {
@@ -244,6 +253,9 @@ struct IHTMLDocument3Defaults : public IHTMLDocument3 {
   HRESULT STDMETHODCALLTYPE getElementsByName(BSTR, IHTMLElementCollection**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE getElementById(BSTR, IHTMLElement**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE getElementsByTagName(BSTR, IHTMLElementCollection**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLDocument3Defaults() = default;
 };
 
 struct IHTMLElementCollectionDefaults : public IHTMLElementCollection {
@@ -253,6 +265,9 @@ struct IHTMLElementCollectionDefaults : public IHTMLElementCollection {
   HRESULT STDMETHODCALLTYPE get__newEnum(IUnknown**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE item(VARIANT, VARIANT, IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE tags(VARIANT, IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLElementCollectionDefaults() = default;
 };
 
 struct IHTMLElementDefaults : public IHTMLElement {
@@ -343,6 +358,9 @@ struct IHTMLElementDefaults : public IHTMLElement {
   HRESULT STDMETHODCALLTYPE get_onfilterchange(VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_children(IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_all(IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLElementDefaults() = default;
 };
 
 struct IHTMLElement2Defaults : public IHTMLElement2 {
@@ -444,6 +462,9 @@ struct IHTMLElement2Defaults : public IHTMLElement2 {
   HRESULT STDMETHODCALLTYPE get_onbeforeeditfocus(VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_readyStateValue(LONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE getElementsByTagName(BSTR, IHTMLElementCollection**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLElement2Defaults() = default;
 };
 
 struct IHTMLStyleDefaults : public IHTMLStyle {
@@ -626,6 +647,9 @@ struct IHTMLStyleDefaults : public IHTMLStyle {
   HRESULT STDMETHODCALLTYPE getAttribute(BSTR, LONG, VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE removeAttribute(BSTR, LONG, VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE toString(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLStyleDefaults() = default;
 };
 
 struct IHTMLInputElementDefaults : public IHTMLInputElement {
@@ -694,6 +718,9 @@ struct IHTMLInputElementDefaults : public IHTMLInputElement {
   HRESULT STDMETHODCALLTYPE get_height(LONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_start(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_start(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLInputElementDefaults() = default;
 };
 
 struct IHTMLInputButtonElementDefaults : public IHTMLInputButtonElement {
@@ -708,6 +735,9 @@ struct IHTMLInputButtonElementDefaults : public IHTMLInputButtonElement {
   HRESULT STDMETHODCALLTYPE get_disabled(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_form(IHTMLFormElement**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE createTextRange(IHTMLTxtRange**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLInputButtonElementDefaults() = default;
 };
 
 struct IHTMLInputTextElementDefaults : public IHTMLInputTextElement {
@@ -735,6 +765,9 @@ struct IHTMLInputTextElementDefaults : public IHTMLInputTextElement {
   HRESULT STDMETHODCALLTYPE put_readOnly(VARIANT_BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_readOnly(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE createTextRange(IHTMLTxtRange**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLInputTextElementDefaults() = default;
 };
 
 struct IHTMLOptionButtonElementDefaults : public IHTMLOptionButtonElement {
@@ -756,6 +789,9 @@ struct IHTMLOptionButtonElementDefaults : public IHTMLOptionButtonElement {
   HRESULT STDMETHODCALLTYPE put_indeterminate(VARIANT_BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_indeterminate(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_form(IHTMLFormElement**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLOptionButtonElementDefaults() = default;
 };
 
 struct IHTMLInputFileElementDefaults : public IHTMLInputFileElement {
@@ -778,6 +814,9 @@ struct IHTMLInputFileElementDefaults : public IHTMLInputFileElement {
   HRESULT STDMETHODCALLTYPE get_onselect(VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_value(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_value(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLInputFileElementDefaults() = default;
 };
 
 struct IHTMLTextAreaElementDefaults : public IHTMLTextAreaElement {
@@ -807,6 +846,9 @@ struct IHTMLTextAreaElementDefaults : public IHTMLTextAreaElement {
   HRESULT STDMETHODCALLTYPE put_wrap(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_wrap(BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE createTextRange(IHTMLTxtRange**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLTextAreaElementDefaults() = default;
 };
 
 struct IHTMLSelectElementDefaults : public IHTMLSelectElement {
@@ -834,6 +876,9 @@ struct IHTMLSelectElementDefaults : public IHTMLSelectElement {
   HRESULT STDMETHODCALLTYPE get__newEnum(IUnknown**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE item(VARIANT, VARIANT, IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE tags(VARIANT, IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLSelectElementDefaults() = default;
 };
 
 struct IHTMLOptionElementDefaults : public IHTMLOptionElement {
@@ -848,6 +893,9 @@ struct IHTMLOptionElementDefaults : public IHTMLOptionElement {
   HRESULT STDMETHODCALLTYPE put_text(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_text(BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_form(IHTMLFormElement**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLOptionElementDefaults() = default;
 };
 
 struct IHTMLImgElementDefaults : public IHTMLImgElement {
@@ -899,6 +947,9 @@ struct IHTMLImgElementDefaults : public IHTMLImgElement {
   HRESULT STDMETHODCALLTYPE get_height(LONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_start(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_start(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLImgElementDefaults() = default;
 };
 
 struct IHTMLAnchorElementDefaults : public IHTMLAnchorElement {
@@ -943,12 +994,18 @@ struct IHTMLAnchorElementDefaults : public IHTMLAnchorElement {
   HRESULT STDMETHODCALLTYPE get_tabIndex(short*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE focus() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE blur() override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLAnchorElementDefaults() = default;
 };
 
 struct IHTMLMapElementDefaults : public IHTMLMapElement {
   HRESULT STDMETHODCALLTYPE get_areas(IHTMLAreasCollection**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_name(BSTR) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_name(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLMapElementDefaults() = default;
 };
 
 struct IHTMLAreaElementDefaults : public IHTMLAreaElement {
@@ -986,6 +1043,9 @@ struct IHTMLAreaElementDefaults : public IHTMLAreaElement {
   HRESULT STDMETHODCALLTYPE get_tabIndex(short*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE focus() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE blur() override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLAreaElementDefaults() = default;
 };
 
 struct IHTMLAreasCollectionDefaults : public IHTMLAreasCollection {
@@ -996,6 +1056,9 @@ struct IHTMLAreasCollectionDefaults : public IHTMLAreasCollection {
   HRESULT STDMETHODCALLTYPE tags(VARIANT, IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE add(IHTMLElement*, VARIANT) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE remove(LONG) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLAreasCollectionDefaults() = default;
 };
 
 struct IHTMLDivElementDefaults : public IHTMLDivElement {
@@ -1003,6 +1066,9 @@ struct IHTMLDivElementDefaults : public IHTMLDivElement {
   HRESULT STDMETHODCALLTYPE get_align(BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_noWrap(VARIANT_BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_noWrap(VARIANT_BOOL*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLDivElementDefaults() = default;
 };
 
 struct IHTMLFormElementDefaults : public IHTMLFormElement {
@@ -1030,6 +1096,9 @@ struct IHTMLFormElementDefaults : public IHTMLFormElement {
   HRESULT STDMETHODCALLTYPE get__newEnum(IUnknown**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE item(VARIANT, VARIANT, IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE tags(VARIANT, IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLFormElementDefaults() = default;
 };
 
 struct IHTMLTableDefaults : public IHTMLTable {
@@ -1082,6 +1151,9 @@ struct IHTMLTableDefaults : public IHTMLTable {
   HRESULT STDMETHODCALLTYPE get_readyState(BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_onreadystatechange(VARIANT) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_onreadystatechange(VARIANT*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLTableDefaults() = default;
 };
 
 struct IHTMLTable2Defaults : public IHTMLTable2 {
@@ -1089,6 +1161,9 @@ struct IHTMLTable2Defaults : public IHTMLTable2 {
   HRESULT STDMETHODCALLTYPE lastPage() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_cells(IHTMLElementCollection**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE moveRow(LONG, LONG, IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLTable2Defaults() = default;
 };
 
 struct IHTMLTableRowDefaults : public IHTMLTableRow {
@@ -1109,6 +1184,9 @@ struct IHTMLTableRowDefaults : public IHTMLTableRow {
   HRESULT STDMETHODCALLTYPE get_cells(IHTMLElementCollection**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE insertCell(LONG, IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE deleteCell(LONG) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLTableRowDefaults() = default;
 };
 
 struct IHTMLTableCellDefaults : public IHTMLTableCell {
@@ -1137,6 +1215,9 @@ struct IHTMLTableCellDefaults : public IHTMLTableCell {
   HRESULT STDMETHODCALLTYPE put_height(VARIANT) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_height(VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_cellIndex(LONG*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLTableCellDefaults() = default;
 };
 
 struct IHTMLBodyElementDefaults : public IHTMLBodyElement {
@@ -1175,6 +1256,9 @@ struct IHTMLBodyElementDefaults : public IHTMLBodyElement {
   HRESULT STDMETHODCALLTYPE put_onbeforeunload(VARIANT) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_onbeforeunload(VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE createTextRange(IHTMLTxtRange**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLBodyElementDefaults() = default;
 };
 
 struct IHTMLTxtRangeDefaults : public IHTMLTxtRange {
@@ -1208,6 +1292,9 @@ struct IHTMLTxtRangeDefaults : public IHTMLTxtRange {
   HRESULT STDMETHODCALLTYPE queryCommandValue(BSTR, VARIANT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE execCommand(BSTR, VARIANT_BOOL, VARIANT, VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE execCommandShowHelp(BSTR, VARIANT_BOOL*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLTxtRangeDefaults() = default;
 };
 
 struct IHTMLSelectionObjectDefaults : public IHTMLSelectionObject {
@@ -1215,6 +1302,9 @@ struct IHTMLSelectionObjectDefaults : public IHTMLSelectionObject {
   HRESULT STDMETHODCALLTYPE empty() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE clear() override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_type(BSTR*) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLSelectionObjectDefaults() = default;
 };
 
 struct IHTMLEventObjDefaults : public IHTMLEventObj {
@@ -1243,6 +1333,9 @@ struct IHTMLEventObjDefaults : public IHTMLEventObj {
   HRESULT STDMETHODCALLTYPE get_screenX(LONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_screenY(LONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_srcFilter(IDispatch**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLEventObjDefaults() = default;
 };
 
 struct IHTMLEventObj2Defaults : public IHTMLEventObj2 {
@@ -1302,6 +1395,9 @@ struct IHTMLEventObj2Defaults : public IHTMLEventObj2 {
   HRESULT STDMETHODCALLTYPE putref_srcFilter(IDispatch*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_srcFilter(IDispatch**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_dataTransfer(IHTMLDataTransfer**) override { return E_NOTIMPL; }
+
+ protected:
+  ~IHTMLEventObj2Defaults() = default;
 };
 
 struct IWebBrowser2Defaults : public IWebBrowser2 {
@@ -1369,6 +1465,9 @@ struct IWebBrowser2Defaults : public IWebBrowser2 {
   HRESULT STDMETHODCALLTYPE put_AddressBar(VARIANT_BOOL) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE get_Resizable(VARIANT_BOOL*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE put_Resizable(VARIANT_BOOL) override { return E_NOTIMPL; }
+
+ protected:
+  ~IWebBrowser2Defaults() = default;
 };
 
 }  // namespace mshtml

@@ -8,6 +8,7 @@
 #include "carried_object.h"
 #include "connection_points.h"
 #include "frame_window.h"
+#include "automation_values.h"
 #include "interface_defaults.h"
 
 #include <engine/window.h>
