@@ -43,7 +43,10 @@ BSTR targetFrameName(const engine::Window& window, const std::string& targetName
 }  // namespace
 
 BrowserSession::BrowserSession() = default;
-BrowserSession::~BrowserSession() = default;
+BrowserSession::~BrowserSession() {
+  // The engine reports to this object until it has ended; end it while all is here.
+  browser_.reset();
+}
 
 HRESULT BrowserSession::create(REFIID riid, void** out) {
   if (!out) return E_POINTER;
@@ -64,6 +67,9 @@ std::vector<std::shared_ptr<BrowserSession>> BrowserSession::running() {
 }
 
 HRESULT BrowserSession::start(REFIID riid, void** out) {
+  // The browser thread is the single-threaded apartment of the instance's objects.
+  const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  if (FAILED(initialised)) return initialised;
   objects_ = std::make_shared<PageObjects>();
   browser_->addObserver(this);
   browser_->setDialogHost(this);

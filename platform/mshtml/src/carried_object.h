@@ -7,6 +7,8 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
+#include <platform_internal/apartment.h>
 #include <platform_internal/thread_calls.h>
 
 #include <atomic>
@@ -16,16 +18,15 @@
 
 namespace mshtml {
 
-class CarriedObject {
+// The apartment part (owner thread, carry()) is the COM stand-in's, so that marshalling
+// and the running-object table see these objects as belonging to the browser thread.
+class CarriedObject : public com::internal::ApartmentObject {
  public:
   CarriedObject(const CarriedObject&) = delete;
   CarriedObject& operator=(const CarriedObject&) = delete;
 
-  DWORD ownerThread() const { return owner_; }
-  bool onOwnerThread() const { return GetCurrentThreadId() == owner_; }
-
  protected:
-  CarriedObject() : owner_(GetCurrentThreadId()) {}
+  CarriedObject() = default;
   virtual ~CarriedObject() = default;
 
   ULONG addRef() { return refs_.fetch_add(1, std::memory_order_relaxed) + 1; }
@@ -38,48 +39,25 @@ class CarriedObject {
   // Drops a reference once the current call has returned (for objects that hold a
   // reference on themselves and must not be destroyed inside their own callbacks).
   void releaseLater() {
-    if (!win32::internal::postToThread(owner_, [this] { release(); })) release();
-  }
-
-  // Runs `body` (returning an HRESULT) on the browser thread. RPC_E_DISCONNECTED when
-  // that thread has ended, as a call into a vanished apartment fails; no exception
-  // leaves the call.
-  template <typename Body>
-  HRESULT carry(Body&& body) const {
-    HRESULT result = E_UNEXPECTED;
-    auto guarded = [&] {
-      try {
-        result = body();
-      } catch (const std::bad_alloc&) {
-        result = E_OUTOFMEMORY;
-      } catch (...) {
-        result = E_UNEXPECTED;
-      }
-    };
-    if (onOwnerThread()) {
-      guarded();
-      return result;
-    }
-    if (!win32::internal::callOnThread(owner_, guarded)) return RPC_E_DISCONNECTED;
-    return result;
+    if (!win32::internal::postToThread(ownerThread(), [this] { release(); })) release();
   }
 
  private:
   void destroyOnOwner() {
-    if (onOwnerThread() || !win32::internal::postToThread(owner_, [this] { delete this; })) delete this;
+    if (onOwnerThread() || !win32::internal::postToThread(ownerThread(), [this] { delete this; })) delete this;
   }
 
   std::atomic<ULONG> refs_{1};
-  const DWORD owner_;
 };
 
 // IUnknown for a class deriving from CarriedObject and COM interfaces: AddRef and
 // Release on the one count, QueryInterface through the class's queryInterface(riid),
-// which returns the interface pointer or nullptr.
+// which returns the interface pointer or nullptr. Every object answers IAgileObject:
+// it carries its own calls, so other threads may use it as it is.
 #define MSHTML_IUNKNOWN_METHODS                                                   \
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {   \
     if (!out) return E_POINTER;                                                   \
-    *out = queryInterface(riid);                                                  \
+    *out = queryInterface(IsEqualIID(riid, IID_IAgileObject) ? IID_IUnknown : riid); \
     if (!*out) return E_NOINTERFACE;                                              \
     addRef();                                                                     \
     return S_OK;                                                                  \

@@ -7,6 +7,8 @@ namespace mshtml {
 namespace {
 
 constexpr char kFrameClass[] = "IEFrame";
+constexpr char kDocumentViewClass[] = "Shell DocObject View";
+constexpr char kServerClass[] = "Internet Explorer_Server";
 constexpr char kTitleSuffix[] = " - Microsoft Internet Explorer";
 constexpr int kAddressBarId = 0xA205;
 
@@ -49,6 +51,13 @@ bool FrameWindow::registerFrameClass() {
     frameClass.lpfnWndProc = &FrameWindow::frameProc;
     frameClass.lpszClassName = kFrameClass;
     registered = RegisterClassA(&frameClass) != 0;
+    // The document view and the page window only hold the page; they handle nothing.
+    for (const char* plain : {kDocumentViewClass, kServerClass}) {
+      WNDCLASSA plainClass{};
+      plainClass.lpfnWndProc = &DefWindowProcA;
+      plainClass.lpszClassName = plain;
+      registered = registered && RegisterClassA(&plainClass) != 0;
+    }
   });
   return registered;
 }
@@ -61,20 +70,16 @@ FrameWindow::FrameWindow(FrameCommands& commands) : commands_(commands) {
   SetWindowLongPtrA(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
   worker_ = createChild("WorkerW", "", frame_);
+  // The rebar and WorkerW pass their children's commands up to the frame.
   rebar_ = createChild(REBARCLASSNAMEA, "", worker_);
-  // The rebar and WorkerW pass their children's commands up, as the real ones do.
-  for (HWND relay : {worker_, rebar_}) {
-    LONG_PTR original = SetWindowLongPtrA(relay, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameWindow::forwardingProc));
-    SetWindowLongPtrA(relay, GWLP_USERDATA, original);
-  }
   menuBand_ = createChild(TOOLBARCLASSNAMEA, "", rebar_);
   toolbar_ = createChild(TOOLBARCLASSNAMEA, "", rebar_);
   addressBar_ = createChild(WC_COMBOBOXEXA, "", rebar_, kAddressBarId);
   // A ComboBoxEx32 makes its own ComboBox and Edit; look them up.
   addressCombo_ = firstChildOfClass(addressBar_, "ComboBox");
   addressEdit_ = addressCombo_ ? firstChildOfClass(addressCombo_, "Edit") : nullptr;
-  docView_ = createChild("Shell DocObject View", "", frame_);
-  server_ = createChild("Internet Explorer_Server", "", docView_);
+  docView_ = createChild(kDocumentViewClass, "", frame_);
+  server_ = createChild(kServerClass, "", docView_);
   addButtons();
   if (!worker_ || !rebar_ || !menuBand_ || !toolbar_ || !addressBar_ || !addressCombo_ || !addressEdit_ ||
       !docView_ || !server_) {
@@ -170,13 +175,6 @@ LRESULT CALLBACK FrameWindow::frameProc(HWND window, UINT message, WPARAM wParam
     }
   }
   return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK FrameWindow::forwardingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) return SendMessageA(GetParent(window), message, wParam, lParam);
-  auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  return original ? CallWindowProcA(original, window, message, wParam, lParam)
-                  : DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace mshtml

@@ -81,7 +81,6 @@ class FrameWindow {
  private:
   static bool registerFrameClass();
   static LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK forwardingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void addButtons();
 
   FrameCommands& commands_;

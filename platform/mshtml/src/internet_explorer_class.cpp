@@ -6,6 +6,7 @@
 
 #include <exdisp.h>
 #include <objbase.h>
+#include <platform_internal/class_objects.h>
 
 namespace mshtml {
 namespace {
@@ -38,9 +39,8 @@ InternetExplorerFactory factory;
 
 struct Registration {
   DWORD cookie = 0;
-  Registration() {
-    CoRegisterClassObject(CLSID_InternetExplorer, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
-  }
+  // The factory belongs to no apartment: creating a browser only starts its thread.
+  Registration() { com::internal::registerProcessClassObject(CLSID_InternetExplorer, &factory, CLSCTX_LOCAL_SERVER, &cookie); }
   ~Registration() {
     if (cookie) CoRevokeClassObject(cookie);
   }
