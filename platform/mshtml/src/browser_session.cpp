@@ -106,6 +106,22 @@ void BrowserSession::beforeNavigate(engine::Window& window, const std::string& u
                                     bool& cancel) {
   WebBrowser* source = eventSource(window);
   if (!source) return;
+  const engine::Window* top = window.top().get();
+  if (refreshing_.count(top)) {
+    // A frame reloading as part of a refresh: IE reports nothing but the download.
+    if (!window.isTopLevel()) objects_->pendingFrames(top).insert(&window);
+    return;
+  }
+  // The load is recorded before the sinks are called: while the browser thread waits
+  // for them it goes on with other work, which may complete other frames meanwhile.
+  const bool hadNavigation = navigating_.count(top) > 0;
+  navigating_.insert(top);
+  if (window.isTopLevel()) {
+    objects_->forgetPending(top);
+    deferred_.erase(top);
+  } else {
+    objects_->pendingFrames(top).insert(&window);
+  }
   WebBrowser* target = objects_->browser(window.shared_from_this());
   VARIANT_BOOL cancelFlag = VARIANT_FALSE;
   {
@@ -128,10 +144,16 @@ void BrowserSession::beforeNavigate(engine::Window& window, const std::string& u
     source->fire(DISPID_BEFORENAVIGATE2, args.params());
   }
   target->Release();
-  if (cancelFlag != VARIANT_FALSE) cancel = true;
+  if (cancelFlag != VARIANT_FALSE) {
+    cancel = true;
+    if (!window.isTopLevel()) objects_->pendingFrames(top).erase(&window);
+    if (!hadNavigation && !objects_->framesPending(top)) navigating_.erase(top);
+  }
 }
 
 void BrowserSession::downloadBegin(engine::Window& top) {
+  // A download that no BeforeNavigate2 announced is a refresh.
+  if (!navigating_.count(&top)) refreshing_.insert(&top);
   if (WebBrowser* source = eventSource(top)) {
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     source->fire(DISPID_DOWNLOADBEGIN, &none);
@@ -147,7 +169,7 @@ void BrowserSession::downloadComplete(engine::Window& top) {
 
 void BrowserSession::navigateComplete(engine::Window& window, const std::string& url) {
   WebBrowser* source = eventSource(window);
-  if (!source) return;
+  if (!source || refreshing_.count(window.top().get())) return;
   if (window.isTopLevel() && source->frameWindow()) source->frameWindow()->showAddress(url);
   WebBrowser* target = objects_->browser(window.shared_from_this());
   {
@@ -162,6 +184,33 @@ void BrowserSession::navigateComplete(engine::Window& window, const std::string&
 }
 
 void BrowserSession::documentComplete(engine::Window& window, const std::string& url) {
+  if (!eventSource(window)) return;
+  const engine::Window* top = window.top().get();
+  const bool silent = refreshing_.count(top) > 0;
+  if (window.isTopLevel()) {
+    deferred_[top] = {url, silent};
+  } else {
+    objects_->pendingFrames(top).erase(&window);
+    if (!silent) fireDocumentComplete(window, url);
+  }
+  completeTopWhenFramesAre(top);
+}
+
+void BrowserSession::completeTopWhenFramesAre(const engine::Window* top) {
+  const auto it = deferred_.find(top);
+  if (it == deferred_.end() || objects_->framesPending(top)) return;
+  const DeferredCompletion completion = it->second;
+  deferred_.erase(it);
+  navigating_.erase(top);
+  refreshing_.erase(top);
+  objects_->pruneFrameBrowsers();
+  if (completion.silent) return;
+  for (const std::shared_ptr<engine::Window>& window : browser_->windows()) {
+    if (window.get() == top) fireDocumentComplete(*window, completion.url);
+  }
+}
+
+void BrowserSession::fireDocumentComplete(engine::Window& window, const std::string& url) {
   WebBrowser* source = eventSource(window);
   if (!source) return;
   WebBrowser* target = objects_->browser(window.shared_from_this());
@@ -231,6 +280,11 @@ void BrowserSession::quit(engine::Window& window) {
     activeObjectCookie_ = 0;
   }
   open_.erase(&window);
+  navigating_.erase(&window);
+  refreshing_.erase(&window);
+  deferred_.erase(&window);
+  objects_->forgetPending(&window);
+  objects_->pruneFrameBrowsers();
   browser->Release();
   if (open_.empty()) retireWhenLastWindowCloses();
 }

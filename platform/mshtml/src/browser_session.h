@@ -13,6 +13,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace mshtml {
@@ -66,6 +68,9 @@ class BrowserSession final : public engine::NavigationObserver,
   WebBrowser* eventSource(engine::Window& window) const;
   WebBrowser* keepOpen(engine::Window& window);
   void retireWhenLastWindowCloses();
+  void fireDocumentComplete(engine::Window& window, const std::string& url);
+  // The top's DocumentComplete once no frame of it is still loading.
+  void completeTopWhenFramesAre(const engine::Window* top);
 
   std::unique_ptr<engine::Browser> browser_;
   std::shared_ptr<PageObjects> objects_;
@@ -74,6 +79,18 @@ class BrowserSession final : public engine::NavigationObserver,
   std::map<const engine::Window*, WebBrowser*> open_;
   std::map<const engine::Dialog*, std::unique_ptr<ScriptDialogWindow>> dialogs_;
   DWORD activeObjectCookie_ = 0;
+
+  // Load bookkeeping per top-level window, so events keep IE's shape:
+  // navigating_: a BeforeNavigate2 began the load (else a download is a refresh);
+  // refreshing_: a refresh is under way, which IE reports as a download only;
+  // deferred_: the top's completion, held back until its frames have completed.
+  struct DeferredCompletion {
+    std::string url;
+    bool silent;  // a refresh: completes without DocumentComplete
+  };
+  std::set<const engine::Window*> navigating_;
+  std::set<const engine::Window*> refreshing_;
+  std::map<const engine::Window*, DeferredCompletion> deferred_;
 };
 
 }  // namespace mshtml

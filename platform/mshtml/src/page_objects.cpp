@@ -5,6 +5,10 @@
 #include "html_window.h"
 #include "web_browser.h"
 
+#include <engine/window.h>
+
+#include <algorithm>
+
 namespace mshtml {
 
 template <typename Object, typename Engine>
@@ -34,7 +38,36 @@ WebBrowser* PageObjects::browser(const std::shared_ptr<engine::Window>& w) {
   }
   auto* browser = new WebBrowser(w, shared_from_this());
   browsers_.emplace(w.get(), browser);
+  if (!w->isTopLevel()) {
+    browser->AddRef();
+    frameBrowsers_.push_back(browser);
+  }
   return browser;
+}
+
+namespace {
+
+// A frame is there while it is among its parent's frames, up to an open top window.
+bool frameIsThere(const engine::Window& window) {
+  if (window.closed()) return false;
+  if (window.isTopLevel()) return true;
+  const std::shared_ptr<engine::Window> parent = window.parent();
+  if (!parent || parent.get() == &window) return false;
+  const auto& siblings = parent->frames();
+  const bool listed = std::any_of(siblings.begin(), siblings.end(), [&](const auto& f) { return f.get() == &window; });
+  return listed && frameIsThere(*parent);
+}
+
+}  // namespace
+
+void PageObjects::pruneFrameBrowsers() {
+  std::vector<WebBrowser*> gone;
+  std::erase_if(frameBrowsers_, [&](WebBrowser* browser) {
+    if (frameIsThere(*browser->engineWindow())) return false;
+    gone.push_back(browser);
+    return true;
+  });
+  for (WebBrowser* browser : gone) browser->Release();
 }
 
 IWebBrowser2* PageObjects::frameBrowser(const std::shared_ptr<engine::Window>& frame) {

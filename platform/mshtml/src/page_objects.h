@@ -7,7 +7,9 @@
 #include <exdisp.h>
 
 #include <memory>
+#include <set>
 #include <unordered_map>
+#include <vector>
 
 namespace engine {
 class Document;
@@ -39,6 +41,19 @@ class PageObjects : public std::enable_shared_from_this<PageObjects> {
   // The WebBrowser object of `w` when one exists, without a reference; null otherwise.
   WebBrowser* existingBrowser(const engine::Window* w) const;
 
+  // A frame's browser object lives as long as the frame, as IE's embedded browsers do,
+  // so the pDisp of its events keeps one identity. Releases those of frames that are gone.
+  void pruneFrameBrowsers();
+
+  // Frames of a top-level window whose navigation began and has not completed. The
+  // page is not complete (ready state, DocumentComplete of the top) while any is.
+  std::set<const engine::Window*>& pendingFrames(const engine::Window* top) { return pendingFrames_[top]; }
+  bool framesPending(const engine::Window* top) const {
+    const auto it = pendingFrames_.find(top);
+    return it != pendingFrames_.end() && !it->second.empty();
+  }
+  void forgetPending(const engine::Window* top) { pendingFrames_.erase(top); }
+
   // Called by the objects' destructors.
   void forget(const void* engineObject) { objects_.erase(engineObject); }
   void forgetBrowser(const void* engineWindow) { browsers_.erase(engineWindow); }
@@ -50,6 +65,8 @@ class PageObjects : public std::enable_shared_from_this<PageObjects> {
   // Keyed by the engine object; a window has both an HtmlWindow and a WebBrowser.
   std::unordered_map<const void*, void*> objects_;
   std::unordered_map<const void*, WebBrowser*> browsers_;
+  std::vector<WebBrowser*> frameBrowsers_;  // one reference each
+  std::unordered_map<const engine::Window*, std::set<const engine::Window*>> pendingFrames_;
 };
 
 }  // namespace mshtml

@@ -308,7 +308,10 @@ HRESULT STDMETHODCALLTYPE WebBrowser::get_LocationURL(BSTR* LocationURL) {
 
 HRESULT STDMETHODCALLTYPE WebBrowser::get_Busy(VARIANT_BOOL* pBool) {
   if (!pBool) return E_POINTER;
-  return carry([&] { return putBool(!closed_ && !engine::Browser::isComplete(*window_), pBool); });
+  return carry([&] {
+    const bool complete = engine::Browser::isComplete(*window_) && !objects_->framesPending(window_->top().get());
+    return putBool(!closed_ && !complete, pBool);
+  });
 }
 
 // --- IWebBrowserApp
@@ -489,7 +492,7 @@ HRESULT STDMETHODCALLTYPE WebBrowser::get_ReadyState(READYSTATE* plReadyState) {
     const std::shared_ptr<engine::Document> document = window_->document();
     if (!document) {
       *plReadyState = READYSTATE_UNINITIALIZED;
-    } else if (engine::Browser::isComplete(*window_)) {
+    } else if (engine::Browser::isComplete(*window_) && !objects_->framesPending(window_->top().get())) {
       // Complete only when the frames are too, as IE's top-level ready state is.
       *plReadyState = READYSTATE_COMPLETE;
     } else {

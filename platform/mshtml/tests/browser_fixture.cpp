@@ -63,8 +63,14 @@ void BrowserTest::SetUp() {
 
 void BrowserTest::TearDown() {
   if (browser_) {
+    // Quit, and serve the calls the browser still makes into this thread (events in
+    // flight, releases of this thread's sinks) until its frame has gone.
+    SHANDLE_PTR frame = 0;
+    browser_->get_HWND(&frame);
     browser_->Quit();
+    pumpUntil([&] { return !IsWindow(reinterpret_cast<HWND>(frame)); });
     browser_.reset();
+    pumpUntil([] { return false; }, 20);
   }
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
