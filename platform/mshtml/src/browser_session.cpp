@@ -325,9 +325,19 @@ void BrowserSession::dialogOpened(engine::Dialog& dialog) {
     return;
   }
   dialogs_[&dialog] = std::move(window);
+  dialogOrder_.push_back(&dialog);
 }
 
-void BrowserSession::dialogClosed(engine::Dialog& dialog) { dialogs_.erase(&dialog); }
+void BrowserSession::dialogClosed(engine::Dialog& dialog) {
+  dialogs_.erase(&dialog);
+  std::erase(dialogOrder_, &dialog);
+}
+
+HWND BrowserSession::frontDialogWindow() const {
+  if (dialogOrder_.empty()) return nullptr;
+  const auto it = dialogs_.find(dialogOrder_.back());
+  return it == dialogs_.end() ? nullptr : it->second->window();
+}
 
 // --- frame windows
 

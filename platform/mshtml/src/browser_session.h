@@ -38,6 +38,8 @@ class BrowserSession final : public engine::NavigationObserver,
   BrowserSession& operator=(const BrowserSession&) = delete;
 
   engine::Browser& engineBrowser() { return *browser_; }
+  // Browser thread only: the window of the dialog shown last and still open, or null.
+  HWND frontDialogWindow() const;
   // Browser thread only: the browser object of an open top-level window, no reference.
   WebBrowser* topBrowser(const engine::Window& window) const;
 
@@ -78,6 +80,7 @@ class BrowserSession final : public engine::NavigationObserver,
   // page opened lives while it is open even when no program holds it.
   std::map<const engine::Window*, WebBrowser*> open_;
   std::map<const engine::Dialog*, std::unique_ptr<ScriptDialogWindow>> dialogs_;
+  std::vector<const engine::Dialog*> dialogOrder_;  // oldest first
   DWORD activeObjectCookie_ = 0;
 
   // Load bookkeeping per top-level window, so events keep IE's shape:

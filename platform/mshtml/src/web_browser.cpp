@@ -12,6 +12,9 @@
 namespace mshtml {
 namespace {
 
+// Answers only to this library: recognises its own browsers among interface pointers.
+const IID IID_WebBrowserImpl = {0x2d7f4c61, 0x9b0e, 0x4a53, {0xb1, 0x6e, 0x38, 0xc5, 0x0d, 0x92, 0x7a, 0x14}};
+
 constexpr char kBrowserName[] = "Microsoft Internet Explorer";
 constexpr char kProgramPath[] = "C:\\Program Files\\Internet Explorer\\";
 constexpr char kProgramFile[] = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE";
@@ -52,7 +55,18 @@ WebBrowser::~WebBrowser() {
   objects_->forgetBrowser(window_.get());
 }
 
+std::shared_ptr<engine::Window> WebBrowser::engineWindowOf(IUnknown* unknown) {
+  if (!unknown) return nullptr;
+  void* self = nullptr;
+  if (FAILED(unknown->QueryInterface(IID_WebBrowserImpl, &self)) || !self) return nullptr;
+  auto* browser = static_cast<WebBrowser*>(static_cast<IWebBrowser2*>(self));
+  std::shared_ptr<engine::Window> window = browser->window_;
+  browser->Release();
+  return window;
+}
+
 void* WebBrowser::queryInterface(REFIID riid) {
+  if (IsEqualIID(riid, IID_WebBrowserImpl)) return static_cast<IWebBrowser2*>(this);
   if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IWebBrowser) ||
       IsEqualIID(riid, IID_IWebBrowserApp) || IsEqualIID(riid, IID_IWebBrowser2)) {
     return static_cast<IWebBrowser2*>(this);

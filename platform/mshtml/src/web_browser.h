@@ -30,6 +30,8 @@ class WebBrowser final : public CarriedObject,
   WebBrowser(std::shared_ptr<engine::Window> window, std::shared_ptr<PageObjects> objects);
 
   const std::shared_ptr<engine::Window>& engineWindow() const { return window_; }
+  // The engine window behind any interface of an object of this class, else null.
+  static std::shared_ptr<engine::Window> engineWindowOf(IUnknown* unknown);
   bool topLevel() const { return topLevel_; }
   IWebBrowser2* asBrowser() { return static_cast<IWebBrowser2*>(this); }
   // Browser thread only: fires a DWebBrowserEvents2 event to this browser's sinks.
