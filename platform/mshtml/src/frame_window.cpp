@@ -27,8 +27,10 @@ constexpr std::array<StandardButton, 6> kStandardButtons{{
 constexpr std::array<const char*, 6> kMenuBand{{"File", "Edit", "View", "Favorites", "Tools", "Help"}};
 
 
-HWND createChild(const char* className, const char* text, HWND parent, int id = 0) {
-  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+// Each child gets IE's place in an 800 x 600 frame, so clicks land inside it.
+HWND createChild(const char* className, const char* text, HWND parent, RECT place, int id = 0) {
+  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
@@ -69,17 +71,17 @@ FrameWindow::FrameWindow(FrameCommands& commands) : commands_(commands) {
   if (!frame_) return;
   SetWindowLongPtrA(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
-  worker_ = createChild("WorkerW", "", frame_);
+  worker_ = createChild("WorkerW", "", frame_, {0, 0, 792, 80});
   // The rebar and WorkerW pass their children's commands up to the frame.
-  rebar_ = createChild(REBARCLASSNAMEA, "", worker_);
-  menuBand_ = createChild(TOOLBARCLASSNAMEA, "", rebar_);
-  toolbar_ = createChild(TOOLBARCLASSNAMEA, "", rebar_);
-  addressBar_ = createChild(WC_COMBOBOXEXA, "", rebar_, kAddressBarId);
+  rebar_ = createChild(REBARCLASSNAMEA, "", worker_, {0, 0, 792, 80});
+  menuBand_ = createChild(TOOLBARCLASSNAMEA, "", rebar_, {0, 0, 792, 22});
+  toolbar_ = createChild(TOOLBARCLASSNAMEA, "", rebar_, {0, 24, 792, 56});
+  addressBar_ = createChild(WC_COMBOBOXEXA, "", rebar_, {60, 58, 792, 80}, kAddressBarId);
   // A ComboBoxEx32 makes its own ComboBox and Edit; look them up.
   addressCombo_ = firstChildOfClass(addressBar_, "ComboBox");
   addressEdit_ = addressCombo_ ? firstChildOfClass(addressCombo_, "Edit") : nullptr;
-  docView_ = createChild(kDocumentViewClass, "", frame_);
-  server_ = createChild(kServerClass, "", docView_);
+  docView_ = createChild(kDocumentViewClass, "", frame_, {0, 82, 792, 546});
+  server_ = createChild(kServerClass, "", docView_, {0, 0, 792, 464});
   addButtons();
   if (!worker_ || !rebar_ || !menuBand_ || !toolbar_ || !addressBar_ || !addressCombo_ || !addressEdit_ ||
       !docView_ || !server_) {

@@ -7,8 +7,10 @@ constexpr char kDialogClass[] = "#32770";
 constexpr int kStaticId = 0xFFFF;  // IDC_STATIC
 constexpr int kPromptEditId = 0x3EB;
 
-HWND addChild(HWND dialog, const char* className, const char* text, int id, DWORD style = 0) {
-  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, dialog,
+// Children are laid out as IE's templates lay them out, roughly: a click lands inside them.
+HWND addChild(HWND dialog, const char* className, const char* text, int id, RECT place, DWORD style = 0) {
+  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, dialog,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
 
@@ -29,12 +31,12 @@ ScriptDialogWindow::ScriptDialogWindow(HWND owner, ScriptDialogKind kind, std::s
   dialog_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kDialogClass, title, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                             CW_USEDEFAULT, CW_USEDEFAULT, 320, 140, owner, nullptr, nullptr, nullptr);
   if (!dialog_) return;
-  addChild(dialog_, "Button", "OK", IDOK, BS_DEFPUSHBUTTON);
-  if (kind != ScriptDialogKind::Alert) addChild(dialog_, "Button", "Cancel", IDCANCEL);
-  if (kind == ScriptDialogKind::Alert) addChild(dialog_, "Static", "", kStaticId);  // the icon
-  addChild(dialog_, "Static", std::string(message).c_str(), kStaticId);
+  addChild(dialog_, "Button", "OK", IDOK, {150, 80, 225, 103}, BS_DEFPUSHBUTTON);
+  if (kind != ScriptDialogKind::Alert) addChild(dialog_, "Button", "Cancel", IDCANCEL, {232, 80, 307, 103});
+  if (kind == ScriptDialogKind::Alert) addChild(dialog_, "Static", "", kStaticId, {10, 10, 42, 42});  // the icon
+  addChild(dialog_, "Static", std::string(message).c_str(), kStaticId, {50, 10, 310, 40});
   if (kind == ScriptDialogKind::Prompt) {
-    edit_ = addChild(dialog_, "Edit", std::string(defaultText).c_str(), kPromptEditId, WS_BORDER);
+    edit_ = addChild(dialog_, "Edit", std::string(defaultText).c_str(), kPromptEditId, {10, 48, 310, 70}, WS_BORDER);
   }
   SetWindowLongPtrA(dialog_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
