@@ -162,6 +162,11 @@ ActionResult run(IWebBrowser2* browser, const std::string& script) {
   return {};
 }
 
+bool onBrowserThread(IWebBrowser2* browser, const std::function<void()>& work) {
+  const Target target = targetOf(browser);
+  return target.session && onBrowserThread(target, work);
+}
+
 HWND frontDialog(IWebBrowser2* browser) {
   const Target target = targetOf(browser);
   if (!target.session) return nullptr;

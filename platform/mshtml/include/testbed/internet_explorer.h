@@ -8,6 +8,7 @@
 #include <exdisp.h>
 #include <windef.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,5 +31,10 @@ DECLSPEC_EXPORT ActionResult run(IWebBrowser2* browser, const std::string& scrip
 
 // The dialog a page of `browser`'s instance is waiting on (the front one), or null.
 DECLSPEC_EXPORT HWND frontDialog(IWebBrowser2* browser);
+
+// Runs `work` on the browser thread of `browser`'s instance and returns when it has run
+// (false when the instance has ended). Benchmarks use it to call the browser's objects
+// from their own thread, where no call is carried.
+DECLSPEC_EXPORT bool onBrowserThread(IWebBrowser2* browser, const std::function<void()>& work);
 
 }  // namespace testbed::ie
