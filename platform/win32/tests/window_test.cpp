@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -344,6 +346,40 @@ TEST_F(WindowTest, SenderServesMessagesSentToItWhileWaiting) {
     remote = CreateWindowExA(0, "AskBack", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   });
   EXPECT_EQ(11, SendMessageA(remote, WM_APP + 2, 10, reinterpret_cast<LPARAM>(local)));
+}
+
+HWND ring[4] = {};
+
+LRESULT CALLBACK ringProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // WM_APP with a hop count: pass it on to the next window of the ring, each on its
+  // own thread, and add one on the way back.
+  if (message == WM_APP) {
+    if (wParam == 0) return 0;
+    const auto self = static_cast<size_t>(lParam);
+    return 1 + SendMessageA(ring[(self + 1) % 4], WM_APP, wParam - 1, static_cast<LPARAM>((self + 1) % 4));
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(WindowTest, SendsAroundARingOfThreadsComeBack) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = ringProcedure;
+  windowClass.lpszClassName = "Ring";
+  RegisterClassA(&windowClass);
+  std::vector<std::unique_ptr<MessageLoopThread>> threads;
+  for (size_t i = 0; i < 4; ++i) {
+    threads.push_back(std::make_unique<MessageLoopThread>([i] {
+      ring[i] = CreateWindowExA(0, "Ring", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    }));
+  }
+  // Twelve hops: every thread waits in a send while the ring comes round to it again.
+  EXPECT_EQ(12, SendMessageA(ring[0], WM_APP, 12, 0));
+  // Two senders at once, from here and from a thread of the ring.
+  LRESULT fromRing = 0;
+  std::thread other([&] { fromRing = SendMessageA(ring[2], WM_APP, 9, 2); });
+  EXPECT_EQ(10, SendMessageA(ring[1], WM_APP, 10, 1));
+  other.join();
+  EXPECT_EQ(9, fromRing);
 }
 
 TEST_F(WindowTest, WindowsOfAThreadGoWhenItEnds) {
