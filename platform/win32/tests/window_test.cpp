@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "message_loop_thread.h"
+#include "testbed/native_user.h"
 
 namespace {
 
@@ -20,6 +21,18 @@ LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LP
   if (journal != nullptr) {
     if (message == WM_CREATE) journal->push_back(std::string("create ") + name);
     if (message == WM_DESTROY) journal->push_back(std::string("destroy ") + name);
+  }
+  if (message == WM_PARENTNOTIFY && journal != nullptr) {
+    char listener[32] = {};
+    GetWindowTextA(window, listener, sizeof listener);
+    const UINT event = LOWORD(wParam);
+    std::string line = std::string(listener) + " hears " + std::to_string(event);
+    if (event == WM_LBUTTONDOWN) {
+      line += " at " + std::to_string(GET_X_LPARAM(lParam)) + "," + std::to_string(GET_Y_LPARAM(lParam));
+    } else {
+      line += " of " + std::to_string(HIWORD(wParam));
+    }
+    journal->push_back(line);
   }
   if (message == WM_APP) return static_cast<LRESULT>(wParam + static_cast<WPARAM>(lParam));
   if (message == WM_APP + 1) return static_cast<LRESULT>(GetCurrentThreadId());
@@ -277,6 +290,31 @@ TEST_F(WindowTest, WindowFromPointFindsTheDeepestVisibleWindow) {
   EnableWindow(button, FALSE);
   EXPECT_EQ(panel, WindowFromPoint(POINT{135, 135}));
   (void)hidden;
+}
+
+TEST_F(WindowTest, ParentsHearOfChildrenCreatedDestroyedAndClicked) {
+  HWND dialog = make("dialog", nullptr, 0, WS_VISIBLE, 100, 100, 300, 200);
+  HWND panel = make("panel", dialog, 7, WS_VISIBLE, 10, 20, 200, 100);
+  events.clear();
+  HWND button = CreateWindowExA(0, "Button", "OK", WS_CHILD | WS_VISIBLE, 5, 6, 50, 20, panel,
+                                reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
+  EXPECT_EQ((std::vector<std::string>{"panel hears 1 of 1", "dialog hears 1 of 1"}), events)
+      << "WM_CREATE with the child's id, to every ancestor";
+
+  events.clear();
+  ASSERT_TRUE(testbed::native_user::click(button));
+  EXPECT_EQ((std::vector<std::string>{"panel hears 513 at 30,16", "dialog hears 513 at 40,36"}), events)
+      << "the press, in each ancestor's own coordinates";
+
+  events.clear();
+  DestroyWindow(button);
+  EXPECT_EQ((std::vector<std::string>{"panel hears 2 of 1", "dialog hears 2 of 1"}), events);
+
+  events.clear();
+  HWND quiet = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "Static", "", WS_CHILD, 0, 0, 5, 5, panel, nullptr, nullptr,
+                               nullptr);
+  EXPECT_TRUE(events.empty()) << "WS_EX_NOPARENTNOTIFY keeps it quiet";
+  DestroyWindow(quiet);
 }
 
 TEST_F(WindowTest, TopmostWindowsStayAboveOthers) {
