@@ -46,6 +46,10 @@ void input(HWND window, UINT message, WPARAM wParam, LPARAM point) {
   taken.lParam = point;
   taken.time = GetTickCount();
   if (!messageTakenFromQueue(taken, true)) return;
+  // A button pressed over a child window is told to its parents first.
+  if (taken.message == WM_LBUTTONDOWN || taken.message == WM_RBUTTONDOWN) {
+    notifyAncestors(taken.hwnd, taken.message, taken.lParam);
+  }
   deliverMessage(taken.hwnd, taken.message, taken.wParam, taken.lParam, false);
 }
 

@@ -115,6 +115,7 @@ extern "C" HWND WINAPI CreateWindowExA(DWORD dwExStyle, LPCSTR lpClassName, LPCS
     DestroyWindow(handle);
     return nullptr;
   }
+  notifyAncestors(handle, WM_CREATE, 0);
   if ((dwStyle & WS_VISIBLE) != 0) ShowWindow(handle, SW_SHOW);
   return handle;
 }
@@ -142,6 +143,7 @@ extern "C" BOOL WINAPI DestroyWindow(HWND hWnd) {
   std::vector<HWND> tree{hWnd};
   collectDescendants(hWnd, tree);
   for (HWND window : tree) manager.update(window, [](Window& w) { w.destroying = true; });
+  notifyAncestors(hWnd, WM_DESTROY, 0);  // its parents hear of it; its own children go with it
   for (HWND window : tree) {
     if (manager.exists(window)) SendMessageA(window, WM_DESTROY, 0, 0);
   }

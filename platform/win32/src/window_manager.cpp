@@ -253,6 +253,26 @@ LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
   return ran ? result : 0;
 }
 
+void notifyAncestors(HWND child, UINT event, LPARAM childPoint) {
+  WindowManager& manager = WindowManager::instance();
+  const auto first = manager.snapshot(child);
+  if (!first) return;
+  const bool button = event != WM_CREATE && event != WM_DESTROY;
+  const WPARAM wParam = MAKEWPARAM(event, button ? 0 : first->id);
+  POINT point{GET_X_LPARAM(childPoint), GET_Y_LPARAM(childPoint)};
+  // Up the chain of parents, each child window telling its parent, until a top-level
+  // window or one that asked not to pass notifications on (WS_EX_NOPARENTNOTIFY).
+  for (auto from = first; from && (from->style & WS_CHILD) != 0 && (from->exStyle & WS_EX_NOPARENTNOTIFY) == 0;
+       from = manager.snapshot(from->parent)) {
+    if (button) {  // the point moves into the parent's client area
+      point.x += from->rect.left;
+      point.y += from->rect.top;
+    }
+    const LPARAM lParam = button ? MAKELPARAM(point.x, point.y) : reinterpret_cast<LPARAM>(child);
+    SendMessageA(from->parent, WM_PARENTNOTIFY, wParam, lParam);
+  }
+}
+
 void destroyWindowsOfThread(DWORD threadId) {
   WindowManager& manager = WindowManager::instance();
   // Children first, so that every window is unlinked from a living parent; children

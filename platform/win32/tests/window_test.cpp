@@ -2,10 +2,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
 #include "message_loop_thread.h"
+#include "testbed/native_user.h"
 
 namespace {
 
@@ -18,6 +21,18 @@ LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LP
   if (journal != nullptr) {
     if (message == WM_CREATE) journal->push_back(std::string("create ") + name);
     if (message == WM_DESTROY) journal->push_back(std::string("destroy ") + name);
+  }
+  if (message == WM_PARENTNOTIFY && journal != nullptr) {
+    char listener[32] = {};
+    GetWindowTextA(window, listener, sizeof listener);
+    const UINT event = LOWORD(wParam);
+    std::string line = std::string(listener) + " hears " + std::to_string(event);
+    if (event == WM_LBUTTONDOWN) {
+      line += " at " + std::to_string(GET_X_LPARAM(lParam)) + "," + std::to_string(GET_Y_LPARAM(lParam));
+    } else {
+      line += " of " + std::to_string(HIWORD(wParam));
+    }
+    journal->push_back(line);
   }
   if (message == WM_APP) return static_cast<LRESULT>(wParam + static_cast<WPARAM>(lParam));
   if (message == WM_APP + 1) return static_cast<LRESULT>(GetCurrentThreadId());
@@ -277,6 +292,31 @@ TEST_F(WindowTest, WindowFromPointFindsTheDeepestVisibleWindow) {
   (void)hidden;
 }
 
+TEST_F(WindowTest, ParentsHearOfChildrenCreatedDestroyedAndClicked) {
+  HWND dialog = make("dialog", nullptr, 0, WS_VISIBLE, 100, 100, 300, 200);
+  HWND panel = make("panel", dialog, 7, WS_VISIBLE, 10, 20, 200, 100);
+  events.clear();
+  HWND button = CreateWindowExA(0, "Button", "OK", WS_CHILD | WS_VISIBLE, 5, 6, 50, 20, panel,
+                                reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
+  EXPECT_EQ((std::vector<std::string>{"panel hears 1 of 1", "dialog hears 1 of 1"}), events)
+      << "WM_CREATE with the child's id, to every ancestor";
+
+  events.clear();
+  ASSERT_TRUE(testbed::native_user::click(button));
+  EXPECT_EQ((std::vector<std::string>{"panel hears 513 at 30,16", "dialog hears 513 at 40,36"}), events)
+      << "the press, in each ancestor's own coordinates";
+
+  events.clear();
+  DestroyWindow(button);
+  EXPECT_EQ((std::vector<std::string>{"panel hears 2 of 1", "dialog hears 2 of 1"}), events);
+
+  events.clear();
+  HWND quiet = CreateWindowExA(WS_EX_NOPARENTNOTIFY, "Static", "", WS_CHILD, 0, 0, 5, 5, panel, nullptr, nullptr,
+                               nullptr);
+  EXPECT_TRUE(events.empty()) << "WS_EX_NOPARENTNOTIFY keeps it quiet";
+  DestroyWindow(quiet);
+}
+
 TEST_F(WindowTest, TopmostWindowsStayAboveOthers) {
   HWND topmost = CreateWindowExA(WS_EX_TOPMOST, "TestWindow", "topmost", WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
                                  nullptr, nullptr);
@@ -344,6 +384,40 @@ TEST_F(WindowTest, SenderServesMessagesSentToItWhileWaiting) {
     remote = CreateWindowExA(0, "AskBack", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   });
   EXPECT_EQ(11, SendMessageA(remote, WM_APP + 2, 10, reinterpret_cast<LPARAM>(local)));
+}
+
+HWND ring[4] = {};
+
+LRESULT CALLBACK ringProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // WM_APP with a hop count: pass it on to the next window of the ring, each on its
+  // own thread, and add one on the way back.
+  if (message == WM_APP) {
+    if (wParam == 0) return 0;
+    const auto self = static_cast<size_t>(lParam);
+    return 1 + SendMessageA(ring[(self + 1) % 4], WM_APP, wParam - 1, static_cast<LPARAM>((self + 1) % 4));
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(WindowTest, SendsAroundARingOfThreadsComeBack) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = ringProcedure;
+  windowClass.lpszClassName = "Ring";
+  RegisterClassA(&windowClass);
+  std::vector<std::unique_ptr<MessageLoopThread>> threads;
+  for (size_t i = 0; i < 4; ++i) {
+    threads.push_back(std::make_unique<MessageLoopThread>([i] {
+      ring[i] = CreateWindowExA(0, "Ring", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    }));
+  }
+  // Twelve hops: every thread waits in a send while the ring comes round to it again.
+  EXPECT_EQ(12, SendMessageA(ring[0], WM_APP, 12, 0));
+  // Two senders at once, from here and from a thread of the ring.
+  LRESULT fromRing = 0;
+  std::thread other([&] { fromRing = SendMessageA(ring[2], WM_APP, 9, 2); });
+  EXPECT_EQ(10, SendMessageA(ring[1], WM_APP, 10, 1));
+  other.join();
+  EXPECT_EQ(9, fromRing);
 }
 
 TEST_F(WindowTest, WindowsOfAThreadGoWhenItEnds) {
