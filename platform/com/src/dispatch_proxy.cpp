@@ -42,7 +42,7 @@ IUnknown* crossable(IUnknown* object, VARTYPE vt, DWORD from, DWORD to) {
   if (auto* proxy = dynamic_cast<DispatchProxy*>(object)) {
     IUnknown* target = nullptr;
     DWORD owner = 0;
-    if (proxy->target(&target, &owner)) {
+    if (proxy->target(&target, &owner, vt == VT_DISPATCH)) {
       if (owner == to) return target;  // the reference goes back to its own apartment
       target->Release();
     }
@@ -132,11 +132,12 @@ void DispatchProxy::disconnect(IUnknown** target, IDispatch** dispatch) {
   *dispatch = std::exchange(dispatch_, nullptr);
 }
 
-bool DispatchProxy::target(IUnknown** object, DWORD* ownerThread) {
+bool DispatchProxy::target(IUnknown** object, DWORD* ownerThread, bool asDispatch) {
   std::lock_guard lock(mutex_);
-  if (!target_) return false;
-  target_->AddRef();
-  *object = target_;
+  IUnknown* wanted = asDispatch ? dispatch_ : target_;
+  if (!wanted) return false;
+  wanted->AddRef();
+  *object = wanted;
   *ownerThread = ownerThread_;
   return true;
 }

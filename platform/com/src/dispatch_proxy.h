@@ -16,9 +16,10 @@ class DispatchProxy : public ComObject<IDispatch> {
   // Made on `ownerThread` (the target's apartment) for use on `homeThread`.
   static HRESULT create(IUnknown* target, DWORD ownerThread, DWORD homeThread, REFIID riid, void** ppv);
 
-  // The target and its apartment, for marshalling a proxy on: the token names the
-  // object itself. False once disconnected.
-  bool target(IUnknown** object, DWORD* ownerThread);
+  // The target (its identity, or its IDispatch when `asDispatch`) with a reference, and
+  // its apartment: marshalling a proxy names the object itself, and a proxy handed back
+  // to the target's apartment is unwrapped. False once disconnected.
+  bool target(IUnknown** object, DWORD* ownerThread, bool asDispatch = false);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;

@@ -116,6 +116,46 @@ TEST_F(MarshallingTest, AReentrantChainBetweenTwoApartmentsCompletes) {
   EXPECT_EQ(GetCurrentThreadId(), static_cast<DWORD>(result.lVal));
 }
 
+// An object whose IDispatch is not its identity (IUnknown) pointer.
+class SecondaryDispatch : public com::internal::ComObject<
+                              IParseDisplayName, com::internal::Implements<com::internal::DispatchFromTable<IDispatch>, IDispatch>> {
+ public:
+  HRESULT STDMETHODCALLTYPE ParseDisplayName(IBindCtx*, LPOLESTR, ULONG*, IMoniker**) override { return E_NOTIMPL; }
+  com::internal::DispatchTable table;
+
+ protected:
+  const com::internal::DispatchTable& dispatchTable() const override { return table; }
+};
+
+TEST_F(MarshallingTest, AnObjectReturnedToItsOwnApartmentIsItselfAgain) {
+  constexpr DISPID kEcho = 4;
+  ApartmentThread other;
+  ComPtr<IStream> stream;
+  other.run([&] {
+    auto* echo = new TableObject;
+    echo->table.add({kEcho, u"echo", [](WORD, DISPPARAMS& params, VARIANT* result) {
+                       VARIANT* argument = com::internal::argumentAt(params, 0);
+                       return argument ? VariantCopy(result, argument) : E_INVALIDARG;
+                     }});
+    stream = com_test::marshal(echo, IID_IDispatch);
+    echo->Release();
+  });
+  ComPtr<IDispatch> echo = unmarshalDispatch(stream.get());
+
+  auto* local = new SecondaryDispatch;
+  IDispatch* localDispatch = local;
+  ASSERT_NE(static_cast<void*>(local->identity()), static_cast<void*>(localDispatch));
+  com::internal::DispatchArguments arguments;
+  arguments.addDispatch(localDispatch);
+  local->Release();
+  VARIANT result;
+  VariantInit(&result);
+  ASSERT_EQ(S_OK, callMethod(echo.get(), kEcho, arguments.params(), &result));
+  ASSERT_EQ(VT_DISPATCH, result.vt);
+  EXPECT_EQ(localDispatch, result.pdispVal);  // not a proxy to a proxy, and as IDispatch
+  VariantClear(&result);
+}
+
 TEST_F(MarshallingTest, AProxyIsRefusedOnAnotherThread) {
   ApartmentThread owner, third;
   ComPtr<IStream> stream;
