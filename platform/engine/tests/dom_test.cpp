@@ -39,6 +39,26 @@ TEST_F(DomTest, SourceIndexesFollowChangesOfTheTree) {
     });
 }
 
+TEST_F(DomTest, ANodeNeverGoesBelowItself) {
+    loadString("<body><div id=outer><p id=inner>x</p></div></body>");
+    on([&] {
+        auto outer = byId("outer");
+        auto inner = byId("inner");
+        inner->appendChild(outer);
+        outer->appendChild(outer);
+        inner->insertBefore(outer, nullptr);
+        EXPECT_EQ(outer, inner->parentNode());
+        EXPECT_EQ("BODY", outer->parentElement()->tagName());
+        EXPECT_FALSE(outer->canTake(window->document()));
+        auto moved = std::make_shared<Element>("em");
+        outer->insertBefore(moved, inner);
+        EXPECT_EQ(moved, outer->firstChild());
+        EXPECT_EQ(inner, moved->nextSibling());
+        EXPECT_EQ(moved, inner->previousSibling());
+        EXPECT_EQ(window->document(), moved->ownerDocument());
+    });
+}
+
 TEST_F(DomTest, AbsentEmptyAndPresentAttributesDiffer) {
     loadString(R"(<body><input id=a><input id=b name="" title="tip"><img id=c src="pics/x.gif" alt=""></body>)");
     on([&] {
