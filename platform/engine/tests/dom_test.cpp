@@ -1,6 +1,7 @@
 // Documents, elements, attributes versus properties, text.
 #include "browser_fixture.h"
 
+#include "engine/actions.h"
 #include "engine/document.h"
 
 namespace engine::testing {
@@ -161,6 +162,32 @@ TEST_F(DomTest, SelectOptionsAndSelection) {
         many->options()[1]->setSelected(true);
         EXPECT_TRUE(many->options()[0]->selected());
         EXPECT_EQ(1, many->options()[1]->index());
+    });
+}
+
+TEST_F(DomTest, AListBoxStartsWithoutSelectionAndDisabledOptionsCannotBeChosen) {
+    loadString("<body><select id=box size=3><option>a</option><option disabled>b</option></select></body>");
+    on([&] {
+        auto box = byId("box");
+        EXPECT_EQ(-1, box->selectedIndex());
+        EXPECT_EQ("", box->value());
+        EXPECT_FALSE(actions::choose(box, {"b"}));
+        EXPECT_EQ(-1, box->selectedIndex());
+        EXPECT_TRUE(actions::choose(box, {"a"}));
+        EXPECT_EQ(0, box->selectedIndex());
+    });
+}
+
+TEST_F(DomTest, SettingATitleMakesOneWhenThePageHasNone) {
+    loadString("<html><head></head><body>x</body></html>");
+    on([&] {
+        auto document = window->document();
+        EXPECT_EQ("", document->title());
+        document->setTitle("Made");
+        EXPECT_EQ("Made", document->title());
+        document->setTitle("Again");
+        EXPECT_EQ(1u, document->getElementsByTagName("TITLE").size());
+        EXPECT_EQ("Again", document->title());
     });
 }
 
