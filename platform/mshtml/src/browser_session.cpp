@@ -78,8 +78,10 @@ HRESULT BrowserSession::start(REFIID riid, void** out) {
   WebBrowser* top = window ? keepOpen(*window) : nullptr;
   if (!top || !top->frameWindow()) return E_FAIL;
   // GetActiveObject finds the running browser, as the attaching code expects.
-  RegisterActiveObject(static_cast<IWebBrowser2*>(top), CLSID_InternetExplorer, ACTIVEOBJECT_STRONG,
-                       &activeObjectCookie_);
+  if (SUCCEEDED(RegisterActiveObject(static_cast<IWebBrowser2*>(top), CLSID_InternetExplorer, ACTIVEOBJECT_STRONG,
+                                     &activeObjectCookie_))) {
+    activeWindow_ = window.get();
+  }
   return top->QueryInterface(riid, out);
 }
 
@@ -275,9 +277,10 @@ void BrowserSession::quit(engine::Window& window) {
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   browser->fire(DISPID_ONQUIT, &none);
   browser->windowClosed();
-  if (activeObjectCookie_ && open_.size() == 1) {
+  if (activeObjectCookie_ && activeWindow_ == &window) {
     RevokeActiveObject(activeObjectCookie_, nullptr);
     activeObjectCookie_ = 0;
+    activeWindow_ = nullptr;
   }
   open_.erase(&window);
   navigating_.erase(&window);
