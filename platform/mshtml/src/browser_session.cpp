@@ -183,6 +183,17 @@ void BrowserSession::navigateComplete(engine::Window& window, const std::string&
     source->fire(DISPID_NAVIGATECOMPLETE2, args.params());
   }
   target->Release();
+  // As IE, the browser tells whether Back and Forward can be used now.
+  if (window.isTopLevel()) {
+    const std::pair<LONG, bool> commands[] = {{CSC_NAVIGATEFORWARD, window.history().canGoForward()},
+                                              {CSC_NAVIGATEBACK, window.history().canGoBack()}};
+    for (const auto& [command, enabled] : commands) {
+      EventArgs<2> args;
+      args.setLong(0, command);
+      args.setBool(1, enabled);
+      source->fire(DISPID_COMMANDSTATECHANGE, args.params());
+    }
+  }
 }
 
 void BrowserSession::documentComplete(engine::Window& window, const std::string& url) {
