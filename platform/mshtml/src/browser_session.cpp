@@ -298,7 +298,7 @@ void BrowserSession::quit(engine::Window& window) {
   refreshing_.erase(&window);
   deferred_.erase(&window);
   objects_->forgetPending(&window);
-  objects_->pruneFrameBrowsers();
+  objects_->releaseFramesOf(&window);
   browser->Release();
   if (open_.empty()) retireWhenLastWindowCloses();
 }
