@@ -28,6 +28,7 @@ std::vector<std::shared_ptr<engine::Element>> descendants(const engine::Element&
 HtmlElement::HtmlElement(std::shared_ptr<engine::Element> element, std::shared_ptr<PageObjects> objects)
     : element_(std::move(element)),
       objects_(std::move(objects)),
+      tagName_(element_->tagName()),
       // IE fixes an INPUT's kind when the element is made; so does this object.
       kind_(elementKindOf(element_->tagName(), element_->is("INPUT") ? element_->type() : std::string())),
       events_(static_cast<IConnectionPointContainer*>(this),
@@ -156,9 +157,7 @@ HRESULT STDMETHODCALLTYPE HtmlElement::get_id(BSTR* p) {
   return getText(p, [](engine::Element& e) { return e.attribute("id"); });
 }
 
-HRESULT STDMETHODCALLTYPE HtmlElement::get_tagName(BSTR* p) {
-  return getText(p, [](engine::Element& e) { return std::optional<std::string>(e.tagName()); });
-}
+HRESULT STDMETHODCALLTYPE HtmlElement::get_tagName(BSTR* p) { return putString(tagName_, p); }
 
 HRESULT STDMETHODCALLTYPE HtmlElement::get_parentElement(IHTMLElement** p) {
   if (!p) return E_POINTER;

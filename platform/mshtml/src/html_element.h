@@ -191,6 +191,8 @@ class HtmlElement final : public CarriedObject,
 
   const std::shared_ptr<engine::Element> element_;
   const std::shared_ptr<PageObjects> objects_;
+  // An element's tag never changes, so it is read on any thread without carrying.
+  const std::string tagName_;
   const ElementKind& kind_;
   ConnectionPoints events_;
   std::unique_ptr<EventForwarder> forwarder_;
