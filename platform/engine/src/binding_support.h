@@ -114,6 +114,11 @@ duk_ret_t nodeGetElementsByTagName(duk_context* ctx);
 void pushLocation(duk_context* ctx, const std::shared_ptr<Window>& window);
 
 // The prototypes of each family, stored in the heap stash under their names.
+void installNodePrototype(duk_context* ctx);       // nodeProto: must come first
+// A new prototype object that inherits what every node has.
+void pushNodeBasedPrototype(duk_context* ctx);
+// document.createElement and createTextNode on the prototype at `object`.
+void defineNodeFactories(duk_context* ctx, duk_idx_t object);
 void installElementPrototypes(duk_context* ctx);   // elementProto, styleProto
 void installDocumentPrototypes(duk_context* ctx);  // documentProto, locationProto
 void installEventPrototype(duk_context* ctx);      // eventProto

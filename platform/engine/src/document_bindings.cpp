@@ -149,7 +149,8 @@ duk_ret_t locationToString(duk_context* ctx) {
 }  // namespace
 
 void installDocumentPrototypes(duk_context* ctx) {
-    duk_push_object(ctx);
+    pushNodeBasedPrototype(ctx);
+    defineNodeFactories(ctx, -1);
     for (int i = 0; i < kDocCount; ++i) {
         bool writable = i == kDocTitle || i == kDocLocation;
         defineAccessor(ctx, -1, kDocumentProperties[i], documentGet, writable ? documentSet : nullptr, i);

@@ -338,7 +338,7 @@ duk_ret_t namedMemberGet(duk_context* ctx) {
 }  // namespace
 
 void installElementPrototypes(duk_context* ctx) {
-    duk_push_object(ctx);
+    pushNodeBasedPrototype(ctx);
     for (int i = 0; i < kCount; ++i) {
         defineAccessor(ctx, -1, kElementProperties[i].name, elementGet,
                        kElementProperties[i].writable ? elementSet : nullptr, i);

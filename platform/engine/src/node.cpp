@@ -12,8 +12,37 @@ std::shared_ptr<Element> Node::parentElement() const {
     return std::static_pointer_cast<Element>(parent);
 }
 
+std::shared_ptr<Node> Node::nextSibling() const {
+    auto parent = parent_.lock();
+    if (!parent) return nullptr;
+    const auto& siblings = parent->children_;
+    for (std::size_t i = 0; i + 1 < siblings.size(); ++i) {
+        if (siblings[i].get() == this) return siblings[i + 1];
+    }
+    return nullptr;
+}
+
+std::shared_ptr<Node> Node::previousSibling() const {
+    auto parent = parent_.lock();
+    if (!parent) return nullptr;
+    const auto& siblings = parent->children_;
+    for (std::size_t i = 1; i < siblings.size(); ++i) {
+        if (siblings[i].get() == this) return siblings[i - 1];
+    }
+    return nullptr;
+}
+
+bool Node::canTake(const std::shared_ptr<Node>& child) const {
+    if (!child || child->nodeType() == NodeType::Document) return false;
+    // A node never goes below itself: the tree would become a loop.
+    for (const Node* node = this; node; node = node->parent_.lock().get()) {
+        if (node == child.get()) return false;
+    }
+    return true;
+}
+
 void Node::appendChild(const std::shared_ptr<Node>& child) {
-    if (!child || child.get() == this) return;
+    if (!canTake(child)) return;
     if (auto old = child->parent_.lock()) old->removeChild(child);
     child->parent_ = weak_from_this();
     children_.push_back(child);
@@ -24,8 +53,9 @@ void Node::appendChild(const std::shared_ptr<Node>& child) {
 }
 
 void Node::insertBefore(const std::shared_ptr<Node>& child, const std::shared_ptr<Node>& reference) {
+    if (!canTake(child)) return;
     auto at = std::find(children_.begin(), children_.end(), reference);
-    if (at == children_.end() || !child || child == reference) {
+    if (at == children_.end() || child == reference) {
         appendChild(child);
         return;
     }

@@ -6,8 +6,7 @@ namespace engine {
 void installBindings(ScriptEngine& engine) {
     using namespace bindings;
     duk_context* ctx = engine.context();
-    duk_push_object(ctx);  // nodes other than elements and documents
-    storePrototype(ctx, "nodeProto");
+    installNodePrototype(ctx);
     installElementPrototypes(ctx);
     installDocumentPrototypes(ctx);
     installEventPrototype(ctx);

@@ -165,6 +165,7 @@ void ScriptEngine::pushGlobal(Window& window) {
 }
 
 void ScriptEngine::documentReplaced(Window& window) {
+    created_.erase(window.id());
     pushStashObject(ctx_, "globals");
     duk_del_prop_string(ctx_, -1, key(static_cast<std::uint64_t>(window.id())).c_str());
     duk_pop(ctx_);
@@ -172,6 +173,11 @@ void ScriptEngine::documentReplaced(Window& window) {
 }
 
 void ScriptEngine::windowClosed(Window& window) { documentReplaced(window); }
+
+void ScriptEngine::keepCreated(const std::shared_ptr<Node>& node) {
+    auto window = currentWindow();
+    if (node && window) created_[window->id()].push_back(node);
+}
 
 void ScriptEngine::runScript(Window& window, const std::string& source, const std::string& origin) {
     Scope scope(*this, window);

@@ -66,6 +66,9 @@ public:
     // Pushes the JS function behind a handler, or null when it is not one of ours.
     void pushHandlerFunction(const std::shared_ptr<ScriptHandler>& handler);
     void logError(const std::string& what);
+    // Keeps a node a script made or took out of the tree alive with the page of the
+    // script that did it (the engine's wrappers only watch nodes).
+    void keepCreated(const std::shared_ptr<Node>& node);
     // The SCRIPT element running while the page is parsed: document.write puts its
     // markup after it (and after what it wrote before).
     void setParsingScript(const std::shared_ptr<Element>& script);
@@ -95,6 +98,7 @@ private:
     std::vector<std::weak_ptr<Window>> windowStack_;
     std::vector<Event*> activeEvents_;
     std::weak_ptr<Element> parsingScript_;
+    std::map<int, std::vector<std::shared_ptr<Node>>> created_;  // by window id
     std::weak_ptr<Node> writeAnchor_;
 };
 

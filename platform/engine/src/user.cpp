@@ -34,6 +34,16 @@ std::shared_ptr<Window> User::currentWindow() {
     return result;
 }
 
+UserResult User::actOnPage(std::function<UserResult()> action, bool waitForLoad) {
+    // While a page dialog is up the browser takes no other input, as a modal window does.
+    return act(
+        [this, action = std::move(action)]() -> UserResult {
+            if (!browser_.openDialogs().empty()) return UserResult::failure("a dialog is waiting for an answer");
+            return action();
+        },
+        waitForLoad);
+}
+
 UserResult User::act(std::function<UserResult()> action, bool waitForLoad) {
     struct State {
         std::mutex mutex;
@@ -98,7 +108,7 @@ std::shared_ptr<Element> User::find(const std::string& target) {
 
 UserResult User::onElement(const std::string& target,
                            std::function<UserResult(const std::shared_ptr<Element>&)> action, bool waitForLoad) {
-    return act(
+    return actOnPage(
         [this, target, action = std::move(action)]() -> UserResult {
             auto element = find(target);
             if (!element) return UserResult::failure("no element " + target);
@@ -182,7 +192,7 @@ UserResult User::selectText(const std::string& target) {
 }
 
 UserResult User::open(const std::string& address) {
-    return act(
+    return actOnPage(
         [this, address]() -> UserResult {
             auto top = topWindow();
             if (!top) {
@@ -201,7 +211,7 @@ UserResult needWindow() { return UserResult::failure("no window"); }
 }  // namespace
 
 UserResult User::back() {
-    return act(
+    return actOnPage(
         [this]() -> UserResult {
             auto top = topWindow();
             if (!top) return needWindow();
@@ -213,7 +223,7 @@ UserResult User::back() {
 }
 
 UserResult User::forward() {
-    return act(
+    return actOnPage(
         [this]() -> UserResult {
             auto top = topWindow();
             if (!top) return needWindow();
@@ -225,7 +235,7 @@ UserResult User::forward() {
 }
 
 UserResult User::refresh() {
-    return act(
+    return actOnPage(
         [this]() -> UserResult {
             auto top = topWindow();
             if (!top) return needWindow();
@@ -236,7 +246,7 @@ UserResult User::refresh() {
 }
 
 UserResult User::home() {
-    return act(
+    return actOnPage(
         [this]() -> UserResult {
             auto top = topWindow();
             if (!top) return needWindow();
@@ -247,7 +257,7 @@ UserResult User::home() {
 }
 
 UserResult User::stop() {
-    return act(
+    return actOnPage(
         [this]() -> UserResult {
             auto top = topWindow();
             if (!top) return needWindow();
@@ -258,7 +268,7 @@ UserResult User::stop() {
 }
 
 UserResult User::closeWindow() {
-    return act(
+    return actOnPage(
         [this]() -> UserResult {
             auto top = topWindow();
             if (!top) return needWindow();

@@ -1,6 +1,7 @@
 // Documents, elements, attributes versus properties, text.
 #include "browser_fixture.h"
 
+#include "engine/actions.h"
 #include "engine/document.h"
 
 namespace engine::testing {
@@ -36,6 +37,26 @@ TEST_F(DomTest, SourceIndexesFollowChangesOfTheTree) {
         EXPECT_EQ(5, b->sourceIndex());
         b->parentNode()->removeChild(b);
         EXPECT_EQ(-1, b->sourceIndex());
+    });
+}
+
+TEST_F(DomTest, ANodeNeverGoesBelowItself) {
+    loadString("<body><div id=outer><p id=inner>x</p></div></body>");
+    on([&] {
+        auto outer = byId("outer");
+        auto inner = byId("inner");
+        inner->appendChild(outer);
+        outer->appendChild(outer);
+        inner->insertBefore(outer, nullptr);
+        EXPECT_EQ(outer, inner->parentNode());
+        EXPECT_EQ("BODY", outer->parentElement()->tagName());
+        EXPECT_FALSE(outer->canTake(window->document()));
+        auto moved = std::make_shared<Element>("em");
+        outer->insertBefore(moved, inner);
+        EXPECT_EQ(moved, outer->firstChild());
+        EXPECT_EQ(inner, moved->nextSibling());
+        EXPECT_EQ(moved, inner->previousSibling());
+        EXPECT_EQ(window->document(), moved->ownerDocument());
     });
 }
 
@@ -141,6 +162,32 @@ TEST_F(DomTest, SelectOptionsAndSelection) {
         many->options()[1]->setSelected(true);
         EXPECT_TRUE(many->options()[0]->selected());
         EXPECT_EQ(1, many->options()[1]->index());
+    });
+}
+
+TEST_F(DomTest, AListBoxStartsWithoutSelectionAndDisabledOptionsCannotBeChosen) {
+    loadString("<body><select id=box size=3><option>a</option><option disabled>b</option></select></body>");
+    on([&] {
+        auto box = byId("box");
+        EXPECT_EQ(-1, box->selectedIndex());
+        EXPECT_EQ("", box->value());
+        EXPECT_FALSE(actions::choose(box, {"b"}));
+        EXPECT_EQ(-1, box->selectedIndex());
+        EXPECT_TRUE(actions::choose(box, {"a"}));
+        EXPECT_EQ(0, box->selectedIndex());
+    });
+}
+
+TEST_F(DomTest, SettingATitleMakesOneWhenThePageHasNone) {
+    loadString("<html><head></head><body>x</body></html>");
+    on([&] {
+        auto document = window->document();
+        EXPECT_EQ("", document->title());
+        document->setTitle("Made");
+        EXPECT_EQ("Made", document->title());
+        document->setTitle("Again");
+        EXPECT_EQ(1u, document->getElementsByTagName("TITLE").size());
+        EXPECT_EQ("Again", document->title());
     });
 }
 

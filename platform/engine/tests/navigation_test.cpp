@@ -103,6 +103,29 @@ TEST_F(NavigationTest, ALinkTargetNamesAFrameAnywhereInTheWindow) {
     });
 }
 
+TEST_F(NavigationTest, SpecialTargetsNameTheParentAndTheTop) {
+    openPage("frames.html");
+    on([&] {
+        auto right = window->findFrame("right");
+        auto main = window->findFrame("main");
+        EXPECT_EQ(main, browser.targetWindow(*right, "_parent"));
+        EXPECT_EQ(window, browser.targetWindow(*right, "_top"));
+        EXPECT_EQ(right, browser.targetWindow(*right, "_self"));
+        EXPECT_EQ(right, browser.targetWindow(*right, ""));
+        EXPECT_EQ(window->findFrame("nav"), browser.targetWindow(*right, "nav"));
+        EXPECT_EQ(nullptr, browser.targetWindow(*right, "_blank"));
+        EXPECT_EQ(nullptr, browser.targetWindow(*right, "elsewhere"));
+        auto nav = window->findFrame("nav");
+        actions::click(byId("toTop", nav));
+    });
+    ASSERT_TRUE(waitIdle());
+    on([&] {
+        EXPECT_EQ("Sample Home", window->title());
+        EXPECT_TRUE(window->frames().empty());
+        EXPECT_EQ(1u, browser.windows().size());
+    });
+}
+
 TEST_F(NavigationTest, AnIframeIsAFrameOfItsPage) {
     openPage("iframe.html");
     on([&] {

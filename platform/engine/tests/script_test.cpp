@@ -134,6 +134,30 @@ TEST_F(ScriptTest, DocumentWriteWhileParsingPutsMarkupAfterItsScript) {
     });
 }
 
+TEST_F(ScriptTest, ScriptsBuildAndRearrangeTheTree) {
+    loadString(R"html(<body><ul id=list><li id=a>a</li><li id=b>b</li></ul><script>
+        var list = document.getElementById("list");
+        var item = document.createElement("li");
+        item.id = "c";
+        item.appendChild(document.createTextNode("c"));
+        list.insertBefore(item, document.getElementById("b"));
+        var removed = list.removeChild(document.getElementById("a"));
+        list.appendChild(removed);
+        var names = [];
+        for (var node = list.firstChild; node; node = node.nextSibling) names.push(node.id);
+        document.title = names.join(",") + "|" + list.childNodes.length + "|" + item.firstChild.nodeType + "|" +
+            item.firstChild.data + "|" + (item.parentNode === list) + "|" + list.lastChild.previousSibling.id;
+        var loop;
+        try { item.appendChild(list); loop = "allowed"; } catch (e) { loop = "refused"; }
+        document.title += "|" + loop;
+        </script></body>)html");
+    on([&] {
+        EXPECT_EQ("c,b,a|3|3|c|true|b|refused", window->title());
+        EXPECT_EQ(5, byId("c")->sourceIndex());  // HTML HEAD BODY UL, then it
+        EXPECT_EQ("c\r\nb\r\na", byId("list")->innerText());
+    });
+}
+
 TEST_F(ScriptTest, AScriptAssignedHandlerRunsAndCanBeRemoved) {
     loadString(R"(<body><p id=p>x</p><script>
         var p = document.getElementById("p");

@@ -107,6 +107,15 @@ TEST_F(UserScriptTest, AnswersDialogsTypingIntoPrompts) {
     EXPECT_EQ("alerted", text("answer"));
 }
 
+TEST_F(UserScriptTest, APageDialogTakesAllInputUntilAnswered) {
+    ASSERT_TRUE(runUserScript(user, "open " + siteUrl("dialogs.html") + "\nclick #alertButton\n"));
+    EXPECT_EQ("line 1: a dialog is waiting for an answer", runUserScript(user, "click #confirmButton").message);
+    EXPECT_EQ("line 1: a dialog is waiting for an answer", runUserScript(user, "back").message);
+    EXPECT_EQ("nothing yet", text("answer"));
+    ASSERT_TRUE(runUserScript(user, "dialog OK\nclick #confirmButton\ndialog OK\n"));
+    EXPECT_EQ("agreed", text("answer"));
+}
+
 TEST_F(UserScriptTest, HoverAndSelectText) {
     ASSERT_TRUE(runUserScript(user, "open " + siteUrl("index.html") + "\nhover #menu\n"));
     on([&] { EXPECT_EQ("yellow", user.find("#menu")->style().get("backgroundColor")); });

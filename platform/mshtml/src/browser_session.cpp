@@ -78,8 +78,10 @@ HRESULT BrowserSession::start(REFIID riid, void** out) {
   WebBrowser* top = window ? keepOpen(*window) : nullptr;
   if (!top || !top->frameWindow()) return E_FAIL;
   // GetActiveObject finds the running browser, as the attaching code expects.
-  RegisterActiveObject(static_cast<IWebBrowser2*>(top), CLSID_InternetExplorer, ACTIVEOBJECT_STRONG,
-                       &activeObjectCookie_);
+  if (SUCCEEDED(RegisterActiveObject(static_cast<IWebBrowser2*>(top), CLSID_InternetExplorer, ACTIVEOBJECT_STRONG,
+                                     &activeObjectCookie_))) {
+    activeWindow_ = window.get();
+  }
   return top->QueryInterface(riid, out);
 }
 
@@ -181,6 +183,17 @@ void BrowserSession::navigateComplete(engine::Window& window, const std::string&
     source->fire(DISPID_NAVIGATECOMPLETE2, args.params());
   }
   target->Release();
+  // As IE, the browser tells whether Back and Forward can be used now.
+  if (window.isTopLevel()) {
+    const std::pair<LONG, bool> commands[] = {{CSC_NAVIGATEFORWARD, window.history().canGoForward()},
+                                              {CSC_NAVIGATEBACK, window.history().canGoBack()}};
+    for (const auto& [command, enabled] : commands) {
+      EventArgs<2> args;
+      args.setLong(0, command);
+      args.setBool(1, enabled);
+      source->fire(DISPID_COMMANDSTATECHANGE, args.params());
+    }
+  }
 }
 
 void BrowserSession::documentComplete(engine::Window& window, const std::string& url) {
@@ -275,16 +288,17 @@ void BrowserSession::quit(engine::Window& window) {
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   browser->fire(DISPID_ONQUIT, &none);
   browser->windowClosed();
-  if (activeObjectCookie_ && open_.size() == 1) {
+  if (activeObjectCookie_ && activeWindow_ == &window) {
     RevokeActiveObject(activeObjectCookie_, nullptr);
     activeObjectCookie_ = 0;
+    activeWindow_ = nullptr;
   }
   open_.erase(&window);
   navigating_.erase(&window);
   refreshing_.erase(&window);
   deferred_.erase(&window);
   objects_->forgetPending(&window);
-  objects_->pruneFrameBrowsers();
+  objects_->releaseFramesOf(&window);
   browser->Release();
   if (open_.empty()) retireWhenLastWindowCloses();
 }

@@ -82,6 +82,7 @@ class BrowserSession final : public engine::NavigationObserver,
   std::map<const engine::Dialog*, std::unique_ptr<ScriptDialogWindow>> dialogs_;
   std::vector<const engine::Dialog*> dialogOrder_;  // oldest first
   DWORD activeObjectCookie_ = 0;
+  const engine::Window* activeWindow_ = nullptr;  // the window registered as running
 
   // Load bookkeeping per top-level window, so events keep IE's shape:
   // navigating_: a BeforeNavigate2 began the load (else a download is a refresh);

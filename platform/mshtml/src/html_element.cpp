@@ -6,6 +6,7 @@
 #include "html_style.h"
 #include "page_objects.h"
 
+#include <engine/actions.h>
 #include <engine/document.h>
 
 #include <algorithm>
@@ -27,6 +28,7 @@ std::vector<std::shared_ptr<engine::Element>> descendants(const engine::Element&
 HtmlElement::HtmlElement(std::shared_ptr<engine::Element> element, std::shared_ptr<PageObjects> objects)
     : element_(std::move(element)),
       objects_(std::move(objects)),
+      tagName_(element_->tagName()),
       // IE fixes an INPUT's kind when the element is made; so does this object.
       kind_(elementKindOf(element_->tagName(), element_->is("INPUT") ? element_->type() : std::string())),
       events_(static_cast<IConnectionPointContainer*>(this),
@@ -155,9 +157,7 @@ HRESULT STDMETHODCALLTYPE HtmlElement::get_id(BSTR* p) {
   return getText(p, [](engine::Element& e) { return e.attribute("id"); });
 }
 
-HRESULT STDMETHODCALLTYPE HtmlElement::get_tagName(BSTR* p) {
-  return getText(p, [](engine::Element& e) { return std::optional<std::string>(e.tagName()); });
-}
+HRESULT STDMETHODCALLTYPE HtmlElement::get_tagName(BSTR* p) { return putString(tagName_, p); }
 
 HRESULT STDMETHODCALLTYPE HtmlElement::get_parentElement(IHTMLElement** p) {
   if (!p) return E_POINTER;
@@ -192,6 +192,18 @@ HRESULT STDMETHODCALLTYPE HtmlElement::get_sourceIndex(LONG* p) {
 
 HRESULT STDMETHODCALLTYPE HtmlElement::get_innerHTML(BSTR* p) {
   return getText(p, [](engine::Element& e) { return std::optional<std::string>(e.innerHtml()); });
+}
+
+HRESULT STDMETHODCALLTYPE HtmlElement::put_innerText(BSTR v) {
+  const std::string text = utf8FromBstr(v);
+  // The element's content becomes that text alone.
+  return carry([&] {
+    for (const auto& child : std::vector<std::shared_ptr<engine::Node>>(element_->childNodes())) {
+      element_->removeChild(child);
+    }
+    if (!text.empty()) element_->appendChild(std::make_shared<engine::TextNode>(text));
+    return S_OK;
+  });
 }
 
 HRESULT STDMETHODCALLTYPE HtmlElement::get_innerText(BSTR* p) {
@@ -248,6 +260,22 @@ HRESULT STDMETHODCALLTYPE HtmlElement::get_runtimeStyle(IHTMLStyle** p) {
   if (!p) return E_POINTER;
   return carry([&] {
     *p = new HtmlStyle(element_, HtmlStyle::Which::Runtime);
+    return S_OK;
+  });
+}
+
+HRESULT STDMETHODCALLTYPE HtmlElement::focus() {
+  return carry([&] {
+    engine::actions::focus(element_);
+    return S_OK;
+  });
+}
+
+HRESULT STDMETHODCALLTYPE HtmlElement::blur() {
+  return carry([&] {
+    // Only the element that has the focus can lose it.
+    const std::shared_ptr<engine::Document> document = element_->ownerDocument();
+    if (document && document->activeElement() == element_) engine::actions::blur(*document);
     return S_OK;
   });
 }

@@ -85,6 +85,7 @@ class HtmlElement final : public CarriedObject,
   HRESULT STDMETHODCALLTYPE click() override;
   HRESULT STDMETHODCALLTYPE get_sourceIndex(LONG* p) override;
   HRESULT STDMETHODCALLTYPE get_innerHTML(BSTR* p) override;
+  HRESULT STDMETHODCALLTYPE put_innerText(BSTR v) override;
   HRESULT STDMETHODCALLTYPE get_innerText(BSTR* p) override;
   HRESULT STDMETHODCALLTYPE get_outerHTML(BSTR* p) override;
   HRESULT STDMETHODCALLTYPE get_outerText(BSTR* p) override;
@@ -95,6 +96,8 @@ class HtmlElement final : public CarriedObject,
 
   // IHTMLElement2
   HRESULT STDMETHODCALLTYPE get_runtimeStyle(IHTMLStyle** p) override;
+  HRESULT STDMETHODCALLTYPE focus() override;
+  HRESULT STDMETHODCALLTYPE blur() override;
   HRESULT STDMETHODCALLTYPE getElementsByTagName(BSTR v, IHTMLElementCollection** p) override;
 
   // Members shared by the form-field interfaces.
@@ -132,6 +135,8 @@ class HtmlElement final : public CarriedObject,
   HRESULT STDMETHODCALLTYPE get_elements(IDispatch** p) override;
   HRESULT STDMETHODCALLTYPE get_action(BSTR* p) override;
   HRESULT STDMETHODCALLTYPE get_method(BSTR* p) override;
+  HRESULT STDMETHODCALLTYPE submit() override;
+  HRESULT STDMETHODCALLTYPE reset() override;
 
   // IHTMLOptionElement
   HRESULT STDMETHODCALLTYPE put_selected(VARIANT_BOOL v) override;
@@ -186,6 +191,8 @@ class HtmlElement final : public CarriedObject,
 
   const std::shared_ptr<engine::Element> element_;
   const std::shared_ptr<PageObjects> objects_;
+  // An element's tag never changes, so it is read on any thread without carrying.
+  const std::string tagName_;
   const ElementKind& kind_;
   ConnectionPoints events_;
   std::unique_ptr<EventForwarder> forwarder_;

@@ -9,6 +9,7 @@
 #include "page_objects.h"
 
 #include <engine/actions.h>
+#include <engine/browser.h>
 #include <engine/document.h>
 
 namespace mshtml {
@@ -235,6 +236,26 @@ HRESULT STDMETHODCALLTYPE HtmlElement::get_action(BSTR* p) {
 HRESULT STDMETHODCALLTYPE HtmlElement::get_method(BSTR* p) {
   // IE answers "get" for a form without a method.
   return getText(p, [](engine::Element& e) { return present(e.attribute("method").value_or("get")); });
+}
+
+// A script's form.submit() navigates without the submit event; reset() restores the
+// fields (with the reset event), as in IE.
+HRESULT STDMETHODCALLTYPE HtmlElement::submit() {
+  return carry([&]() -> HRESULT {
+    const std::shared_ptr<engine::Document> document = element_->ownerDocument();
+    const std::shared_ptr<engine::Window> window = document ? document->defaultView() : nullptr;
+    if (!window || !element_->is("FORM")) return E_FAIL;
+    window->browser().submitForm(*element_, nullptr);
+    return S_OK;
+  });
+}
+
+HRESULT STDMETHODCALLTYPE HtmlElement::reset() {
+  return carry([&]() -> HRESULT {
+    if (!element_->is("FORM")) return E_FAIL;
+    engine::actions::reset(element_);
+    return S_OK;
+  });
 }
 
 // --- OPTION

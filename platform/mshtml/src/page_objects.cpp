@@ -60,6 +60,16 @@ bool frameIsThere(const engine::Window& window) {
 
 }  // namespace
 
+void PageObjects::releaseFramesOf(const engine::Window* top) {
+  std::vector<WebBrowser*> gone;
+  std::erase_if(frameBrowsers_, [&](WebBrowser* browser) {
+    if (browser->engineWindow()->top().get() != top) return false;
+    gone.push_back(browser);
+    return true;
+  });
+  for (WebBrowser* browser : gone) browser->Release();
+}
+
 void PageObjects::pruneFrameBrowsers() {
   std::vector<WebBrowser*> gone;
   std::erase_if(frameBrowsers_, [&](WebBrowser* browser) {

@@ -44,6 +44,9 @@ class PageObjects : public std::enable_shared_from_this<PageObjects> {
   // A frame's browser object lives as long as the frame, as IE's embedded browsers do,
   // so the pDisp of its events keeps one identity. Releases those of frames that are gone.
   void pruneFrameBrowsers();
+  // Releases the frame browsers of every frame under the top-level window `top` (it is
+  // closing: its frames go with it).
+  void releaseFramesOf(const engine::Window* top);
 
   // Frames of a top-level window whose navigation began and has not completed. The
   // page is not complete (ready state, DocumentComplete of the top) while any is.

@@ -67,6 +67,23 @@ TEST_F(BrowserEventsTest, PageLoadFiresInIEOrderWithIEArguments) {
   EXPECT_TRUE(log_.received(DISPID_TITLECHANGE));
 }
 
+TEST_F(BrowserEventsTest, CommandStateTellsWhetherBackAndForwardWork) {
+  settle(page("one.html", "<title>One</title>"));
+  settle(page("two.html", "<title>Two</title>"));
+  ASSERT_EQ(browser_->GoBack(), S_OK);
+  ASSERT_TRUE(waitFor(DISPID_DOCUMENTCOMPLETE));
+  bool back = false, forward = false;
+  for (const BrowserEvent& e : log_.events) {
+    if (e.id != DISPID_COMMANDSTATECHANGE) continue;
+    if (e.command == CSC_NAVIGATEBACK) back = e.enabled;
+    if (e.command == CSC_NAVIGATEFORWARD) forward = e.enabled;
+  }
+  EXPECT_TRUE(back);     // about:blank is still behind "one"
+  EXPECT_TRUE(forward);  // "two" is ahead
+  ASSERT_EQ(browser_->GoForward(), S_OK);
+  ASSERT_TRUE(waitComplete());
+}
+
 TEST_F(BrowserEventsTest, FramesetCompletesEachFrameThenTheTop) {
   const std::string left = page("left.html", "<title>L</title><p>left</p>");
   const std::string right = page("right.html", "<title>R</title><p>right</p>");

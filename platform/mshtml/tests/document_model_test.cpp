@@ -368,6 +368,40 @@ TEST_F(DocumentModelTest, SelectionIsReadThroughATextRange) {
   EXPECT_EQ(text.text(), "Some words");
 }
 
+TEST_F(DocumentModelTest, FocusMovesTheActiveElementAndFormsSubmit) {
+  Ref<IHTMLElement2> text = as<IHTMLElement2>("text", IID_IHTMLElement2);
+  ASSERT_EQ(text->focus(), S_OK);
+  Ref<IHTMLElement> active;
+  ASSERT_EQ(document()->get_activeElement(active.out()), S_OK);
+  Bstr activeId;
+  active->get_id(activeId.out());
+  EXPECT_EQ(activeId.text(), "text");
+  ASSERT_EQ(text->blur(), S_OK);
+  active.reset();
+  document()->get_activeElement(active.out());
+  Bstr bodyTag;
+  active->get_tagName(bodyTag.out());
+  EXPECT_EQ(bodyTag.text(), "BODY");  // nothing focused: the body
+
+  Ref<IHTMLElement> para = elementById("para");
+  Bstr words("Other words");
+  ASSERT_EQ(para->put_innerText(words.get()), S_OK);
+  Bstr read;
+  para->get_innerText(read.out());
+  EXPECT_EQ(read.text(), "Other words");
+
+  const std::string result = page("result.html", "<title>Result</title>");
+  Ref<IHTMLFormElement> form = as<IHTMLFormElement>("orderForm", IID_IHTMLFormElement);
+  ASSERT_EQ(form->submit(), S_OK);
+  ASSERT_TRUE(pumpUntil([&] {
+    Bstr location;
+    return SUCCEEDED(browser_->get_LocationURL(location.out())) && location.text().rfind(result + "?", 0) == 0;
+  }));
+  Bstr location;
+  browser_->get_LocationURL(location.out());
+  EXPECT_NE(location.text().find("customer=Ann"), std::string::npos) << location.text();
+}
+
 TEST_F(BrowserTest, FramesAreEmbeddedBrowsersOfTheContainer) {
   page("left.html", "<title>Left</title><p>left</p>");
   page("right.html", "<title>Right</title><p>right</p>");

@@ -91,6 +91,11 @@ HRESULT STDMETHODCALLTYPE EventLog::Invoke(DISPID id, REFIID, LCID, WORD, DISPPA
         *args[1].ppdispVal = newWindowHost;
       }
       break;
+    case DISPID_COMMANDSTATECHANGE:
+      if (count != 2 || V_VT(&args[1]) != VT_I4 || V_VT(&args[0]) != VT_BOOL) return DISP_E_TYPEMISMATCH;
+      event.command = V_I4(&args[1]);
+      event.enabled = V_BOOL(&args[0]) != VARIANT_FALSE;
+      break;
     default:
       break;
   }

@@ -19,6 +19,8 @@ struct BrowserEvent {
   std::string frameName;
   bool frameNameNull = true;
   IUnknown* about = nullptr;  // identity of pDisp, not referenced (compare only)
+  LONG command = 0;           // CommandStateChange
+  bool enabled = false;
 };
 
 class EventLog : public IDispatch {

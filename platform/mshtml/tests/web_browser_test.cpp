@@ -113,9 +113,12 @@ TEST_F(WebBrowserTest, QuitClosesTheFrameAndLaterCallsFail) {
   ASSERT_EQ(browser_->get_HWND(&handle), S_OK);
   ASSERT_EQ(browser_->Quit(), S_OK);
   EXPECT_TRUE(pumpUntil([&] { return !IsWindow(reinterpret_cast<HWND>(handle)); }));
+  // A quit browser is no longer the running one, and its calls fail.
+  Ref<IUnknown> running;
+  EXPECT_TRUE(FAILED(GetActiveObject(CLSID_InternetExplorer, nullptr, running.out())));
   Ref<IDispatch> doc;
-  EXPECT_EQ(browser_->get_Document(doc.out()), E_FAIL);
-  EXPECT_EQ(browser_->Quit(), E_FAIL);
+  EXPECT_TRUE(FAILED(browser_->get_Document(doc.out())));
+  EXPECT_TRUE(FAILED(browser_->Quit()));
 }
 
 TEST_F(WebBrowserTest, RunningBrowserIsFoundByGetActiveObject) {

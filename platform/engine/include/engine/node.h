@@ -28,7 +28,14 @@ public:
     std::shared_ptr<Element> parentElement() const;
     const std::vector<std::shared_ptr<Node>>& childNodes() const { return children_; }
     std::shared_ptr<Document> ownerDocument() const { return document_.lock(); }
+    std::shared_ptr<Node> firstChild() const { return children_.empty() ? nullptr : children_.front(); }
+    std::shared_ptr<Node> lastChild() const { return children_.empty() ? nullptr : children_.back(); }
+    std::shared_ptr<Node> nextSibling() const;
+    std::shared_ptr<Node> previousSibling() const;
 
+    // False for a document or for this node or one of its ancestors (a loop).
+    bool canTake(const std::shared_ptr<Node>& child) const;
+    // Moves `child` here from wherever it was; does nothing when canTake is false.
     void appendChild(const std::shared_ptr<Node>& child);
     // Inserts `child` before `reference` (at the end when `reference` is not a child).
     void insertBefore(const std::shared_ptr<Node>& child, const std::shared_ptr<Node>& reference);

@@ -58,6 +58,8 @@ public:
 
 private:
     UserResult act(std::function<UserResult()> action, bool waitForLoad);
+    // An action on the page or the browser's controls: refused while a dialog is up.
+    UserResult actOnPage(std::function<UserResult()> action, bool waitForLoad);
     UserResult onElement(const std::string& target, std::function<UserResult(const std::shared_ptr<Element>&)> action,
                          bool waitForLoad = true);
     std::shared_ptr<Window> topWindow();  // browser thread only
