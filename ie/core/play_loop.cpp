@@ -1,0 +1,98 @@
+#include "core/play_loop.h"
+
+#include <array>
+
+#include "common/trace_log.h"
+#include "core/java_bridge.h"
+#include "core/plain_exports.h"
+#include "core/process_state.h"
+#include "core/skerrow_app.h"
+#include "recorder/recorder_thread.h"
+#include "session/browser_version.h"
+
+namespace {
+
+// The play loop's wait set, in the order it serves them.
+enum PlayEvent { kPlay, kClosed, kEventCount };
+
+std::array<HANDLE, kEventCount>& playEvents() {
+  static std::array<HANDLE, kEventCount> events{};
+  return events;
+}
+
+void createPlayEvents() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    auto& events = playEvents();
+    events[kPlay] = CreateEvent(nullptr, TRUE, FALSE, kPlayEvent);
+    events[kClosed] = CreateEvent(nullptr, TRUE, FALSE, kBrowserClosedEvent);
+    CreateEvent(nullptr, TRUE, FALSE, kWindowClosedEvent);  // kept for the process, waited on by name
+  });
+}
+
+void runPlayLoop() {
+  ProcessState& state = processState();
+  auto& events = playEvents();
+  while (state.playing) {
+    const DWORD signalled = WaitForMultipleObjects(kEventCount, events.data(), FALSE, INFINITE);
+    switch (signalled - WAIT_OBJECT_0) {
+      case kPlay:
+        ResetEvent(events[kPlay]);
+        callReceiveEvents("Success");
+        break;
+      case kClosed:
+        trace(" Notify Browser Quit \n");
+        ResetEvent(events[kClosed]);
+        callGetNotification(state.notification());
+        state.playThread = nullptr;
+        state.playing = false;
+        theApp.Quit();
+        break;
+      default:
+        trace("SkerrowApp :Play Default \n");
+        break;
+    }
+  }
+  trace("%s", "%%%%%%%%% PLAY THREAD ENDS %%%%%%%\n");
+}
+
+}  // namespace
+
+bool launchForPlayback(const std::function<void()>& savePeer) {
+  int answer = 0;
+  if (!checkBrowserVersion(answer)) return false;
+  CoInitialize(nullptr);
+  ProcessState& state = processState();
+  state.playing = true;
+  state.recordingEnabled = false;
+  trace("%s", "%%%%%%%%% PLAY STARTS %%%%%%%\n");
+  savePeer();
+  const bool exists = theApp.webBrowser().hasBrowsers();
+  trace("Browser exists already %d\n", exists ? 1 : 0);
+  if (!exists) LaunchBrowser(0);
+  return true;
+}
+
+bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
+  createPlayEvents();
+  savePeer();
+  ProcessState& state = processState();
+  CoInitialize(nullptr);
+  CWebBrowser2& browser = theApp.webBrowser();
+  browser.unmarshalBrowser(0);
+  state.playing = true;
+  browser.navigate(url);
+  if (state.playThread.load() == nullptr) {
+    state.playThread = startRecorderThread(theApp);
+    runPlayLoop();
+  }
+  return true;
+}
+
+std::string clearPlayback() {
+  ProcessState& state = processState();
+  state.playing = false;
+  state.playThread = nullptr;
+  trace("End of Script Play \n");
+  return "TRUE";
+}

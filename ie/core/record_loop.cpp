@@ -1,0 +1,94 @@
+#include "core/record_loop.h"
+
+#include <array>
+
+#include "common/script_line.h"
+#include "common/trace_log.h"
+#include "core/java_bridge.h"
+#include "core/process_state.h"
+#include "core/skerrow_app.h"
+#include "recorder/recorder_thread.h"
+
+namespace {
+
+// The loop's wait set, in the order the loop serves them when several are signalled.
+enum RecordEvent { kRecord, kStop, kCheckPoint, kClosed, kEventCount };
+
+std::array<HANDLE, kEventCount>& recordEvents() {
+  static std::array<HANDLE, kEventCount> events{};
+  return events;
+}
+
+// Sends the lines waiting for the host, in order; drops them while recording is off
+// or a checkpoint is being picked.
+void deliverPendingLines() {
+  ProcessState& state = processState();
+  for (const std::string& line : state.pendingLines.takeAll()) {
+    if (state.checkPointMode || !state.recordingEnabled) continue;
+    trace("--------------------------\n");
+    trace("eventString %s :\n", line.c_str());
+    callReceiveEvents(line);
+  }
+}
+
+}  // namespace
+
+void createRecordEvents() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    auto& events = recordEvents();
+    events[kRecord] = CreateEvent(nullptr, TRUE, FALSE, kRecordEvent);
+    events[kStop] = CreateEvent(nullptr, TRUE, FALSE, kStopRecordingEvent);
+    events[kCheckPoint] = CreateEvent(nullptr, TRUE, FALSE, kCheckPointEvent);
+    events[kClosed] = CreateEvent(nullptr, TRUE, FALSE, kBrowserClosedEvent);
+  });
+}
+
+void runRecordLoop(int relaunch) {
+  ProcessState& state = processState();
+  CWebBrowser2& browser = theApp.webBrowser();
+  trace("SkerrowApp : Start Recording Events\n");
+  CoInitialize(nullptr);
+  browser.unmarshalBrowser(state.currentBrowserIndex);
+
+  if (state.recordThread.load() != nullptr) {
+    if (relaunch != 0) handOverLine(scriptline::launchLine<std::string>(browser.getLocationURL()));
+    return;
+  }
+  trace("pThread initialized ");
+  state.recordThread = startRecorderThread(theApp);
+
+  auto& events = recordEvents();
+  while (!state.recordLoopDone) {
+    const DWORD signalled = WaitForMultipleObjects(kEventCount, events.data(), FALSE, INFINITE);
+    switch (signalled - WAIT_OBJECT_0) {
+      case kRecord:
+        // Reset before taking the lines, so a line handed over meanwhile wakes the loop again.
+        ResetEvent(events[kRecord]);
+        deliverPendingLines();
+        break;
+      case kStop:
+        ResetEvent(events[kStop]);
+        state.pendingLines.clear();
+        state.recordingEnabled = false;
+        break;
+      case kCheckPoint:
+        trace(" Show Property Dialog\n");
+        ResetEvent(events[kCheckPoint]);
+        callReceiveCheckPoints(scriptline::propertyList(state.checkPointProperties()));
+        break;
+      case kClosed:
+        trace("Record: Notify Browser Quit \n");
+        ResetEvent(events[kClosed]);
+        deliverPendingLines();  // the close line of the last window comes first
+        callGetNotification(state.notification());
+        theApp.Quit();
+        state.recordLoopDone = true;
+        break;
+      default:
+        trace("SkerrowApp :Default Wait Failed\n");
+        break;
+    }
+  }
+  trace("End of Recording Events\n");
+}

@@ -1,0 +1,44 @@
+#include "core/skerrow_app.h"
+
+#include "common/trace_log.h"
+#include "core/process_state.h"
+#include "recorder/recorder_thread.h"
+
+CSkerrowApp::CSkerrowApp() {
+  startTraceLog("iexplorer.log");
+  trace("theApp Constructor\n");
+}
+
+CSkerrowApp::~CSkerrowApp() { trace("SkerrowApp Destructor Called\n"); }
+
+BOOL CSkerrowApp::InitInstance(HINSTANCE instance) {
+  trace("InitInstance Called\n");
+  moduleInstance_ = instance;
+  if (moduleInstance_ != nullptr)
+    trace("Handle Instance is ok\n");
+  else
+    trace("\tHandle instance  Failed\n");
+  return TRUE;
+}
+
+void CSkerrowApp::Quit() {
+  trace("Skerrow: Quit Called\n");
+  CoUninitialize();
+  removeHookAndHiddenWindow();
+  processState().recordThread = nullptr;
+  setCurrentDocument(nullptr);
+  trace("\t\tEnd of Quit\t\t\n");
+}
+
+void CSkerrowApp::setCurrentDocument(IHTMLDocument2* document) {
+  std::lock_guard lock(documentMutex_);
+  currentDocument_ = ComPtr<IHTMLDocument2>(document);
+}
+
+ComPtr<IHTMLDocument2> CSkerrowApp::currentDocument() const {
+  std::lock_guard lock(documentMutex_);
+  return currentDocument_;
+}
+
+// The one application object, constructed when the library loads.
+CSkerrowApp theApp;

@@ -1,0 +1,20 @@
+// The recorder thread: the thread on which the browser's events arrive (it subscribes to
+// them) and which owns the hidden window that the hook library reports native windows
+// to.
+#pragma once
+
+#include <windows.h>
+
+class CSkerrowApp;
+
+// Starts the recorder thread at the lowest priority; returns its handle.
+HANDLE startRecorderThread(CSkerrowApp& app);
+
+// The thread routine; `parameter` is the application object.
+DWORD WINAPI recorderThreadMain(LPVOID parameter);
+
+// Quit's part: removes the hook, unloads the hook library and ends the hidden window.
+void removeHookAndHiddenWindow();
+
+// The hidden window's procedure: native-window notifications from the hook library.
+LRESULT CALLBACK hiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

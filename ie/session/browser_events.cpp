@@ -1,0 +1,495 @@
+// The browser's events (DWebBrowserEvents2) and the document sinks they keep attached.
+// Every handler runs on the recorder thread, the thread that subscribed.
+#include <exdispid.h>
+
+#include <array>
+
+#include "com/bstr.h"
+#include "common/line_kinds.h"
+#include "common/script_line.h"
+#include "common/trace_log.h"
+#include "core/process_state.h"
+#include "session/cwebbrowser2.h"
+
+namespace {
+
+// Argument `i` (in declaration order) of an event call; DISPPARAMS holds them in
+// reverse order.
+VARIANT* argument(DISPPARAMS* params, UINT i) {
+  if (params == nullptr || i >= params->cArgs) return nullptr;
+  return &params->rgvarg[params->cArgs - 1 - i];
+}
+
+IDispatch* dispatchArgument(DISPPARAMS* params, UINT i) {
+  VARIANT* v = argument(params, i);
+  if (v == nullptr) return nullptr;
+  if (V_VT(v) == VT_DISPATCH) return V_DISPATCH(v);
+  if (V_VT(v) == (VT_DISPATCH | VT_BYREF) && V_DISPATCHREF(v) != nullptr) return *V_DISPATCHREF(v);
+  return nullptr;
+}
+
+// A text argument passed as a VARIANT reference holding a BSTR.
+std::string textArgument(DISPPARAMS* params, UINT i) {
+  VARIANT* v = argument(params, i);
+  if (v != nullptr && V_VT(v) == (VT_VARIANT | VT_BYREF)) v = V_VARIANTREF(v);
+  if (v == nullptr) return {};
+  if (V_VT(v) == VT_BSTR) return ansiFromBstr(V_BSTR(v), SysStringLen(V_BSTR(v)));
+  if (V_VT(v) == (VT_BSTR | VT_BYREF) && V_BSTRREF(v) != nullptr)
+    return ansiFromBstr(*V_BSTRREF(v), SysStringLen(*V_BSTRREF(v)));
+  return {};
+}
+
+VARIANT_BOOL* boolReference(DISPPARAMS* params, UINT i) {
+  VARIANT* v = argument(params, i);
+  return v != nullptr && V_VT(v) == (VT_BOOL | VT_BYREF) ? V_BOOLREF(v) : nullptr;
+}
+
+ComPtr<IWebBrowser2> browserOf(IDispatch* target) {
+  ComPtr<IWebBrowser2> browser;
+  if (target != nullptr) target->QueryInterface(IID_IWebBrowser2, browser.putVoid());
+  return browser;
+}
+
+ComPtr<IHTMLDocument2> htmlDocumentOf(IWebBrowser2* browser) {
+  ComPtr<IDispatch> dispatch;
+  ComPtr<IHTMLDocument2> document;
+  if (browser != nullptr && SUCCEEDED(browser->get_Document(dispatch.put())) && dispatch)
+    dispatch->QueryInterface(IID_IHTMLDocument2, document.putVoid());
+  return document;
+}
+
+std::string titleOf(IHTMLDocument2* document) {
+  Bstr title;
+  if (document != nullptr) document->get_title(title.put());
+  return title.toAnsi();
+}
+
+std::string urlOf(IHTMLDocument2* document) {
+  Bstr url;
+  if (document != nullptr) document->get_URL(url.put());
+  return url.toAnsi();
+}
+
+// The name of the document's window; `whenMissing` when there is no window or name.
+std::string windowNameOf(IHTMLDocument2* document, const char* whenMissing) {
+  ComPtr<IHTMLWindow2> window;
+  Bstr name;
+  if (document == nullptr || FAILED(document->get_parentWindow(window.put())) || !window ||
+      FAILED(window->get_name(name.put())) || name.isNull())
+    return whenMissing;
+  return name.toAnsi();
+}
+
+ComPtr<IConnectionPoint> browserEventsPoint(IWebBrowser2* browser) {
+  ComPtr<IConnectionPointContainer> container;
+  ComPtr<IConnectionPoint> point;
+  if (browser != nullptr && SUCCEEDED(browser->QueryInterface(IID_IConnectionPointContainer, container.putVoid())))
+    container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.put());
+  return point;
+}
+
+}  // namespace
+
+// --- IUnknown / IDispatch: the event map ---
+
+HRESULT STDMETHODCALLTYPE CWebBrowser2::QueryInterface(REFIID riid, void** ppv) {
+  if (ppv == nullptr) return E_POINTER;
+  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
+      IsEqualIID(riid, DIID_DWebBrowserEvents2)) {
+    *ppv = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *ppv = nullptr;
+  return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE CWebBrowser2::AddRef() { return ++references_; }
+ULONG STDMETHODCALLTYPE CWebBrowser2::Release() { return --references_; }
+
+HRESULT STDMETHODCALLTYPE CWebBrowser2::GetTypeInfoCount(UINT* pctinfo) {
+  if (pctinfo == nullptr) return E_POINTER;
+  *pctinfo = 0;
+  return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CWebBrowser2::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
+  if (ppTInfo != nullptr) *ppTInfo = nullptr;
+  return DISP_E_BADINDEX;
+}
+
+HRESULT STDMETHODCALLTYPE CWebBrowser2::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+  return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT STDMETHODCALLTYPE CWebBrowser2::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
+                                               EXCEPINFO*, UINT*) {
+  // The events the recorder follows; the others (status text, progress, command state,
+  // title, property change and the window-state notifications) are accepted and ignored.
+  struct Entry {
+    DISPID id;
+    void (*handle)(CWebBrowser2&, DISPPARAMS*);
+  };
+  static constexpr std::array<Entry, 7> kEventMap = {{
+      {DISPID_DOWNLOADBEGIN, [](CWebBrowser2& b, DISPPARAMS*) { b.onDownloadBegin(); }},
+      {DISPID_DOWNLOADCOMPLETE, [](CWebBrowser2& b, DISPPARAMS*) { b.onDownloadComplete(); }},
+      {DISPID_BEFORENAVIGATE2,
+       [](CWebBrowser2& b, DISPPARAMS* p) {
+         b.onBeforeNavigate2(dispatchArgument(p, 0), textArgument(p, 1), textArgument(p, 3), boolReference(p, 6));
+       }},
+      {DISPID_NEWWINDOW2,
+       [](CWebBrowser2& b, DISPPARAMS* p) {
+         VARIANT* v = argument(p, 0);
+         IDispatch** newWindow = v != nullptr && V_VT(v) == (VT_DISPATCH | VT_BYREF) ? V_DISPATCHREF(v) : nullptr;
+         b.onNewWindow2(newWindow, boolReference(p, 1));
+       }},
+      {DISPID_NAVIGATECOMPLETE2,
+       [](CWebBrowser2& b, DISPPARAMS* p) { b.onNavigateComplete2(dispatchArgument(p, 0), textArgument(p, 1)); }},
+      {DISPID_DOCUMENTCOMPLETE,
+       [](CWebBrowser2& b, DISPPARAMS* p) { b.onDocumentComplete(dispatchArgument(p, 0), textArgument(p, 1)); }},
+      {DISPID_ONQUIT, [](CWebBrowser2& b, DISPPARAMS*) { b.onQuit(); }},
+  }};
+  for (const Entry& entry : kEventMap) {
+    if (entry.id == dispIdMember) {
+      entry.handle(*this, params);
+      break;
+    }
+  }
+  return S_OK;
+}
+
+// --- Connecting to browsers ---
+
+HRESULT CWebBrowser2::subscribe(IWebBrowser2* target, DWORD& cookie) {
+  ComPtr<IConnectionPoint> point = browserEventsPoint(target);
+  if (!point) return E_NOINTERFACE;
+  return point->Advise(static_cast<IDispatch*>(this), &cookie);
+}
+
+void CWebBrowser2::recordLaunchLine(const std::string& url) {
+  handOverLine(scriptline::launchLine<std::string>(url));
+}
+
+int CWebBrowser2::startRecordingOnBrowser() {
+  ProcessState& state = processState();
+  DocumentSinkList* list = sinkList(state.currentBrowserIndex);
+  if (list != nullptr && !list->sinks.empty()) {
+    if (state.recordLaunchLine != 0) recordLaunchLine(getLocationURL());
+    trace("Recording Started after Stop");
+    return 1;
+  }
+
+  topBrowser_ = ComPtr<IWebBrowser2>(browser());
+  DWORD cookie = 0;
+  if (FAILED(subscribe(browser(), cookie))) {
+    trace("Event Connection with Web Browser Failed\n");
+    return 0;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    lastCookie_ = cookie;
+    connectionCookies_.push_back(cookie);
+    connectedBrowsers_.emplace_back(browser());
+  }
+  state.currentBrowserIndex = 0;
+  trace("Web Record Event Connection Successful\n");
+
+  ComPtr<IDispatch> document = getDocument();
+  if (document) {
+    ComPtr<IHTMLDocument2> html;
+    document.query(IID_IHTMLDocument2, html);
+    state.setParentTitle(titleOf(html.get()));
+    recordLaunchLine(urlOf(html.get()));
+    sinkDocumentEvents(document.get());
+  } else {
+    trace("Document in Browser is Blank Page\n");
+    recordLaunchLine("about:blank");
+  }
+  return 1;
+}
+
+int CWebBrowser2::connectNewBrowser(IWebBrowser2* newBrowser) {
+  setBrowser(newBrowser);
+  DWORD cookie = 0;
+  if (FAILED(subscribe(newBrowser, cookie))) {
+    trace("Event Connection with Web Browser Failed\n");
+    return 0;
+  }
+  trace("Web Record Event Connection Successful\n");
+  {
+    std::lock_guard lock(mutex_);
+    lastCookie_ = cookie;
+    connectionCookies_.push_back(cookie);
+    connectedBrowsers_.emplace_back(newBrowser);
+  }
+  marshalBrowser();
+  ComPtr<IDispatch> document = getDocument();
+  if (document) {
+    processState().currentBrowserIndex = static_cast<int>(browserCount()) - 1;
+    sinkDocumentEvents(document.get());
+  }
+  return 1;
+}
+
+// --- Attaching document sinks ---
+
+void CWebBrowser2::sinkDocumentEvents(IDispatch* document) {
+  trace("------------------------- SinkDocumentEvents -------------------\n");
+  ComPtr<IHTMLDocument2> html;
+  if (document == nullptr || FAILED(document->QueryInterface(IID_IHTMLDocument2, html.putVoid()))) {
+    trace("QueryInterface to IID_IHTMLDocument2 failed\n");
+    return;
+  }
+  if (frameCount(html.get()))
+    sinkDocumentWithFrames(html.get());
+  else
+    sinkNewPage(html.get());
+}
+
+ComPtr<IHTMLFramesCollection2> CWebBrowser2::frameCount(IHTMLDocument2* document) {
+  ComPtr<IHTMLFramesCollection2> frames;
+  long length = 0;
+  if (SUCCEEDED(document->get_frames(frames.put())) && frames && SUCCEEDED(frames->get_length(&length)) &&
+      length > 0) {
+    trace("Document has %ld frames\n", length);
+    return frames;
+  }
+  trace("Document has no frames\n");
+  return {};
+}
+
+void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
+  const std::string url = urlOf(document);
+  Bstr title;
+  document->get_title(title.put());
+  const std::string name = title.toAnsiOr(scriptline::kNone);
+  trace("\t\tSink New Page Events for %s\n", url.c_str());
+  trace("------------------------------\n");
+
+  std::lock_guard lock(mutex_);
+  DocumentSinkList* list = sinkList(processState().currentBrowserIndex);
+  if (list == nullptr) return;
+  for (size_t i = 0; i < list->sinks.size(); ++i) {
+    trace("\tPage Replaced Old - New %s - %s\n", list->sinkNames[i].c_str(), url.c_str());
+    list->sinks[i]->resetConnections();
+  }
+  list->sinks.clear();
+  list->sinkNames.clear();
+  auto sink = std::make_unique<CHTMLDocument2>();
+  CHTMLDocument2* attached = sink.get();
+  list->sinks.push_back(std::move(sink));
+  list->sinkNames.push_back(name);
+  attached->attachDocument(document);
+}
+
+void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
+  const std::string url = urlOf(document);
+  const std::string name = windowNameOf(document, "NONE");
+  const std::string windowName = name.empty() ? std::string("NONE") : name;
+  trace("\t\tEvents for Single Frame %s\n", url.c_str());
+  trace("\t\tName of Single Frame %s\n", windowName.c_str());
+
+  std::lock_guard lock(mutex_);
+  DocumentSinkList* list = sinkList(processState().currentBrowserIndex);
+  if (list == nullptr) return;
+  for (size_t i = 0; i < list->sinks.size(); ++i) {
+    if (list->sinkNames[i] == windowName) {
+      trace("\tFrame Replaced old - new %s - %s\n", list->sinkNames[i].c_str(), windowName.c_str());
+      list->sinks[i]->resetConnections();
+      list->sinks.erase(list->sinks.begin() + static_cast<std::ptrdiff_t>(i));
+      list->sinkNames.erase(list->sinkNames.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
+  }
+  auto sink = std::make_unique<CHTMLDocument2>();
+  CHTMLDocument2* attached = sink.get();
+  list->sinks.push_back(std::move(sink));
+  list->sinkNames.push_back(windowName);
+  attached->attachDocument(document);
+}
+
+void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) {
+  trace("Sink Events For Document With Frames %s\n", urlOf(document).c_str());
+  ComPtr<IOleContainer> container;
+  if (FAILED(document->QueryInterface(IID_IOleContainer, container.putVoid()))) {
+    trace("HTMLDocument Container Failed");
+    return;
+  }
+  ComPtr<IEnumUnknown> embedded;
+  if (FAILED(container->EnumObjects(OLECONTF_EMBEDDINGS, embedded.put())) || !embedded) {
+    trace("Frame Enumeration Failed\n");
+    return;
+  }
+  for (;;) {
+    ComPtr<IUnknown> object;
+    ULONG fetched = 0;
+    if (embedded->Next(1, object.put(), &fetched) != S_OK || fetched != 1) break;
+    ComPtr<IWebBrowser2> frame;
+    if (FAILED(object.query(IID_IWebBrowser2, frame))) continue;
+    if (ComPtr<IHTMLDocument2> frameDocument = htmlDocumentOf(frame.get())) sinkSingleFrame(frameDocument.get());
+  }
+}
+
+// --- Stopping ---
+
+void CWebBrowser2::stopRecording() {
+  trace("%s", "%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%\n");
+  resetSinks(processState().currentBrowserIndex);
+  processState().pendingLines.clear();
+  trace("Event Recording Stopped\n");
+  signalNamedEvent(kStopRecordingEvent);
+  trace("Stop Event notified\n");
+}
+
+void CWebBrowser2::disconnectAll() {
+  std::lock_guard lock(mutex_);
+  trace("\tWindow Cookie size %d\n", static_cast<int>(connectionCookies_.size()));
+  for (size_t i = 0; i < connectionCookies_.size(); ++i) {
+    if (connectionCookies_[i] == 0) continue;
+    ComPtr<IConnectionPoint> point = browserEventsPoint(connectedBrowsers_[i].get());
+    if (point && SUCCEEDED(point->Unadvise(connectionCookies_[i]))) trace("\t\tBrowser Connection UnAdvised\n");
+  }
+  trace("%s", "%%%%%%%RESET Method End %%%%%\n");
+}
+
+// --- Event handlers ---
+
+void CWebBrowser2::onBeforeNavigate2(IDispatch*, const std::string& url, const std::string& targetFrameName,
+                                     VARIANT_BOOL* cancel) {
+  if (processState().checkPointMode) {
+    // No navigation while the user picks a checkpoint.
+    if (cancel != nullptr) *cancel = VARIANT_TRUE;
+    return;
+  }
+  if (!targetFrameName.empty()) {
+    trace("OnBeforeNavigate2 Frame NAME is%s\n", targetFrameName.c_str());
+    frameNavigation_ = true;
+  } else {
+    trace("OnBeforeNavigate2  Frame URL is %s\n", url.c_str());
+    trace("-----------------------------------------\n");
+    topBrowser_.reset();
+  }
+  pageLoaded_ = false;
+}
+
+void CWebBrowser2::onDownloadBegin() {
+  trace("OnDownloadBegin !!!\n");
+  if (pageLoaded_) trace("OnDownloadBegin Page Refreshed \n");
+}
+
+void CWebBrowser2::onDownloadComplete() {
+  trace("OnDownloadComplete %d\n", pageLoaded_ ? 1 : 0);
+  // A download with no navigation before it is a refresh of the page in place.
+  if (pageLoaded_) {
+    ComPtr<IDispatch> document = getDocument();
+    if (document) sinkDocumentEvents(document.get());
+  }
+}
+
+void CWebBrowser2::onNavigateComplete2(IDispatch* target, const std::string& url) {
+  trace("NavigateComplete \n");
+  ComPtr<IWebBrowser2> targetBrowser = browserOf(target);
+  if (topBrowser_) {
+    setBrowser(targetBrowser.get());
+    if (ComPtr<IHTMLDocument2> document = htmlDocumentOf(browser())) {
+      titleOf(document.get());
+      trace("\t\tNC Single Frame url %s\n", url.c_str());
+      frameNavigation_ = true;
+    } else {
+      trace("\t\tNC DOCUMENT QUERY FAILED %s\n", url.c_str());
+    }
+  } else {
+    frameNavigation_ = false;
+    setBrowser(targetBrowser.get());
+    topBrowser_ = targetBrowser;
+    trace("\t\tTOP LEVEL FRAME title %s\n", titleOf(htmlDocumentOf(browser()).get()).c_str());
+  }
+}
+
+void CWebBrowser2::onDocumentComplete(IDispatch* target, const std::string&) {
+  trace("OnDocumentComplete \n");
+  const READYSTATE state = getReadyState();
+  if (state != READYSTATE_COMPLETE) {
+    trace("\tDocument Complete State %d \n", static_cast<int>(state));
+    return;
+  }
+  if (processState().playing) signalNamedEvent(kPlayEvent);
+
+  ComPtr<IWebBrowser2> targetBrowser = browserOf(target);
+  const bool isTop = topBrowser_ && isEqualObject(targetBrowser.get(), topBrowser_.get());
+  if (isTop && frameNavigation_) {
+    trace("VVVVVVVVVV DOCUMENT AFTER  FRAME LOADING VVVVVVVVVVVVVV\n");
+    ComPtr<IHTMLDocument2> document = htmlDocumentOf(targetBrowser.get());
+    processState().setParentTitle(titleOf(document.get()));
+    if (document) sinkSingleFrame(document.get());
+  } else if (isTop) {
+    trace("UUUUUUUUU COMPLETE PAGE LOADED UUUUUUUUUUU \n");
+    ComPtr<IDispatch> document;
+    targetBrowser->get_Document(document.put());
+    sinkDocumentEvents(document.get());
+    pageLoaded_ = true;
+  } else {
+    trace("XXXXXXXXXXXX FRAMES OF A PAGE LOADED XXXXXXXXXXXXX\n");
+    if (ComPtr<IHTMLDocument2> document = htmlDocumentOf(targetBrowser.get())) sinkSingleFrame(document.get());
+    frameNavigation_ = true;
+  }
+}
+
+void CWebBrowser2::onNewWindow2(IDispatch** newWindow, VARIANT_BOOL* cancel) {
+  trace("OnNewWindow2 \n");
+  ProcessState& state = processState();
+  if (state.checkPointMode) {
+    if (cancel != nullptr) *cancel = VARIANT_TRUE;
+    return;
+  }
+  trace(" Browser Index is ON new window: %d \n", state.currentBrowserIndex.load());
+  if (cancel != nullptr) *cancel = VARIANT_FALSE;
+  ComPtr<IWebBrowser2> created;
+  if (FAILED(CoCreateInstance(CLSID_InternetExplorer, nullptr, CLSCTX_LOCAL_SERVER, IID_IWebBrowser2,
+                              created.putVoid())))
+    return;
+  appendSinkList();
+  created->put_RegisterAsBrowser(VARIANT_TRUE);
+  if (newWindow != nullptr) {
+    ComPtr<IDispatch> application;
+    created->get_Application(application.put());
+    *newWindow = application.detach();
+  }
+  SHANDLE_PTR handle = 0;
+  created->get_HWND(&handle);
+  appendWindowHandle(reinterpret_cast<HWND>(handle));
+  state.setLastParentTitle("");
+  connectNewBrowser(created.get());
+  topBrowser_.reset();
+  frameNavigation_ = true;
+}
+
+void CWebBrowser2::onQuit() {
+  ProcessState& state = processState();
+  const int index = state.currentBrowserIndex;
+  trace("Browser Window OnQuit Called %d\n", index);
+  if (!state.playing) {
+    ComPtr<IHTMLDocument2> document = htmlDocumentOf(browser());
+    Bstr title;
+    if (document) document->get_title(title.put());
+    scriptline::Line<std::string> line(scriptline::ie::kCloseWindow);
+    line.set("windowname", windowNameOf(document.get(), "NONE"));
+    line.set("windowtitle", title.toAnsiOr(scriptline::kNone));
+    line.set("parenttitle", state.parentTitle());
+    handOverLine(line.recordedLine());
+    state.setLastParentTitle("");
+  }
+  trace("\t\tWindow title %s closed \n", state.parentTitle().c_str());
+  const size_t left = removeEntry(index);
+  trace("\tSize of Window Array in Quit is: %d\n", static_cast<int>(left));
+  if (left == 0) {
+    trace("All Browsers Closed  \n");
+    disconnectAll();
+    state.setNotification("All Browsers Closed");
+    signalNamedEvent(kBrowserClosedEvent);
+  }
+  if (state.playing) {
+    trace("About to send close window notification\n");
+    signalNamedEvent(kWindowClosedEvent);
+  }
+}

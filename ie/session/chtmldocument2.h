@@ -1,0 +1,46 @@
+// The event sink of one recorded document (a page or a frame's document). It connects
+// itself to the document's HTMLDocumentEvents2 and, while connected, Internet Explorer
+// calls it for the key presses and mouse actions in that document.
+#pragma once
+
+#include <mshtml.h>
+
+#include <atomic>
+#include <vector>
+
+#include "com/com_ptr.h"
+
+class CHTMLDocument2 : public IDispatch {
+ public:
+  CHTMLDocument2();
+  ~CHTMLDocument2();
+  CHTMLDocument2(const CHTMLDocument2&) = delete;
+  CHTMLDocument2& operator=(const CHTMLDocument2&) = delete;
+
+  // Remembers the document and connects to its events; returns 1.
+  int attachDocument(IHTMLDocument2* document);
+  // Connects to the document's events; 1 when connected, 0 otherwise.
+  int connectDocumentEvents(IHTMLDocument2* document);
+  // Disconnects every document connection (the list of them is kept).
+  void resetConnections();
+
+  // IUnknown / IDispatch. The sink is owned by its sink list; connections hold
+  // references only while they last.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
+                                          DISPID* rgDispId) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                                   DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                                   UINT* puArgErr) override;
+
+ private:
+  std::atomic<ULONG> references_{0};
+  ComPtr<IHTMLDocument2> document_;
+  std::vector<DWORD> documentCookies_;
+  std::vector<ComPtr<IHTMLDocument2>> connectedDocuments_;
+  DWORD lastDocumentCookie_ = 0;
+};

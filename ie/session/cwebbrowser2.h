@@ -1,0 +1,124 @@
+// The browser session: the library's hold on Internet Explorer. It launches or attaches
+// to a browser, keeps one table entry per open browser window, hands the browser's
+// interface from thread to thread by marshalling, and receives the browser's events
+// (DWebBrowserEvents2) on the recorder thread to keep recording attached to every page,
+// frame and window.
+#pragma once
+
+#include <exdisp.h>
+#include <mshtml.h>
+#include <ocidl.h>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "com/com_ptr.h"
+#include "session/chtmldocument2.h"
+
+// The document sinks of one browser window: one per document recorded (the top page,
+// or each frame's document), each named after its window.
+struct DocumentSinkList {
+  std::vector<std::unique_ptr<CHTMLDocument2>> sinks;
+  std::vector<std::string> sinkNames;
+};
+
+class CWebBrowser2 : public IDispatch {
+ public:
+  CWebBrowser2();
+  ~CWebBrowser2();
+  CWebBrowser2(const CWebBrowser2&) = delete;
+  CWebBrowser2& operator=(const CWebBrowser2&) = delete;
+
+  // IUnknown / IDispatch: the object is its own DWebBrowserEvents2 sink. It lives as
+  // long as the application object, so the count only tracks the connections.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
+                                          DISPID* rgDispId) override;
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                                   DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                                   UINT* puArgErr) override;
+
+  // --- Session (launch, attach, table, marshalling) ---
+  // Launches a new browser (attach == 0) or attaches to the running one; returns 1.
+  int launchOrAttach(int attach);
+  HRESULT marshalBrowser();
+  void unmarshalBrowser(int index);
+  void unmarshalLatest();
+  void clearEntry(int index);
+  void navigate(const std::string& url);
+
+  // The table: one entry per browser window.
+  bool hasBrowsers() const;
+  size_t browserCount() const;
+  HWND windowHandle(int index) const;
+  void appendSinkList();
+  void appendWindowHandle(HWND window);
+  // Resets the sinks of entry `index` and removes the entry from the three arrays;
+  // returns the number of entries left.
+  size_t removeEntry(int index);
+
+  // The browser reference of the calling thread (each thread obtains its own by
+  // launching, attaching or unmarshalling).
+  IWebBrowser2* browser() const;
+  void setBrowser(IWebBrowser2* browser);
+
+  // Forwarding operations used by the system.
+  ComPtr<IDispatch> getDocument() const;
+  bool getVisible() const;
+  void putVisible(bool visible);
+  READYSTATE getReadyState() const;
+  std::string getLocationURL() const;
+  HWND getHWND() const;
+  void quit();
+
+  // --- Events and document sinks ---
+  int startRecordingOnBrowser();
+  int connectNewBrowser(IWebBrowser2* newBrowser);
+  void sinkDocumentEvents(IDispatch* document);
+  ComPtr<IHTMLFramesCollection2> frameCount(IHTMLDocument2* document);
+  void sinkNewPage(IHTMLDocument2* document);
+  void sinkSingleFrame(IHTMLDocument2* document);
+  void sinkDocumentWithFrames(IHTMLDocument2* document);
+  void stopRecording();
+  void disconnectAll();
+
+  void onDownloadBegin();
+  void onDownloadComplete();
+  void onBeforeNavigate2(IDispatch* target, const std::string& url, const std::string& targetFrameName,
+                         VARIANT_BOOL* cancel);
+  void onNewWindow2(IDispatch** newWindow, VARIANT_BOOL* cancel);
+  void onNavigateComplete2(IDispatch* target, const std::string& url);
+  void onDocumentComplete(IDispatch* target, const std::string& url);
+  void onQuit();
+
+ private:
+  HRESULT subscribe(IWebBrowser2* target, DWORD& cookie);
+  void resetSinks(int index);
+  DocumentSinkList* sinkList(int index);
+  void recordLaunchLine(const std::string& url);
+
+  std::atomic<ULONG> references_{0};
+
+  // The table and the connections are reached from the natives' threads and from the
+  // recorder thread.
+  mutable std::recursive_mutex mutex_;
+  ComPtr<IStream> latestBrowserStream_;
+  std::vector<DWORD> connectionCookies_;
+  std::vector<ComPtr<IWebBrowser2>> connectedBrowsers_;
+  std::vector<std::unique_ptr<DocumentSinkList>> sinkLists_;
+  std::vector<HWND> windowHandles_;
+  std::vector<ComPtr<IStream>> browserStreams_;
+  DWORD lastCookie_ = 0;
+
+  // Navigation state of the recorder thread's event handlers.
+  ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject)
+  bool frameNavigation_ = false;
+  bool pageLoaded_ = true;
+};
