@@ -42,3 +42,24 @@ ComPtr<IHTMLDocument2> CSkerrowApp::currentDocument() const {
 
 // The one application object, constructed when the library loads.
 CSkerrowApp theApp;
+
+// The library's entry point: initialises the application once it is attached.
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) return theApp.InitInstance(instance);
+  return TRUE;
+}
+
+#ifndef _WIN32
+namespace {
+// The platform stand-in loads shared objects without calling an entry point, so the
+// library calls its own, after theApp above has been constructed.
+struct AttachOnLoad {
+  AttachOnLoad() {
+    HMODULE self = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&theApp), &self);
+    DllMain(self, DLL_PROCESS_ATTACH, nullptr);
+  }
+} attachOnLoad;
+}  // namespace
+#endif
