@@ -83,6 +83,8 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   state.playing = true;
   browser.navigate(url);
   if (state.playThread.load() == nullptr) {
+    // A new loop starts from clean events (see the record loop).
+    for (HANDLE event : playEvents()) ResetEvent(event);
     state.playThread = startRecorderThread(theApp);
     runPlayLoop();
   }

@@ -55,10 +55,13 @@ void runRecordLoop(int relaunch) {
     if (relaunch != 0) handOverLine(scriptline::launchLine<std::string>(browser.getLocationURL()));
     return;
   }
+  // A new loop starts from clean events: a signal left over from an earlier session
+  // (its last window closed with no loop waiting) must not end this one.
+  auto& events = recordEvents();
+  for (HANDLE event : events) ResetEvent(event);
   trace("pThread initialized ");
   state.recordThread = startRecorderThread(theApp);
 
-  auto& events = recordEvents();
   while (!state.recordLoopDone) {
     const DWORD signalled = WaitForMultipleObjects(kEventCount, events.data(), FALSE, INFINITE);
     switch (signalled - WAIT_OBJECT_0) {
