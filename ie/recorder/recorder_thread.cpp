@@ -16,6 +16,8 @@ using UnHookProc = int (*)(int);
 
 std::atomic<HWND> hiddenWindow{nullptr};
 std::atomic<HMODULE> hookLibrary{nullptr};
+std::atomic<HANDLE> subscribed{nullptr};
+constexpr DWORD kSubscribeTimeoutMs = 10000;
 
 bool registerHiddenWindowClass(HINSTANCE instance) {
   WNDCLASSA windowClass{};
@@ -37,9 +39,16 @@ void runMessageLoop() {
 }  // namespace
 
 HANDLE startRecorderThread(CSkerrowApp& app) {
+  // Wait until the new thread has subscribed to the browser's events, so that a page
+  // navigated to right after (goToURL) cannot finish loading unseen.
+  subscribed = CreateEvent(nullptr, TRUE, FALSE, nullptr);
   DWORD id = 0;
   HANDLE thread = CreateThread(nullptr, 0, recorderThreadMain, &app, 0, &id);
-  if (thread != nullptr) SetThreadPriority(thread, THREAD_PRIORITY_LOWEST);
+  if (thread != nullptr) {
+    SetThreadPriority(thread, THREAD_PRIORITY_LOWEST);
+    WaitForSingleObject(subscribed, kSubscribeTimeoutMs);
+  }
+  CloseHandle(subscribed.exchange(nullptr));
   return thread;
 }
 
@@ -51,6 +60,7 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
   browser.unmarshalLatest();
   if (browser.browser() == nullptr) trace("Browser Instance is null\n");
   browser.startRecordingOnBrowser();
+  if (HANDLE ready = subscribed.load()) SetEvent(ready);
 
   if (hiddenWindow.load() == nullptr) {
     if (!registerHiddenWindowClass(app.moduleInstance())) {
