@@ -81,13 +81,17 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   CWebBrowser2& browser = theApp.webBrowser();
   browser.unmarshalBrowser(0);
   state.playing = true;
-  browser.navigate(url);
-  if (state.playThread.load() == nullptr) {
-    // A new loop starts from clean events (see the record loop).
-    for (HANDLE event : playEvents()) ResetEvent(event);
-    state.playThread = startRecorderThread(theApp);
-    runPlayLoop();
+  if (state.playThread.load() != nullptr) {
+    browser.navigate(url);
+    return true;
   }
+  // A new loop starts from clean events (see the record loop), and its recorder thread
+  // listens to the browser before the navigation starts, so the page cannot finish
+  // loading unseen.
+  for (HANDLE event : playEvents()) ResetEvent(event);
+  state.playThread = startRecorderThread(theApp);
+  browser.navigate(url);
+  runPlayLoop();
   return true;
 }
 

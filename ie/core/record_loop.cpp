@@ -59,6 +59,7 @@ void runRecordLoop(int relaunch) {
   // (its last window closed with no loop waiting) must not end this one.
   auto& events = recordEvents();
   for (HANDLE event : events) ResetEvent(event);
+  state.pendingLines.clear();  // lines made while nobody recorded (during playback)
   trace("pThread initialized ");
   state.recordThread = startRecorderThread(theApp);
 
