@@ -1,0 +1,136 @@
+#include "skerrow_fixture.h"
+
+#include <cstdarg>
+#include <fstream>
+
+namespace skerrowtest {
+
+jobject SkerrowTest::controller_ = nullptr;
+jobject SkerrowTest::playback_ = nullptr;
+
+std::string siteUrl(const std::string& page) { return std::string("file://") + TW_SITE_DIR + "/" + page; }
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
+
+void userDoes(const std::string& script, size_t browserIndex) {
+  RunningBrowsers browsers;
+  ASSERT_LT(browserIndex, browsers.size()) << "no browser " << browserIndex << " for: " << script;
+  const testbed::ie::ActionResult result = testbed::ie::run(browsers[browserIndex], script);
+  ASSERT_TRUE(result.ok) << result.message;
+}
+
+std::vector<std::string> traceLinesSince(const std::string& from) {
+  std::ifstream in("iexplorer.log");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    if (line.find(from) != std::string::npos) lines.clear();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+void SkerrowTest::SetUpTestSuite() {
+  if (controller_ != nullptr) return;
+  testjvm::loadLibrary("skerrow");
+  controller_ = testjvm::newObject("com/corvalen/tarnwell/web/controller/IEBrowserController");
+  playback_ = testjvm::newObject("com/corvalen/tarnwell/web/replay/IEPlayBackControl");
+}
+
+void SkerrowTest::TearDown() {
+  closeAllBrowsers();
+  for (std::thread& loop : loops_) loop.join();
+  loops_.clear();
+  // Callbacks left over from this test are not the next one's.
+  while (!nextRecorded(0).empty()) {
+  }
+  while (!nextPlayed(0).empty()) {
+  }
+}
+
+namespace {
+
+jmethodID method(JNIEnv* env, jobject target, const char* name, const char* signature) {
+  jclass cls = env->GetObjectClass(target);
+  jmethodID id = env->GetMethodID(cls, name, signature);
+  env->DeleteLocalRef(cls);
+  return id;
+}
+
+}  // namespace
+
+jint SkerrowTest::callInt(jobject target, const char* name, const char* signature, ...) {
+  JNIEnv* env = testjvm::env();
+  va_list args;
+  va_start(args, signature);
+  const jint result = env->CallIntMethodV(target, method(env, target, name, signature), args);
+  va_end(args);
+  testjvm::expectNoException(name);
+  return result;
+}
+
+jboolean SkerrowTest::callBoolean(jobject target, const char* name, const char* signature, ...) {
+  JNIEnv* env = testjvm::env();
+  va_list args;
+  va_start(args, signature);
+  const jboolean result = env->CallBooleanMethodV(target, method(env, target, name, signature), args);
+  va_end(args);
+  testjvm::expectNoException(name);
+  return result;
+}
+
+std::string SkerrowTest::callString(jobject target, const char* name, const char* signature, ...) {
+  JNIEnv* env = testjvm::env();
+  va_list args;
+  va_start(args, signature);
+  auto text = static_cast<jstring>(env->CallObjectMethodV(target, method(env, target, name, signature), args));
+  va_end(args);
+  testjvm::expectNoException(name);
+  std::string out = testjvm::toUtf8(text);
+  if (text) env->DeleteLocalRef(text);
+  return out;
+}
+
+void SkerrowTest::callVoid(jobject target, const char* name, const char* signature, ...) {
+  JNIEnv* env = testjvm::env();
+  va_list args;
+  va_start(args, signature);
+  env->CallVoidMethodV(target, method(env, target, name, signature), args);
+  va_end(args);
+  testjvm::expectNoException(name);
+}
+
+void SkerrowTest::startRecordingThread(bool relaunch) {
+  loops_.emplace_back([this, relaunch] {
+    callVoid(controller_, "StartRecording", "(Z)V", relaunch ? JNI_TRUE : JNI_FALSE);
+  });
+}
+
+void SkerrowTest::startPlayLoopThread(const std::string& url) {
+  loops_.emplace_back([this, url] {
+    JNIEnv* env = testjvm::env();
+    jstring address = env->NewStringUTF(url.c_str());
+    callBoolean(playback_, "goToURL", "(Ljava/lang/String;)Z", address);
+    env->DeleteLocalRef(address);
+  });
+}
+
+void SkerrowTest::closeAllBrowsers() {
+  for (;;) {
+    RunningBrowsers browsers;
+    if (browsers.size() == 0) return;
+    const testbed::ie::ActionResult result = testbed::ie::run(browsers[browsers.size() - 1], "close");
+    if (!result.ok) {
+      ADD_FAILURE() << "closing a browser: " << result.message;
+      return;
+    }
+  }
+}
+
+}  // namespace skerrowtest
