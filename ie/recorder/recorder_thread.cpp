@@ -76,7 +76,7 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
         return 0;
       }
     }
-    if (auto installHook = reinterpret_cast<InstallHookProc>(GetProcAddress(hookLibrary, "InstallHook")))
+    if (auto installHook = reinterpret_cast<InstallHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(hookLibrary, "InstallHook"))))
       installHook(hiddenWindow);
     runMessageLoop();
   }
@@ -86,7 +86,7 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
 
 void removeHookAndHiddenWindow() {
   if (HMODULE library = hookLibrary.exchange(nullptr)) {
-    if (auto unHook = reinterpret_cast<UnHookProc>(GetProcAddress(library, "UnHook"))) unHook(0);
+    if (auto unHook = reinterpret_cast<UnHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(library, "UnHook")))) unHook(0);
     FreeLibrary(library);
   }
   // The window belongs to the recorder thread, and only its own thread can destroy a

@@ -70,14 +70,16 @@ std::string urlOf(IHTMLDocument2* document) {
   return url.toAnsi();
 }
 
-// The name of the document's window; `whenMissing` when there is no window or name.
+// The name of the document's window; `whenMissing` when there is no window or it has
+// no name.
 std::string windowNameOf(IHTMLDocument2* document, const char* whenMissing) {
   ComPtr<IHTMLWindow2> window;
   Bstr name;
   if (document == nullptr || FAILED(document->get_parentWindow(window.put())) || !window ||
-      FAILED(window->get_name(name.put())) || name.isNull())
+      FAILED(window->get_name(name.put())))
     return whenMissing;
-  return name.toAnsi();
+  const std::string text = name.toAnsi();
+  return text.empty() ? whenMissing : text;
 }
 
 ComPtr<IConnectionPoint> browserEventsPoint(IWebBrowser2* browser) {
@@ -248,10 +250,10 @@ void CWebBrowser2::sinkDocumentEvents(IDispatch* document) {
 
 ComPtr<IHTMLFramesCollection2> CWebBrowser2::frameCount(IHTMLDocument2* document) {
   ComPtr<IHTMLFramesCollection2> frames;
-  long length = 0;
+  LONG length = 0;
   if (SUCCEEDED(document->get_frames(frames.put())) && frames && SUCCEEDED(frames->get_length(&length)) &&
       length > 0) {
-    trace("Document has %ld frames\n", length);
+    trace("Document has %ld frames\n", static_cast<long>(length));
     return frames;
   }
   trace("Document has no frames\n");
@@ -275,17 +277,16 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   }
   list->sinks.clear();
   list->sinkNames.clear();
-  auto sink = std::make_unique<CHTMLDocument2>();
+  ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
   CHTMLDocument2* attached = sink.get();
-  list->sinks.push_back(std::move(sink));
+  list->sinks.push_back(sink);
   list->sinkNames.push_back(name);
   attached->attachDocument(document);
 }
 
 void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
   const std::string url = urlOf(document);
-  const std::string name = windowNameOf(document, "NONE");
-  const std::string windowName = name.empty() ? std::string("NONE") : name;
+  const std::string windowName = windowNameOf(document, "NONE");
   trace("\t\tEvents for Single Frame %s\n", url.c_str());
   trace("\t\tName of Single Frame %s\n", windowName.c_str());
 
@@ -301,9 +302,9 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
       break;
     }
   }
-  auto sink = std::make_unique<CHTMLDocument2>();
+  ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
   CHTMLDocument2* attached = sink.get();
-  list->sinks.push_back(std::move(sink));
+  list->sinks.push_back(sink);
   list->sinkNames.push_back(windowName);
   attached->attachDocument(document);
 }

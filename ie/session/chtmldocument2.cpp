@@ -16,7 +16,11 @@ ComPtr<IConnectionPoint> documentEventsPoint(IHTMLDocument2* document) {
 
 }  // namespace
 
-CHTMLDocument2::CHTMLDocument2() = default;
+ComPtr<CHTMLDocument2> CHTMLDocument2::create() {
+  ComPtr<CHTMLDocument2> sink;
+  sink.attach(new CHTMLDocument2());
+  return sink;
+}
 
 CHTMLDocument2::~CHTMLDocument2() {
   trace("\tDocument Destructor\n");
@@ -72,7 +76,11 @@ HRESULT STDMETHODCALLTYPE CHTMLDocument2::QueryInterface(REFIID riid, void** ppv
 }
 
 ULONG STDMETHODCALLTYPE CHTMLDocument2::AddRef() { return ++references_; }
-ULONG STDMETHODCALLTYPE CHTMLDocument2::Release() { return --references_; }
+ULONG STDMETHODCALLTYPE CHTMLDocument2::Release() {
+  const ULONG left = --references_;
+  if (left == 0) delete this;
+  return left;
+}
 
 HRESULT STDMETHODCALLTYPE CHTMLDocument2::GetTypeInfoCount(UINT* pctinfo) {
   if (pctinfo == nullptr) return E_POINTER;

@@ -12,8 +12,10 @@
 
 class CHTMLDocument2 : public IDispatch {
  public:
-  CHTMLDocument2();
-  ~CHTMLDocument2();
+  // A new sink with one reference, the caller's. The browser's connections hold more
+  // while they last, so a sink dropped by its list lives until the page lets go of it.
+  static ComPtr<CHTMLDocument2> create();
+  virtual ~CHTMLDocument2();
   CHTMLDocument2(const CHTMLDocument2&) = delete;
   CHTMLDocument2& operator=(const CHTMLDocument2&) = delete;
 
@@ -24,8 +26,7 @@ class CHTMLDocument2 : public IDispatch {
   // Disconnects every document connection (the list of them is kept).
   void resetConnections();
 
-  // IUnknown / IDispatch. The sink is owned by its sink list; connections hold
-  // references only while they last.
+  // IUnknown / IDispatch.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
@@ -38,7 +39,9 @@ class CHTMLDocument2 : public IDispatch {
                                    UINT* puArgErr) override;
 
  private:
-  std::atomic<ULONG> references_{0};
+  CHTMLDocument2() = default;
+
+  std::atomic<ULONG> references_{1};
   ComPtr<IHTMLDocument2> document_;
   std::vector<DWORD> documentCookies_;
   std::vector<ComPtr<IHTMLDocument2>> connectedDocuments_;

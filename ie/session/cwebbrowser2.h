@@ -21,14 +21,14 @@
 // The document sinks of one browser window: one per document recorded (the top page,
 // or each frame's document), each named after its window.
 struct DocumentSinkList {
-  std::vector<std::unique_ptr<CHTMLDocument2>> sinks;
+  std::vector<ComPtr<CHTMLDocument2>> sinks;
   std::vector<std::string> sinkNames;
 };
 
 class CWebBrowser2 : public IDispatch {
  public:
   CWebBrowser2();
-  ~CWebBrowser2();
+  virtual ~CWebBrowser2();
   CWebBrowser2(const CWebBrowser2&) = delete;
   CWebBrowser2& operator=(const CWebBrowser2&) = delete;
 

@@ -118,20 +118,25 @@ TEST_F(RecordingTest, RestartingRecordsALaunchLineOnlyWhenAsked) {
   EXPECT_EQ("receiveEvents:launchApplication(\"" + siteUrl("form.html") + "\")", nextRecorded());
 }
 
-TEST_F(RecordingTest, StopRecordingStopsDelivery) {
+TEST_F(RecordingTest, StopRecordingStopsDeliveryUntilRecordingStartsAgain) {
   ASSERT_EQ(1, launch());
   startRecordingThread(true);
-  ASSERT_NE("", nextRecorded());
+  ASSERT_EQ("receiveEvents:launchApplication(\"about:blank\")", nextRecorded());
   callVoid(controller_, "StopRecording", "()V");
-  EXPECT_TRUE(contains(traceLinesSince("Event Recording Stopped"), "Stop Event notified"));
-  callVoid(controller_, "StartRecording", "(Z)V", JNI_TRUE);  // a launch line made while stopped
-  EXPECT_EQ("", nextRecorded(300));
+  EXPECT_TRUE(inOrder(traceLinesSince("Event Recording Stopped"), {"Event Recording Stopped", "Stop Event notified"}));
+
+  // The close line of the last window is dropped; the notification still comes.
+  closeAllBrowsers();
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+  loops_.front().join();
+  loops_.clear();
 }
 
 TEST_F(RecordingTest, CheckpointModeCancelsNavigationAndNewWindows) {
   ASSERT_EQ(1, launch());
   userDoes("open " + siteUrl("index.html"));
   startRecordingThread(false);
+  ASSERT_NE("", nextRecorded());  // recording has started: the launch line
   callVoid(controller_, "SelectCheckPoint", "(I)V", 0);
   userDoes("click #formLink");
   RunningBrowsers browsers;
@@ -148,6 +153,7 @@ TEST_F(RecordingTest, CheckpointModeCancelsNavigationAndNewWindows) {
 TEST_F(RecordingTest, FramesetGetsOneSinkPerFrameAndAReloadedFrameReplacesOnlyItsOwn) {
   ASSERT_EQ(1, launch());
   startRecordingThread(false);
+  ASSERT_NE("", nextRecorded());
   userDoes("open " + siteUrl("frames.html"));
   const auto framesetLoaded = [] {
     const auto lines = traceLinesSince("Sink Events For Document With Frames");
@@ -166,11 +172,13 @@ TEST_F(RecordingTest, FramesetGetsOneSinkPerFrameAndAReloadedFrameReplacesOnlyIt
 
 TEST_F(RecordingTest, ANewWindowOpenedByThePageJoinsTheTable) {
   ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
   startRecordingThread(false);
-  userDoes("open " + siteUrl("index.html") + "\nclick #popupLink");
+  ASSERT_NE("", nextRecorded());
+  userDoes("click #popupLink");
   ASSERT_TRUE(waitFor([] { return RunningBrowsers().size() == 2; }));
   userDoes("close", 1);  // the pop-up
-  EXPECT_EQ("receiveEvents:closeWindow[windowname:,:NONE:;:windowtitle:,:Pop-up:;:parenttitle:,:Pop-up]",
+  EXPECT_EQ("receiveEvents:closeWindow[windowname:,:NONE:;:windowtitle:,:Pop-up:;:parenttitle:,:Sample Home]",
             nextRecorded());
   EXPECT_EQ("", nextRecorded(300));  // one window is still open: no notification
 }

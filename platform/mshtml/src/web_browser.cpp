@@ -506,8 +506,10 @@ HRESULT STDMETHODCALLTYPE WebBrowser::get_ReadyState(READYSTATE* plReadyState) {
     const std::shared_ptr<engine::Document> document = window_->document();
     if (!document) {
       *plReadyState = READYSTATE_UNINITIALIZED;
-    } else if (engine::Browser::isComplete(*window_) && !objects_->framesPending(window_->top().get())) {
-      // Complete only when the frames are too, as IE's top-level ready state is.
+    } else if (engine::Browser::isComplete(*window_) &&
+               (!window_->isTopLevel() || !objects_->framesPending(window_.get()))) {
+      // Complete only when the frames are too, as IE's top-level ready state is; a
+      // frame's browser answers for its own page (and the frames within it).
       *plReadyState = READYSTATE_COMPLETE;
     } else {
       switch (document->readyState()) {

@@ -83,3 +83,9 @@ typedef union _ULARGE_INTEGER {
   typedef struct name##__* name
 
 #define MAKELANGID(p, s) ((((WORD)(s)) << 10) | (WORD)(p))
+
+// Reasons a library's entry point is called for.
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
