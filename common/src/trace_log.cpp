@@ -1,11 +1,13 @@
 #include "common/trace_log.h"
 
 #include <cstdarg>
+#include <mutex>
 
 namespace {
 
-// No lock: the prefix, the message and the flush are separate stream calls, and lines
-// of different threads may interleave. The trace is diagnostics only.
+// Every thread of the library traces; one line (prefix, message, flush) is written
+// whole before another thread's starts.
+std::recursive_mutex traceMutex;
 FILE* traceFile = nullptr;
 int traceEnabled = 0;
 
@@ -30,6 +32,7 @@ std::string formatTracePrefix(const std::tm& localTime) {
 }
 
 bool openTraceLog(const char* fileName) {
+  std::lock_guard lock(traceMutex);
   traceFile = std::fopen(fileName, "w");
   if (traceFile == nullptr) {
     std::perror("fopen error ");
@@ -39,6 +42,7 @@ bool openTraceLog(const char* fileName) {
 }
 
 bool startTraceLog(const char* fileName) {
+  std::lock_guard lock(traceMutex);
   if (!openTraceLog(fileName)) return false;
   traceEnabled = 1;
   trace("logging info\n ");
@@ -46,11 +50,13 @@ bool startTraceLog(const char* fileName) {
 }
 
 void writeTimestamp() {
+  std::lock_guard lock(traceMutex);
   if (traceFile == nullptr) return;
   std::fputs(formatTracePrefix(localNow()).c_str(), traceFile);
 }
 
 void trace(const char* format, ...) {
+  std::lock_guard lock(traceMutex);
   if (traceEnabled < 1 || traceFile == nullptr) return;
   writeTimestamp();
   va_list args;
@@ -61,6 +67,7 @@ void trace(const char* format, ...) {
 }
 
 void closeTraceLog() {
+  std::lock_guard lock(traceMutex);
   traceEnabled = 0;
   if (traceFile != nullptr) std::fclose(traceFile);
   traceFile = nullptr;

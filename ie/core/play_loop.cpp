@@ -1,6 +1,8 @@
 #include "core/play_loop.h"
 
 #include <array>
+#include <mutex>
+#include <utility>
 
 #include "common/trace_log.h"
 #include "core/java_bridge.h"
@@ -30,19 +32,36 @@ void createPlayEvents() {
   });
 }
 
+// The end-of-play event of the running loop. clearInstances signals it so that the loop
+// ends at once: left waiting, it would live on beside the next goToURL's loop and both
+// would answer the same page. Each loop has its own event, so a new loop started right
+// after cannot take the old one's signal.
+std::mutex loopEndMutex;
+HANDLE runningLoopEnd = nullptr;
+
 void runPlayLoop() {
   ProcessState& state = processState();
-  auto& events = playEvents();
-  while (state.playing) {
-    const DWORD signalled = WaitForMultipleObjects(kEventCount, events.data(), FALSE, INFINITE);
+  const HANDLE loopEnd = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+  {
+    std::lock_guard lock(loopEndMutex);
+    runningLoopEnd = loopEnd;
+  }
+  const auto& named = playEvents();
+  const std::array<HANDLE, kEventCount + 1> events{named[kPlay], named[kClosed], loopEnd};
+  bool ended = false;
+  while (state.playing && !ended) {
+    const DWORD signalled = WaitForMultipleObjects(static_cast<DWORD>(events.size()), events.data(), FALSE, INFINITE);
     switch (signalled - WAIT_OBJECT_0) {
+      case kEventCount:
+        ended = true;
+        break;
       case kPlay:
-        ResetEvent(events[kPlay]);
+        ResetEvent(named[kPlay]);
         callReceiveEvents("Success");
         break;
       case kClosed:
         trace(" Notify Browser Quit \n");
-        ResetEvent(events[kClosed]);
+        ResetEvent(named[kClosed]);
         callGetNotification(state.notification());
         state.playThread = nullptr;
         state.playing = false;
@@ -53,6 +72,11 @@ void runPlayLoop() {
         break;
     }
   }
+  {
+    std::lock_guard lock(loopEndMutex);
+    if (runningLoopEnd == loopEnd) runningLoopEnd = nullptr;
+  }
+  CloseHandle(loopEnd);
   trace("%s", "%%%%%%%%% PLAY THREAD ENDS %%%%%%%\n");
 }
 
@@ -89,9 +113,11 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   // listens to the browser before the navigation starts, so the page cannot finish
   // loading unseen.
   for (HANDLE event : playEvents()) ResetEvent(event);
-  state.playThread = startRecorderThread(theApp);
+  const HANDLE recorderThread = startRecorderThread(theApp);
+  state.playThread = recorderThread;
   browser.navigate(url);
   runPlayLoop();
+  CloseHandle(recorderThread);
   return true;
 }
 
@@ -100,5 +126,7 @@ std::string clearPlayback() {
   state.playing = false;
   state.playThread = nullptr;
   trace("End of Script Play \n");
+  std::lock_guard lock(loopEndMutex);
+  if (runningLoopEnd != nullptr) SetEvent(std::exchange(runningLoopEnd, nullptr));
   return "TRUE";
 }

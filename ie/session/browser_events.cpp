@@ -2,6 +2,7 @@
 // Every handler runs on the recorder thread, the thread that subscribed.
 #include <exdispid.h>
 
+#include <algorithm>
 #include <array>
 
 #include "com/bstr.h"
@@ -9,6 +10,7 @@
 #include "common/script_line.h"
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "session/browser_event_sink.h"
 #include "session/cwebbrowser2.h"
 
 namespace {
@@ -160,12 +162,51 @@ HRESULT STDMETHODCALLTYPE CWebBrowser2::Invoke(DISPID dispIdMember, REFIID, LCID
   return S_OK;
 }
 
+HRESULT CWebBrowser2::invokeFromConnection(size_t connection, DISPID dispIdMember, REFIID riid, LCID lcid,
+                                           WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult,
+                                           EXCEPINFO* pExcepInfo, UINT* puArgErr) {
+  // Events nest (a handler's call into the browser lets the next event in), so the
+  // outer event's connection comes back when the inner one is done.
+  const size_t outer = eventConnection_;
+  eventConnection_ = connection;
+  const HRESULT hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
+  eventConnection_ = outer;
+  return hr;
+}
+
 // --- Connecting to browsers ---
 
-HRESULT CWebBrowser2::subscribe(IWebBrowser2* target, DWORD& cookie) {
+HRESULT CWebBrowser2::subscribe(IWebBrowser2* target) {
   ComPtr<IConnectionPoint> point = browserEventsPoint(target);
   if (!point) return E_NOINTERFACE;
-  return point->Advise(static_cast<IDispatch*>(this), &cookie);
+  SHANDLE_PTR window = 0;
+  target->get_HWND(&window);
+  std::lock_guard lock(mutex_);
+  const size_t connection = connectedBrowsers_.size();
+  ComPtr<BrowserEventSink> sink = BrowserEventSink::create(*this, connection);
+  DWORD cookie = 0;
+  const HRESULT hr = point->Advise(static_cast<IDispatch*>(sink.get()), &cookie);
+  if (FAILED(hr)) return hr;
+  lastCookie_ = cookie;
+  connectionCookies_.push_back(cookie);
+  connectedBrowsers_.emplace_back(target);
+  connectedWindows_.push_back(reinterpret_cast<HWND>(window));
+  return S_OK;
+}
+
+int CWebBrowser2::eventEntry() const {
+  std::lock_guard lock(mutex_);
+  if (eventConnection_ >= connectedWindows_.size()) return -1;
+  const HWND window = connectedWindows_[eventConnection_];
+  for (size_t i = 0; i < windowHandles_.size(); ++i)
+    if (windowHandles_[i] == window) return static_cast<int>(i);
+  return -1;
+}
+
+ComPtr<IWebBrowser2> CWebBrowser2::eventBrowser() const {
+  std::lock_guard lock(mutex_);
+  if (eventConnection_ < connectedBrowsers_.size()) return connectedBrowsers_[eventConnection_];
+  return ComPtr<IWebBrowser2>(browser());
 }
 
 void CWebBrowser2::recordLaunchLine(const std::string& url) {
@@ -174,24 +215,22 @@ void CWebBrowser2::recordLaunchLine(const std::string& url) {
 
 int CWebBrowser2::startRecordingOnBrowser() {
   ProcessState& state = processState();
-  DocumentSinkList* list = sinkList(state.currentBrowserIndex);
-  if (list != nullptr && !list->sinks.empty()) {
+  bool recordedBefore = false;
+  {
+    std::lock_guard lock(mutex_);
+    const DocumentSinkList* list = sinkList(state.currentBrowserIndex);
+    recordedBefore = list != nullptr && !list->sinks.empty();
+  }
+  if (recordedBefore) {
     if (state.recordLaunchLine != 0) recordLaunchLine(getLocationURL());
     trace("Recording Started after Stop");
     return 1;
   }
 
   topBrowser_ = ComPtr<IWebBrowser2>(browser());
-  DWORD cookie = 0;
-  if (FAILED(subscribe(browser(), cookie))) {
+  if (FAILED(subscribe(browser()))) {
     trace("Event Connection with Web Browser Failed\n");
     return 0;
-  }
-  {
-    std::lock_guard lock(mutex_);
-    lastCookie_ = cookie;
-    connectionCookies_.push_back(cookie);
-    connectedBrowsers_.emplace_back(browser());
   }
   state.currentBrowserIndex = 0;
   trace("Web Record Event Connection Successful\n");
@@ -212,18 +251,11 @@ int CWebBrowser2::startRecordingOnBrowser() {
 
 int CWebBrowser2::connectNewBrowser(IWebBrowser2* newBrowser) {
   setBrowser(newBrowser);
-  DWORD cookie = 0;
-  if (FAILED(subscribe(newBrowser, cookie))) {
+  if (FAILED(subscribe(newBrowser))) {
     trace("Event Connection with Web Browser Failed\n");
     return 0;
   }
   trace("Web Record Event Connection Successful\n");
-  {
-    std::lock_guard lock(mutex_);
-    lastCookie_ = cookie;
-    connectionCookies_.push_back(cookie);
-    connectedBrowsers_.emplace_back(newBrowser);
-  }
   marshalBrowser();
   ComPtr<IDispatch> document = getDocument();
   if (document) {
@@ -268,20 +300,36 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   trace("\t\tSink New Page Events for %s\n", url.c_str());
   trace("------------------------------\n");
 
-  std::lock_guard lock(mutex_);
-  DocumentSinkList* list = sinkList(processState().currentBrowserIndex);
-  if (list == nullptr) return;
-  for (size_t i = 0; i < list->sinks.size(); ++i) {
-    trace("\tPage Replaced Old - New %s - %s\n", list->sinkNames[i].c_str(), url.c_str());
-    list->sinks[i]->resetConnections();
+  DocumentSinkList* list = nullptr;
+  std::vector<ComPtr<CHTMLDocument2>> replaced;
+  std::vector<std::string> replacedNames;
+  {
+    std::lock_guard lock(mutex_);
+    list = sinkList(processState().currentBrowserIndex);
+    if (list == nullptr) return;
+    replaced.swap(list->sinks);
+    replacedNames.swap(list->sinkNames);
   }
-  list->sinks.clear();
-  list->sinkNames.clear();
+  for (size_t i = 0; i < replaced.size(); ++i) {
+    trace("\tPage Replaced Old - New %s - %s\n", replacedNames[i].c_str(), url.c_str());
+    replaced[i]->resetConnections();
+  }
+  replaced.clear();  // the old sinks go before the new one comes
   ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
-  CHTMLDocument2* attached = sink.get();
-  list->sinks.push_back(sink);
-  list->sinkNames.push_back(name);
-  attached->attachDocument(document);
+  sink->attachDocument(document);
+  keepSink(list, sink, name);
+}
+
+void CWebBrowser2::keepSink(DocumentSinkList* list, const ComPtr<CHTMLDocument2>& sink, const std::string& name) {
+  {
+    std::lock_guard lock(mutex_);
+    if (holdsList(list)) {
+      list->sinks.push_back(sink);
+      list->sinkNames.push_back(name);
+      return;
+    }
+  }
+  sink->resetConnections();
 }
 
 void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
@@ -290,23 +338,30 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
   trace("\t\tEvents for Single Frame %s\n", url.c_str());
   trace("\t\tName of Single Frame %s\n", windowName.c_str());
 
-  std::lock_guard lock(mutex_);
-  DocumentSinkList* list = sinkList(processState().currentBrowserIndex);
-  if (list == nullptr) return;
-  for (size_t i = 0; i < list->sinks.size(); ++i) {
-    if (list->sinkNames[i] == windowName) {
-      trace("\tFrame Replaced old - new %s - %s\n", list->sinkNames[i].c_str(), windowName.c_str());
-      list->sinks[i]->resetConnections();
-      list->sinks.erase(list->sinks.begin() + static_cast<std::ptrdiff_t>(i));
-      list->sinkNames.erase(list->sinkNames.begin() + static_cast<std::ptrdiff_t>(i));
-      break;
+  DocumentSinkList* list = nullptr;
+  ComPtr<CHTMLDocument2> replaced;
+  std::string replacedName;
+  {
+    std::lock_guard lock(mutex_);
+    list = sinkList(processState().currentBrowserIndex);
+    if (list == nullptr) return;
+    const auto named = std::find(list->sinkNames.begin(), list->sinkNames.end(), windowName);
+    if (named != list->sinkNames.end()) {
+      const auto at = named - list->sinkNames.begin();
+      replaced = list->sinks[static_cast<size_t>(at)];
+      replacedName = *named;
+      list->sinks.erase(list->sinks.begin() + at);
+      list->sinkNames.erase(named);
     }
   }
+  if (replaced) {
+    trace("\tFrame Replaced old - new %s - %s\n", replacedName.c_str(), windowName.c_str());
+    replaced->resetConnections();
+    replaced.reset();
+  }
   ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
-  CHTMLDocument2* attached = sink.get();
-  list->sinks.push_back(sink);
-  list->sinkNames.push_back(windowName);
-  attached->attachDocument(document);
+  sink->attachDocument(document);
+  keepSink(list, sink, windowName);
 }
 
 void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) {
@@ -467,10 +522,14 @@ void CWebBrowser2::onNewWindow2(IDispatch** newWindow, VARIANT_BOOL* cancel) {
 
 void CWebBrowser2::onQuit() {
   ProcessState& state = processState();
-  const int index = state.currentBrowserIndex;
+  // The entry of the window that quit. The entry the session works on may be another
+  // one (a pop-up opened after it, for instance); removing that one instead would leave
+  // the closed window in the table and the last close would never end the loops.
+  const int quitting = eventEntry();
+  const int index = quitting >= 0 ? quitting : state.currentBrowserIndex.load();
   trace("Browser Window OnQuit Called %d\n", index);
   if (!state.playing) {
-    ComPtr<IHTMLDocument2> document = htmlDocumentOf(browser());
+    ComPtr<IHTMLDocument2> document = htmlDocumentOf(eventBrowser().get());
     Bstr title;
     if (document) document->get_title(title.put());
     scriptline::Line<std::string> line(scriptline::ie::kCloseWindow);
@@ -483,6 +542,9 @@ void CWebBrowser2::onQuit() {
   trace("\t\tWindow title %s closed \n", state.parentTitle().c_str());
   const size_t left = removeEntry(index);
   trace("\tSize of Window Array in Quit is: %d\n", static_cast<int>(left));
+  // The entries after the removed one moved down by one.
+  const int current = state.currentBrowserIndex;
+  if (current > index || current >= static_cast<int>(left)) state.currentBrowserIndex = current > 0 ? current - 1 : 0;
   if (left == 0) {
     trace("All Browsers Closed  \n");
     disconnectAll();

@@ -1,6 +1,8 @@
 // The browser table, marshalling, launch and attach, and the forwarding operations.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "com/bstr.h"
 #include "com/variant.h"
 #include "common/trace_log.h"
@@ -73,20 +75,39 @@ DocumentSinkList* CWebBrowser2::sinkList(int index) {
                                                                       : nullptr;
 }
 
+// Resetting a sink calls into its document, and events may arrive meanwhile and change
+// the table; so the sinks are taken out under the lock and reset outside it.
 void CWebBrowser2::resetSinks(int index) {
-  std::lock_guard lock(mutex_);
-  if (DocumentSinkList* list = sinkList(index))
-    for (auto& sink : list->sinks) sink->resetConnections();
+  std::vector<ComPtr<CHTMLDocument2>> sinks;
+  {
+    std::lock_guard lock(mutex_);
+    if (DocumentSinkList* list = sinkList(index)) sinks = list->sinks;
+  }
+  for (auto& sink : sinks) sink->resetConnections();
 }
 
 size_t CWebBrowser2::removeEntry(int index) {
-  std::lock_guard lock(mutex_);
-  resetSinks(index);
-  const auto at = static_cast<size_t>(index);
-  if (index >= 0 && at < sinkLists_.size()) sinkLists_.erase(sinkLists_.begin() + index);
-  if (index >= 0 && at < windowHandles_.size()) windowHandles_.erase(windowHandles_.begin() + index);
-  if (index >= 0 && at < browserStreams_.size()) browserStreams_.erase(browserStreams_.begin() + index);
-  return sinkLists_.size();
+  std::unique_ptr<DocumentSinkList> removed;
+  size_t left = 0;
+  {
+    std::lock_guard lock(mutex_);
+    const auto at = static_cast<size_t>(index);
+    if (index >= 0 && at < sinkLists_.size()) {
+      removed = std::move(sinkLists_[at]);
+      sinkLists_.erase(sinkLists_.begin() + index);
+    }
+    if (index >= 0 && at < windowHandles_.size()) windowHandles_.erase(windowHandles_.begin() + index);
+    if (index >= 0 && at < browserStreams_.size()) browserStreams_.erase(browserStreams_.begin() + index);
+    left = sinkLists_.size();
+  }
+  if (removed)
+    for (auto& sink : removed->sinks) sink->resetConnections();
+  return left;
+}
+
+bool CWebBrowser2::holdsList(const DocumentSinkList* list) const {
+  return std::any_of(sinkLists_.begin(), sinkLists_.end(),
+                     [list](const std::unique_ptr<DocumentSinkList>& held) { return held.get() == list; });
 }
 
 void CWebBrowser2::clearEntry(int index) {

@@ -32,8 +32,9 @@ class CWebBrowser2 : public IDispatch {
   CWebBrowser2(const CWebBrowser2&) = delete;
   CWebBrowser2& operator=(const CWebBrowser2&) = delete;
 
-  // IUnknown / IDispatch: the object is its own DWebBrowserEvents2 sink. It lives as
-  // long as the application object, so the count only tracks the connections.
+  // IUnknown / IDispatch: the DWebBrowserEvents2 event map. Subscriptions reach it
+  // through a BrowserEventSink each; the object lives as long as the application
+  // object, so the count only tracks references.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
@@ -44,6 +45,10 @@ class CWebBrowser2 : public IDispatch {
   HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
                                    DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                                    UINT* puArgErr) override;
+  // An event that arrived through subscription `connection` (see subscribe).
+  HRESULT invokeFromConnection(size_t connection, DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
+                               DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
+                               UINT* puArgErr);
 
   // --- Session (launch, attach, table, marshalling) ---
   // Launches a new browser (attach == 0) or attaches to the running one; returns 1.
@@ -99,9 +104,20 @@ class CWebBrowser2 : public IDispatch {
   void onQuit();
 
  private:
-  HRESULT subscribe(IWebBrowser2* target, DWORD& cookie);
+  // Subscribes to the browser's events and appends the connection (cookie, browser,
+  // window) to the connection arrays.
+  HRESULT subscribe(IWebBrowser2* target);
+  // The table entry of the window whose event is being handled; -1 when unknown.
+  int eventEntry() const;
+  // The browser whose event is being handled, or the thread's browser when unknown.
+  ComPtr<IWebBrowser2> eventBrowser() const;
   void resetSinks(int index);
   DocumentSinkList* sinkList(int index);
+  // Whether `list` is still one of the table's (the caller holds the lock).
+  bool holdsList(const DocumentSinkList* list) const;
+  // Appends an attached sink to `list`, or resets it when the list left the table while
+  // it was being attached (its window quit meanwhile).
+  void keepSink(DocumentSinkList* list, const ComPtr<CHTMLDocument2>& sink, const std::string& name);
   void recordLaunchLine(const std::string& url);
 
   std::atomic<ULONG> references_{0};
@@ -112,10 +128,15 @@ class CWebBrowser2 : public IDispatch {
   ComPtr<IStream> latestBrowserStream_;
   std::vector<DWORD> connectionCookies_;
   std::vector<ComPtr<IWebBrowser2>> connectedBrowsers_;
+  std::vector<HWND> connectedWindows_;  // each connection's window, read when it was made
   std::vector<std::unique_ptr<DocumentSinkList>> sinkLists_;
   std::vector<HWND> windowHandles_;
   std::vector<ComPtr<IStream>> browserStreams_;
   DWORD lastCookie_ = 0;
+
+  // The connection of the event being handled (recorder thread only).
+  static constexpr size_t kNoConnection = static_cast<size_t>(-1);
+  size_t eventConnection_ = kNoConnection;
 
   // Navigation state of the recorder thread's event handlers.
   ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject)
