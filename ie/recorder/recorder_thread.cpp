@@ -71,13 +71,17 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
                                    nullptr, nullptr, app.moduleInstance(), nullptr);
     if (hookLibrary.load() == nullptr) {
       hookLibrary = LoadLibraryA(kHookLibrary);
-      if (hookLibrary.load() == nullptr) {
-        trace("SkerrowApp :\tTapwire.dll library load FAILED \n");
-        return 0;
-      }
+      // Without the hook nothing is recorded from native windows; but this thread is
+      // also where the browser's events arrive, so it goes on serving them. Ending it
+      // here would stop page recording and leave the loops waiting for a last window
+      // close they would never hear of.
+      if (hookLibrary.load() == nullptr) trace("SkerrowApp :\tTapwire.dll library load FAILED \n");
     }
-    if (auto installHook = reinterpret_cast<InstallHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(hookLibrary, "InstallHook"))))
-      installHook(hiddenWindow);
+    if (const HMODULE library = hookLibrary.load()) {
+      if (auto installHook = reinterpret_cast<InstallHookProc>(
+              reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook"))))
+        installHook(hiddenWindow);
+    }
     runMessageLoop();
   }
   trace("---- End of Recorder Thread ---\n");

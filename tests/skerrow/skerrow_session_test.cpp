@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "skerrow_fixture.h"
+#include "testbed/modules.h"
 #include "testbed/registry.h"
 
 namespace skerrowtest {
@@ -103,6 +104,25 @@ TEST_F(RecordingTest, StartRecordingDeliversTheLaunchLineAndClosingEndsTheLoop) 
                       {"Testing Record Start", "SkerrowApp : Start Recording Events", "-- Start of Recorder Thread --",
                        "Web Record Event Connection Successful", "Record: Notify Browser Quit",
                        "Skerrow: Quit Called", "End of Quit", "End of Recording Events"}));
+}
+
+TEST_F(RecordingTest, WithoutTheHookLibraryPagesAreStillRecordedAndClosingEndsTheLoop) {
+  struct HookLibraryMissing {
+    HookLibraryMissing() { testbed::modules::hide("Tapwire.dll"); }
+    ~HookLibraryMissing() { testbed::modules::restoreAll(); }
+  } missing;
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
+  startRecordingThread(true);
+  EXPECT_EQ("receiveEvents:launchApplication(\"" + siteUrl("index.html") + "\")", nextRecorded());
+  closeAllBrowsers();
+  EXPECT_NE("", nextRecorded());  // the close line
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+  loops_.front().join();
+  loops_.clear();
+  EXPECT_TRUE(inOrder(traceLinesSince("-- Start of Recorder Thread --"),
+                      {"-- Start of Recorder Thread --", "Web Record Event Connection Successful",
+                       "SkerrowApp :\tTapwire.dll library load FAILED", "All Browsers Closed"}));
 }
 
 TEST_F(RecordingTest, RestartingRecordsALaunchLineOnlyWhenAsked) {

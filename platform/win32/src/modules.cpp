@@ -9,8 +9,10 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 
+#include "testbed/modules.h"
 #include "window_text.h"
 
 namespace {
@@ -115,7 +117,46 @@ HMODULE remember(void* library) {
   return base;
 }
 
+// Host file names (lower case) that the test bed has taken off the machine.
+struct HiddenModules {
+  std::mutex mutex;
+  std::set<std::string> names;
+};
+
+HiddenModules& hiddenModules() {
+  static HiddenModules hidden;
+  return hidden;
+}
+
+std::string lowerCase(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+bool isHidden(const std::string& fileName) {
+  HiddenModules& hidden = hiddenModules();
+  std::lock_guard lock(hidden.mutex);
+  return hidden.names.count(lowerCase(fileName)) != 0;
+}
+
 }  // namespace
+
+namespace testbed::modules {
+
+void hide(const std::string& name) {
+  HiddenModules& hidden = hiddenModules();
+  std::lock_guard lock(hidden.mutex);
+  hidden.names.insert(lowerCase(sharedObjectName(name)));
+}
+
+void restoreAll() {
+  HiddenModules& hidden = hiddenModules();
+  std::lock_guard lock(hidden.mutex);
+  hidden.names.clear();
+}
+
+}  // namespace testbed::modules
 
 extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
   if (lpLibFileName == nullptr || *lpLibFileName == '\0') {
@@ -123,6 +164,10 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     return nullptr;
   }
   const std::string fileName = sharedObjectName(lpLibFileName);
+  if (isHidden(fileName)) {
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return nullptr;
+  }
   void* library = nullptr;
   if (const auto beside = findInDirectory(platformLibraryDirectory(), fileName)) {
     library = dlopen(beside->c_str(), RTLD_NOW | RTLD_LOCAL);

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "testbed/modules.h"
+
 namespace {
 
 using InstallHookFunction = int (*)(HWND);
@@ -53,6 +55,19 @@ TEST(Modules, CallsIntoALoadedModuleAndCountsReferences) {
   EXPECT_EQ(window, probe()) << "still loaded: one reference is left";
   EXPECT_TRUE(FreeLibrary(second));
   EXPECT_FALSE(FreeLibrary(second));
+}
+
+TEST(Modules, AHiddenLibraryIsNotFoundUntilRestored) {
+  testbed::modules::hide("TAPWIRE.dll");
+  EXPECT_EQ(nullptr, LoadLibraryA("Tapwire.dll"));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_MOD_NOT_FOUND), GetLastError());
+  HMODULE other = LoadLibraryA("Win32ProbeModule.dll");
+  EXPECT_NE(nullptr, other) << "only the hidden library is gone";
+  FreeLibrary(other);
+  testbed::modules::restoreAll();
+  HMODULE hook = LoadLibraryA("Tapwire.dll");
+  EXPECT_NE(nullptr, hook);
+  FreeLibrary(hook);
 }
 
 TEST(Modules, MissingLibrariesAndTheProgram) {
