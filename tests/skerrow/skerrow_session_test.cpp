@@ -106,6 +106,20 @@ TEST_F(RecordingTest, StartRecordingDeliversTheLaunchLineAndClosingEndsTheLoop) 
                        "Skerrow: Quit Called", "End of Quit", "End of Recording Events"}));
 }
 
+TEST_F(RecordingTest, TitlesReachJavaAsTheCharactersThePageShows) {
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("menu.html"));
+  startRecordingThread(true);
+  ASSERT_NE("", nextRecorded());
+  closeAllBrowsers();
+  // The en dash is 0x96 in Windows-1252, which is not Latin-1: a byte-for-char
+  // conversion would give U+0096 instead.
+  EXPECT_EQ("receiveEvents:closeWindow[windowname:,:NONE:;:windowtitle:,:Caf\u00e9 M\u00fcnster \u2013 Men\u00fc:;:"
+            "parenttitle:,:Caf\u00e9 M\u00fcnster \u2013 Men\u00fc]",
+            nextRecorded());
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+}
+
 TEST_F(RecordingTest, WithoutTheHookLibraryPagesAreStillRecordedAndClosingEndsTheLoop) {
   struct HookLibraryMissing {
     HookLibraryMissing() { testbed::modules::hide("Tapwire.dll"); }
