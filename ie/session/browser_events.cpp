@@ -315,21 +315,28 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
     replaced[i]->resetConnections();
   }
   replaced.clear();  // the old sinks go before the new one comes
-  ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
-  sink->attachDocument(document);
-  keepSink(list, sink, name);
+  attachSink(list, document, name);
 }
 
-void CWebBrowser2::keepSink(DocumentSinkList* list, const ComPtr<CHTMLDocument2>& sink, const std::string& name) {
+void CWebBrowser2::attachSink(DocumentSinkList* list, IHTMLDocument2* document, const std::string& name) {
+  ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
   {
     std::lock_guard lock(mutex_);
-    if (holdsList(list)) {
-      list->sinks.push_back(sink);
-      list->sinkNames.push_back(name);
-      return;
-    }
+    if (!holdsList(list)) return;  // the window quit meanwhile
+    list->sinks.push_back(sink);
+    list->sinkNames.push_back(name);
   }
-  sink->resetConnections();
+  // In the list before it attaches: attaching calls into the page, and an event let in
+  // meanwhile (the frame navigating again, the window quitting) must find it to
+  // replace or drop it.
+  sink->attachDocument(document);
+  bool kept = false;
+  {
+    std::lock_guard lock(mutex_);
+    kept = holdsList(list) && std::any_of(list->sinks.begin(), list->sinks.end(),
+                                         [&](const ComPtr<CHTMLDocument2>& held) { return held.get() == sink.get(); });
+  }
+  if (!kept) sink->resetConnections();  // replaced or dropped while it attached
 }
 
 void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
@@ -359,9 +366,7 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
     replaced->resetConnections();
     replaced.reset();
   }
-  ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
-  sink->attachDocument(document);
-  keepSink(list, sink, windowName);
+  attachSink(list, document, windowName);
 }
 
 void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) {

@@ -115,9 +115,8 @@ class CWebBrowser2 : public IDispatch {
   DocumentSinkList* sinkList(int index);
   // Whether `list` is still one of the table's (the caller holds the lock).
   bool holdsList(const DocumentSinkList* list) const;
-  // Appends an attached sink to `list`, or resets it when the list left the table while
-  // it was being attached (its window quit meanwhile).
-  void keepSink(DocumentSinkList* list, const ComPtr<CHTMLDocument2>& sink, const std::string& name);
+  // Appends a new sink named `name` to `list` and attaches it to `document`.
+  void attachSink(DocumentSinkList* list, IHTMLDocument2* document, const std::string& name);
   void recordLaunchLine(const std::string& url);
 
   std::atomic<ULONG> references_{0};

@@ -73,6 +73,10 @@ Browser::~Browser() {
         while (!windows_.empty()) closeWindow(*windows_.back());
         scripts_.reset();
     });
+    // The thread may be inside one of this browser's tasks that was waiting (an event
+    // carried to another thread) when the browser was let go; it finishes with the
+    // browser and its thread object still there, and refused any further work.
+    thread_->stop();
     thread_.reset();
 }
 

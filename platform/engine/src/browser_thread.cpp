@@ -31,9 +31,12 @@ BrowserThread::BrowserThread() {
     threadId_ = id.get();
 }
 
-BrowserThread::~BrowserThread() {
+BrowserThread::~BrowserThread() { stop(); }
+
+void BrowserThread::stop() {
     {
         std::lock_guard lock(mutex_);
+        if (stopping_) return;
         stopping_ = true;
     }
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);

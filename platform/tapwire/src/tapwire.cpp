@@ -12,9 +12,11 @@
 
 namespace {
 
+// The hooks run on every thread that has windows, while InstallHook and UnHook change
+// them from the recorder's threads.
 std::mutex hookMutex;
-HHOOK cbtHook = nullptr;
-HHOOK mouseHook = nullptr;
+std::atomic<HHOOK> cbtHook{nullptr};
+std::atomic<HHOOK> mouseHook{nullptr};
 std::atomic<HWND> reportWindow{nullptr};
 
 HINSTANCE thisModule() {
@@ -31,9 +33,8 @@ LRESULT CALLBACK mouseProc(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void removeHooks() {
-  if (cbtHook != nullptr) UnhookWindowsHookEx(cbtHook);
-  if (mouseHook != nullptr) UnhookWindowsHookEx(mouseHook);
-  cbtHook = mouseHook = nullptr;
+  if (HHOOK hook = cbtHook.exchange(nullptr)) UnhookWindowsHookEx(hook);
+  if (HHOOK hook = mouseHook.exchange(nullptr)) UnhookWindowsHookEx(hook);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SetWindowsHookEx, UnhookWindowsHookEx, CallNextHookEx and the hook chains.
 #include "hooks.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <atomic>
 #include <memory>
@@ -15,7 +17,19 @@ struct Hook {
   int type;
   HOOKPROC procedure;
   DWORD threadId;  // 0: every thread
+  // The procedure's module stays loaded while the hook can still be called: a thread
+  // may be inside the procedure when another unhooks it and unloads the library, as
+  // Windows keeps a hook library mapped until no thread runs its hook any more.
+  std::shared_ptr<void> module;
 };
+
+std::shared_ptr<void> holdModuleOf(HOOKPROC procedure) {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(procedure), &info) == 0 || info.dli_fname == nullptr) return nullptr;
+  void* library = dlopen(info.dli_fname, RTLD_NOW | RTLD_NOLOAD);
+  if (library == nullptr) return nullptr;
+  return std::shared_ptr<void>(library, [](void* held) { dlclose(held); });
+}
 
 struct HookTable {
   std::mutex mutex;
@@ -102,16 +116,19 @@ extern "C" HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE, 
     SetLastError(supported ? ERROR_INVALID_FILTER_PROC : ERROR_INVALID_HOOK_FILTER);
     return nullptr;
   }
+  std::shared_ptr<void> module = holdModuleOf(lpfn);
   HookTable& table = hooks();
   std::lock_guard lock(table.mutex);
   const auto handle = reinterpret_cast<HHOOK>(table.nextHandle);
   table.nextHandle += 4;
-  table.chain.insert(table.chain.begin(), std::make_shared<const Hook>(Hook{handle, idHook, lpfn, dwThreadId}));
+  table.chain.insert(table.chain.begin(),
+                     std::make_shared<const Hook>(Hook{handle, idHook, lpfn, dwThreadId, std::move(module)}));
   table.installed.fetch_add(1, std::memory_order_release);
   return handle;
 }
 
 extern "C" BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk) {
+  std::shared_ptr<const Hook> removed;  // released after the lock: it may unload a library
   HookTable& table = hooks();
   std::lock_guard lock(table.mutex);
   const auto found =
@@ -120,6 +137,7 @@ extern "C" BOOL WINAPI UnhookWindowsHookEx(HHOOK hhk) {
     SetLastError(ERROR_INVALID_HOOK_HANDLE);
     return FALSE;
   }
+  removed = std::move(*found);
   table.chain.erase(found);
   table.installed.fetch_sub(1, std::memory_order_release);
   return TRUE;

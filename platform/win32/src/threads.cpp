@@ -35,11 +35,23 @@ std::shared_ptr<ThreadState> makeRegisteredState() {
 
 // The calling thread's place in the platform. Its destructor runs when the thread
 // ends (returning, ExitThread, or process exit for the main thread).
+// Code can still run on a thread after its slot is gone: static destructors at process
+// exit run on the main thread after its thread-local objects. Such code gets a state of
+// its own with the thread's id; it is no longer a live thread, so nothing is carried to
+// it. The state is left for the process's end to reclaim.
+thread_local bool slotDestroyed = false;
+thread_local DWORD endedThreadId = 0;
+thread_local std::shared_ptr<ThreadState>* lateState = nullptr;
+
 struct CurrentThreadSlot {
   std::shared_ptr<ThreadState> state;
   DWORD exitCode = 0;
   ~CurrentThreadSlot() {
-    if (state) threadEnded(state, exitCode);
+    if (state) {
+      endedThreadId = state->threadId;
+      threadEnded(state, exitCode);
+    }
+    slotDestroyed = true;
   }
 };
 
@@ -88,6 +100,19 @@ std::shared_ptr<ThreadObject> threadObjectFromHandle(HANDLE handle) {
 }  // namespace
 
 const std::shared_ptr<ThreadState>& currentThread() {
+  if (slotDestroyed) {
+    if (lateState == nullptr) {
+      std::shared_ptr<ThreadState> state;
+      if (endedThreadId != 0) {
+        state = std::make_shared<ThreadState>(endedThreadId);
+        state->ended = true;
+      } else {
+        state = makeRegisteredState();  // the thread's first call into the platform
+      }
+      lateState = new std::shared_ptr<ThreadState>(std::move(state));
+    }
+    return *lateState;
+  }
   if (!currentSlot.state) currentSlot.state = makeRegisteredState();
   return currentSlot.state;
 }

@@ -17,7 +17,12 @@ namespace engine {
 class BrowserThread {
 public:
     BrowserThread();
-    ~BrowserThread();  // runs what was posted, then ends the thread
+    ~BrowserThread();  // stop()
+    // Runs what was posted, then ends the thread and waits for it to end (unless called
+    // on it). From then on post and call refuse work. A task still on the thread's
+    // stack (one that was waiting when the stop came) finishes first and may still
+    // use the thread object, which is why this is apart from the destructor.
+    void stop();
     BrowserThread(const BrowserThread&) = delete;
     BrowserThread& operator=(const BrowserThread&) = delete;
 
