@@ -396,6 +396,9 @@ void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) {
 void CWebBrowser2::stopRecording() {
   trace("%s", "%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%\n");
   resetSinks(processState().currentBrowserIndex);
+  // Off from now on, not from whenever the record loop wakes: a line made between
+  // this call's return and the loop's turn (a window closing) must not reach the host.
+  processState().recordingEnabled = false;
   processState().pendingLines.clear();
   trace("Event Recording Stopped\n");
   signalNamedEvent(kStopRecordingEvent);

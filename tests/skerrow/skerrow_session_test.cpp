@@ -190,8 +190,9 @@ TEST_F(RecordingTest, FramesetGetsOneSinkPerFrameAndAReloadedFrameReplacesOnlyIt
   ASSERT_NE("", nextRecorded());
   userDoes("open " + siteUrl("frames.html"));
   const auto framesetLoaded = [] {
-    const auto lines = traceLinesSince("Sink Events For Document With Frames");
-    return contains(lines, "Name of Single Frame nav") && contains(lines, "Name of Single Frame main");
+    const auto lines = traceLinesSince("Frame URL is " + siteUrl("frames.html"));
+    return contains(lines, "Name of Single Frame nav") && contains(lines, "Name of Single Frame main") &&
+           contains(lines, "Name of Single Frame right");
   };
   ASSERT_TRUE(waitFor(framesetLoaded));
 
