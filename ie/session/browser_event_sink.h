@@ -4,32 +4,28 @@
 // the number of its connection.
 #pragma once
 
-#include <ocidl.h>
+#include <exdisp.h>
 
 #include <atomic>
 #include <cstddef>
 
 #include "com/com_ptr.h"
+#include "com/event_dispatch.h"
 
 class CWebBrowser2;
 
-class BrowserEventSink : public IDispatch {
+class BrowserEventSink : public EventDispatch<DIID_DWebBrowserEvents2> {
  public:
   static ComPtr<BrowserEventSink> create(CWebBrowser2& session, size_t connection);
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                                          DISPID* rgDispId) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags, DISPPARAMS* pDispParams,
                                    VARIANT* pVarResult, EXCEPINFO* pExcepInfo, UINT* puArgErr) override;
 
  private:
   BrowserEventSink(CWebBrowser2& session, size_t connection) : session_(session), connection_(connection) {}
-  virtual ~BrowserEventSink() = default;
+  ~BrowserEventSink() override = default;
 
   CWebBrowser2& session_;  // the application's, alive as long as the library
   const size_t connection_;

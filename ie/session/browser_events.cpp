@@ -96,35 +96,8 @@ ComPtr<IConnectionPoint> browserEventsPoint(IWebBrowser2* browser) {
 
 // --- IUnknown / IDispatch: the event map ---
 
-HRESULT STDMETHODCALLTYPE CWebBrowser2::QueryInterface(REFIID riid, void** ppv) {
-  if (ppv == nullptr) return E_POINTER;
-  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-      IsEqualIID(riid, DIID_DWebBrowserEvents2)) {
-    *ppv = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
 ULONG STDMETHODCALLTYPE CWebBrowser2::AddRef() { return ++references_; }
 ULONG STDMETHODCALLTYPE CWebBrowser2::Release() { return --references_; }
-
-HRESULT STDMETHODCALLTYPE CWebBrowser2::GetTypeInfoCount(UINT* pctinfo) {
-  if (pctinfo == nullptr) return E_POINTER;
-  *pctinfo = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE CWebBrowser2::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-  if (ppTInfo != nullptr) *ppTInfo = nullptr;
-  return DISP_E_BADINDEX;
-}
-
-HRESULT STDMETHODCALLTYPE CWebBrowser2::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return DISP_E_UNKNOWNNAME;
-}
 
 HRESULT STDMETHODCALLTYPE CWebBrowser2::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                                EXCEPINFO*, UINT*) {

@@ -63,38 +63,11 @@ void CHTMLDocument2::resetConnections() {
   trace("\tDocument Reset Complete\n");
 }
 
-HRESULT STDMETHODCALLTYPE CHTMLDocument2::QueryInterface(REFIID riid, void** ppv) {
-  if (ppv == nullptr) return E_POINTER;
-  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-      IsEqualIID(riid, DIID_HTMLDocumentEvents2)) {
-    *ppv = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *ppv = nullptr;
-  return E_NOINTERFACE;
-}
-
 ULONG STDMETHODCALLTYPE CHTMLDocument2::AddRef() { return ++references_; }
 ULONG STDMETHODCALLTYPE CHTMLDocument2::Release() {
   const ULONG left = --references_;
   if (left == 0) delete this;
   return left;
-}
-
-HRESULT STDMETHODCALLTYPE CHTMLDocument2::GetTypeInfoCount(UINT* pctinfo) {
-  if (pctinfo == nullptr) return E_POINTER;
-  *pctinfo = 0;
-  return S_OK;
-}
-
-HRESULT STDMETHODCALLTYPE CHTMLDocument2::GetTypeInfo(UINT, LCID, ITypeInfo** ppTInfo) {
-  if (ppTInfo != nullptr) *ppTInfo = nullptr;
-  return DISP_E_BADINDEX;
-}
-
-HRESULT STDMETHODCALLTYPE CHTMLDocument2::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return DISP_E_UNKNOWNNAME;
 }
 
 // The document's events are accepted; what they record is the document recorder's work.

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "com/com_ptr.h"
+#include "com/event_dispatch.h"
 
-class CHTMLDocument2 : public IDispatch {
+class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
  public:
   // A new sink with one reference, the caller's. The browser's connections hold more
   // while they last, so a sink dropped by its list lives until the page lets go of it.
   static ComPtr<CHTMLDocument2> create();
-  virtual ~CHTMLDocument2();
+  ~CHTMLDocument2() override;
   CHTMLDocument2(const CHTMLDocument2&) = delete;
   CHTMLDocument2& operator=(const CHTMLDocument2&) = delete;
 
@@ -26,14 +27,9 @@ class CHTMLDocument2 : public IDispatch {
   // Disconnects every document connection (the list of them is kept).
   void resetConnections();
 
-  // IUnknown / IDispatch.
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+  // IUnknown / IDispatch (the rest in EventDispatch).
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                                          DISPID* rgDispId) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
                                    DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                                    UINT* puArgErr) override;

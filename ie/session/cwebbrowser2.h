@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "com/com_ptr.h"
+#include "com/event_dispatch.h"
 #include "session/chtmldocument2.h"
 
 // The document sinks of one browser window: one per document recorded (the top page,
@@ -25,23 +26,18 @@ struct DocumentSinkList {
   std::vector<std::string> sinkNames;
 };
 
-class CWebBrowser2 : public IDispatch {
+class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
  public:
   CWebBrowser2();
-  virtual ~CWebBrowser2();
+  ~CWebBrowser2() override;
   CWebBrowser2(const CWebBrowser2&) = delete;
   CWebBrowser2& operator=(const CWebBrowser2&) = delete;
 
   // IUnknown / IDispatch: the DWebBrowserEvents2 event map. Subscriptions reach it
   // through a BrowserEventSink each; the object lives as long as the application
   // object, so the count only tracks references.
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* pctinfo) override;
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid,
-                                          DISPID* rgDispId) override;
   HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
                                    DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                                    UINT* puArgErr) override;
