@@ -1,0 +1,152 @@
+// The playback natives of com.corvalen.tarnwell.web.replay.IEPlayBackControl: each
+// converts its arguments, runs a finder or a window operation, starts the action's
+// worker when the element was found, and returns the result word.
+#include <jni.h>
+#include <windows.h>
+
+#include <string>
+
+#include "common/java_strings.h"
+#include "common/script_line.h"
+#include "playback/action_worker.h"
+#include "playback/element_actions.h"
+#include "playback/element_finders.h"
+#include "playback/playback_state.h"
+#include "playback/window_navigation.h"
+
+#define PLAYBACK_NATIVE(name) Java_com_corvalen_tarnwell_web_replay_IEPlayBackControl_##name
+
+namespace {
+
+// The finder's word, with the worker started when the element was found.
+std::string actOnFound(const std::string& word, Worker worker, const std::string& kind,
+                       const std::string& text = {}) {
+  if (word == result::kSuccess) startWorker(worker, kind, text);
+  return word;
+}
+
+std::string withLineBreaks(std::string text) {
+  static constexpr std::string_view kReturn = scriptline::kLineBreak;
+  for (size_t at = text.find(kReturn); at != std::string::npos; at = text.find(kReturn, at + 2))
+    text.replace(at, kReturn.size(), "\r\n");
+  return text;
+}
+
+// Returns the word to Java; never throws.
+jstring answer(JNIEnv* env, const std::string& word) { return newJavaString(env, word); }
+
+template <class Body>
+jstring guarded(JNIEnv* env, Body&& body) {
+  try {
+    return answer(env, body());
+  } catch (...) {
+    return answer(env, "ERROR_NATIVE_FAILURE");
+  }
+}
+
+}  // namespace
+
+extern "C" {
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setMaxTimeLimit)(JNIEnv* env, jobject, jint seconds) {
+  playbackState().maxTimeLimit = seconds;
+  return answer(env, result::kSuccess);
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickButton)(JNIEnv* env, jobject, jstring, jstring type, jstring name,
+                                                             jint index, jstring id) {
+  return guarded(env, [&] {
+    const std::string kind = ansiFromJava(env, type);
+    const std::string value = ansiFromJava(env, name);
+    const std::string recordedId = ansiFromJava(env, id);
+    const std::string word =
+        kind == "image" ? fixImageButton(kind, value, index, recordedId) : fixButton(kind, value, index, recordedId);
+    return actOnFound(word, Worker::kClick, kind);
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickImage)(JNIEnv* env, jobject, jstring, jstring source, jint index,
+                                                            jstring id) {
+  return guarded(env, [&] {
+    return actOnFound(fixImage(ansiFromJava(env, source), index, ansiFromJava(env, id)), Worker::kClick, "IMG");
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickMap)(JNIEnv* env, jobject, jstring, jstring mapName,
+                                                          jstring coords, jint index, jstring id) {
+  return guarded(env, [&] {
+    const std::string word = fixMap(ansiFromJava(env, mapName), ansiFromJava(env, coords), index, ansiFromJava(env, id));
+    return actOnFound(word, Worker::kClick, "MAP");
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickLink)(JNIEnv* env, jobject, jstring, jstring innerText,
+                                                           jint index, jstring id) {
+  return guarded(env, [&] {
+    const std::string word = fixLink(withLineBreaks(ansiFromJava(env, innerText)), index, ansiFromJava(env, id));
+    return actOnFound(word, Worker::kClick, "link");
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickList)(JNIEnv* env, jobject, jstring, jstring kind,
+                                                           jstring innerText, jint index, jstring id) {
+  return guarded(env, [&]() -> std::string {
+    if (ansiFromJava(env, kind) != "div") return result::kTypeMismatch;
+    const std::string word = fixDivElement("DIV", ansiFromJava(env, innerText), index, ansiFromJava(env, id));
+    return actOnFound(word, Worker::kClick, "div");
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndFireMouseOver)(JNIEnv* env, jobject, jstring, jstring kind,
+                                                               jstring innerText, jint index, jstring id) {
+  return guarded(env, [&]() -> std::string {
+    if (ansiFromJava(env, kind) != "div") return result::kTypeMismatch;
+    const std::string found = fixDivElement("DIV", ansiFromJava(env, innerText), index, ansiFromJava(env, id));
+    if (found != result::kSuccess) return found;
+    return actOnFound(checkMouseOverHandler(), Worker::kMouseOver, "div");
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixSelect)(JNIEnv* env, jobject, jstring, jstring name, jint index,
+                                                     jstring id) {
+  return guarded(env, [&] {
+    const std::string word = fixSelect(ansiFromJava(env, name), index, ansiFromJava(env, id));
+    if (word == result::kSuccess) clearListSelection();
+    return word;
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(selInSelect)(JNIEnv* env, jobject, jstring optionText) {
+  return guarded(env, [&] {
+    const std::string word = actOnFound(selectOption(ansiFromJava(env, optionText)), Worker::kOption, "option");
+    Sleep(1000);
+    return word;
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setInputTextBox)(JNIEnv* env, jobject, jstring, jstring type, jstring name,
+                                                           jstring text, jint index, jstring id) {
+  return guarded(env, [&] {
+    const std::string kind = ansiFromJava(env, type);
+    const std::string word = findInputTextBox(kind, ansiFromJava(env, name), index, ansiFromJava(env, id));
+    return actOnFound(word, Worker::kSetText, kind, ansiFromJava(env, text));
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setWindow)(JNIEnv* env, jobject, jstring windowName, jstring windowTitle,
+                                                     jstring parentTitle, jstring conditions, jint waitTime) {
+  return guarded(env, [&] {
+    return setWindow(ansiFromJava(env, windowName), ansiFromJava(env, windowTitle), ansiFromJava(env, parentTitle),
+                     ansiFromJava(env, conditions), waitTime);
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(closeWindow)(JNIEnv* env, jobject, jstring windowNameOrTitle) {
+  return guarded(env, [&] { return closeWindow(ansiFromJava(env, windowNameOrTitle)); });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(clickMainToolBarButton)(JNIEnv* env, jobject, jstring button) {
+  return guarded(env, [&] { return clickMainToolBarButton(ansiFromJava(env, button)); });
+}
+
+}  // extern "C"

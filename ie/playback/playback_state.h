@@ -1,0 +1,54 @@
+// What playback keeps between one native and the next: the document the finders search,
+// the element the last finder found, the list of the last fixSelect and the time limit.
+// The host calls the playback natives one at a time; workers never read this state,
+// each is handed its own copy of what it needs (see action_worker.h).
+#pragma once
+
+#include <mshtml.h>
+
+#include <atomic>
+
+#include "com/com_ptr.h"
+
+struct PlaybackState {
+  ComPtr<IHTMLDocument2> currentDocument;  // set by the window and frame natives
+  ComPtr<IDispatch> targetElement;          // the last element found
+  ComPtr<IHTMLElement> selectedList;        // the SELECT of the last fixSelect
+  std::atomic<int> maxTimeLimit{60};        // seconds
+};
+
+PlaybackState& playbackState();
+
+// Result words of playback.
+namespace result {
+inline constexpr const char* kSuccess = "SUCCESS";
+inline constexpr const char* kFailed = "FAILED";
+inline constexpr const char* kFailure = "FAILURE";
+inline constexpr const char* kNoBrowser = "ERROR_NO BROWSER";
+inline constexpr const char* kDocumentNull = "ERROR_DOCUMENT_NULL";
+inline constexpr const char* kHtmlDocumentNull = "ERROR_HTMLDOCUMENT_NULL";
+inline constexpr const char* kHtmlDocumentQueryFailed = "ERROR_HTMLDOCUMENT_QUERY_FAILED";
+inline constexpr const char* kCollectionNull = "ERROR_ELEMENT_COLLECTION_NULL";
+inline constexpr const char* kElementsCount0 = "ERROR_ELEMENTS_COUNT_0";
+inline constexpr const char* kTypeMismatch = "ERROR_ELEMENT_TYPE_MISMATCH";
+inline constexpr const char* kSelectCastingFailed = "ERROR_SELECT_ELEMENT_CASTING_FAILED";
+inline constexpr const char* kOptionCountFailed = "ERROR_OPTION_ELEMENT_COUNT_FAILED";
+inline constexpr const char* kOptionGetFailed = "ERROR_OPTION_ELEMENT_GET_FAILED";
+inline constexpr const char* kOptionCastingFailed = "ERROR_OPTION_ELEMENT_CASTING_FAILED";
+inline constexpr const char* kElementDispNull = "ERROR_ELEMENTDISP_NULL";
+inline constexpr const char* kElementCastFailed = "ERROR_ELEMENT_CAST_FAILED";
+inline constexpr const char* kMouseOverCollectionFailed = "ERROR_MOUSEOVER_EVENT_COLLECTION_FAILED";
+inline constexpr const char* kMouseOverIsNull = "ERROR_MOUSEOVER_EVENT_IS_NULL";
+inline constexpr const char* kIOleContainerNull = "ERROR_IOLECONTAINER_NULL";
+inline constexpr const char* kEnumerationFailed = "ERROR_ENUMERATION_FAILED";
+inline constexpr const char* kBrowserRefNull = "ERROR_BROWSER_REF_NULL";
+inline constexpr const char* kTypeNotFound = "ERROR_TYPE_NOT_FOUND";
+}  // namespace result
+
+// Waits until the current document is complete, for at most maxTimeLimit polls of one
+// second, then `extraSeconds` less the seconds already waited. "ERROR_DOCUMENT_NULL"
+// without a current document, else "SUCCESS" (also when the page never completed).
+std::string waitForComplete(int extraSeconds);
+
+// The same poll for at most `polls` seconds; returns the number of polls made.
+int pollReadyState(IHTMLDocument2* document, int polls);
