@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "com/bstr.h"
 #include "com/com_ptr.h"
 #include "common/script_line.h"
@@ -206,6 +208,11 @@ std::string closeWindow(const std::string& text) {
   std::string word = result::kFailure;
   CWebBrowser2& browsers = theApp.webBrowser();
   if (!browsers.hasBrowsers()) return result::kNoBrowser;
+  // A window that closed earlier (the user's, or a pop-up's) has left the event
+  // signalled; the wait below is for the window this call closes.
+  const std::unique_ptr<void, decltype(&CloseHandle)> closed(CreateEvent(nullptr, TRUE, FALSE, kWindowClosedEvent),
+                                                              &CloseHandle);
+  ResetEvent(closed.get());
   for (int i = 0; i < static_cast<int>(browsers.browserCount()); ++i) {
     browsers.unmarshalBrowser(i);
     processState().currentBrowserIndex = i;
@@ -232,10 +239,8 @@ std::string closeWindow(const std::string& text) {
       break;
     }
   }
-  HANDLE closed = CreateEvent(nullptr, TRUE, FALSE, kWindowClosedEvent);
-  WaitForSingleObject(closed, 10000);
-  ResetEvent(closed);
-  CloseHandle(closed);
+  WaitForSingleObject(closed.get(), 10000);
+  ResetEvent(closed.get());
   return word;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <mshtml.h>
 
+#include <chrono>
 #include <string>
 
 #include "com/bstr.h"
@@ -193,6 +194,18 @@ TEST_F(PlaybackTest, TextGoesInWholeAndOnchangeRunsOnce) {
   EXPECT_EQ("customer Jane Doe;pin 1234;notes two lines;", log());
 }
 
+TEST_F(PlaybackTest, WorkersStartedBackToBackEachKeepTheirOwnElementAndText) {
+  // No wait between the natives: each worker must still act on what its native found.
+  EXPECT_EQ("SUCCESS", setText("text", "Customer", "first"));
+  EXPECT_EQ("SUCCESS", setText("password", "pin", "second"));
+  EXPECT_EQ("SUCCESS", setText("textarea", "notes", "third"));
+  EXPECT_EQ("SUCCESS", setText("text", "quiet", "fourth"));
+  EXPECT_TRUE(waitFor([&] {
+    return valueOf("Customer") == "first" && valueOf("pin") == "second" && valueOf("notes") == "third" &&
+           valueOf("quiet") == "fourth";
+  })) << valueOf("Customer") << "|" << valueOf("pin") << "|" << valueOf("notes") << "|" << valueOf("quiet");
+}
+
 TEST_F(PlaybackTest, ListsAreClearedByFixSelectAndChosenOptionByOption) {
   EXPECT_EQ("SUCCESS", fixSelect("extras"));
   EXPECT_EQ("", selectedOf("extras")) << "fixSelect clears the selection, without onchange";
@@ -252,6 +265,11 @@ TEST_F(PlaybackTest, WindowsAndFramesAreChosenByNameTitleAndCondition) {
   EXPECT_EQ("SUCCESS", setWindow("right", "Right", "Frame Set", "eq,eq,eq"));
   EXPECT_EQ("SUCCESS", setText("text", "field", "in the frame"));
 
+  // A search starts after four seconds (a hundredth of that here), also when it succeeds.
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ("SUCCESS", setWindow("right", "Right", "NONE", "eq,eq,eq"));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(40));
+
   EXPECT_EQ("SUCCESS", setMaxTimeLimit(0));
   EXPECT_EQ("", setWindow("right", "Right", "NONE", "eq,eq,eq")) << "no time, no search";
 }
@@ -264,7 +282,10 @@ TEST_F(PlaybackTest, ToolbarAndClosingWindows) {
   ASSERT_EQ("receiveEvents:Success", nextPlayed());
   EXPECT_EQ("Playback", title());
 
+  // Ten seconds of waiting for a window to close (a hundredth here), then the word.
+  const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ("FAILURE", callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Nowhere")));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
   EXPECT_EQ("SUCCESS", callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Playback")));
   EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
   loops_.front().join();
