@@ -25,6 +25,16 @@ class CarriedObject : public com::internal::ApartmentObject {
   CarriedObject(const CarriedObject&) = delete;
   CarriedObject& operator=(const CarriedObject&) = delete;
 
+  // A new reference, unless the last one is already gone and the object's deletion is on
+  // its way to the owner thread (a cache must then make a new object, not revive it).
+  bool addRefUnlessDying() {
+    ULONG count = refs_.load(std::memory_order_relaxed);
+    while (count != 0) {
+      if (refs_.compare_exchange_weak(count, count + 1, std::memory_order_relaxed)) return true;
+    }
+    return false;
+  }
+
  protected:
   CarriedObject() = default;
   virtual ~CarriedObject() = default;

@@ -30,7 +30,7 @@ HtmlDocument::HtmlDocument(std::shared_ptr<engine::Document> document, std::shar
   });
 }
 
-HtmlDocument::~HtmlDocument() { objects_->forget(document_.get()); }
+HtmlDocument::~HtmlDocument() { objects_->forget(document_.get(), this); }
 
 void* HtmlDocument::queryInterface(REFIID riid) {
   if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IHTMLDocument) ||

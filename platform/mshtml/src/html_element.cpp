@@ -47,7 +47,7 @@ HtmlElement::HtmlElement(std::shared_ptr<engine::Element> element, std::shared_p
   });
 }
 
-HtmlElement::~HtmlElement() { objects_->forget(element_.get()); }
+HtmlElement::~HtmlElement() { objects_->forget(element_.get(), this); }
 
 bool HtmlElement::isA(const IID& iid) const {
   return std::any_of(kind_.interfaces.begin(), kind_.interfaces.end(),

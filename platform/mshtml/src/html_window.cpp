@@ -11,7 +11,7 @@ namespace mshtml {
 HtmlWindow::HtmlWindow(std::shared_ptr<engine::Window> window, std::shared_ptr<PageObjects> objects)
     : window_(std::move(window)), objects_(std::move(objects)) {}
 
-HtmlWindow::~HtmlWindow() { objects_->forget(window_.get()); }
+HtmlWindow::~HtmlWindow() { objects_->forget(window_.get(), this); }
 
 void* HtmlWindow::queryInterface(REFIID riid) {
   if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID_IHTMLWindow2) ||

@@ -17,11 +17,10 @@ Object* PageObjects::find(const std::shared_ptr<Engine>& key) {
   const auto it = objects_.find(key.get());
   if (it != objects_.end()) {
     auto* object = static_cast<Object*>(it->second);
-    object->AddRef();
-    return object;
+    if (object->addRefUnlessDying()) return object;
   }
   auto* object = new Object(key, shared_from_this());
-  objects_.emplace(key.get(), object);
+  objects_[key.get()] = object;
   return object;
 }
 
@@ -32,12 +31,9 @@ HtmlWindow* PageObjects::window(const std::shared_ptr<engine::Window>& w) { retu
 WebBrowser* PageObjects::browser(const std::shared_ptr<engine::Window>& w) {
   if (!w) return nullptr;
   const auto it = browsers_.find(w.get());
-  if (it != browsers_.end()) {
-    it->second->AddRef();
-    return it->second;
-  }
+  if (it != browsers_.end() && it->second->addRefUnlessDying()) return it->second;
   auto* browser = new WebBrowser(w, shared_from_this());
-  browsers_.emplace(w.get(), browser);
+  browsers_[w.get()] = browser;
   if (!w->isTopLevel()) {
     browser->AddRef();
     frameBrowsers_.push_back(browser);

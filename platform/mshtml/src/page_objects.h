@@ -57,9 +57,16 @@ class PageObjects : public std::enable_shared_from_this<PageObjects> {
   }
   void forgetPending(const engine::Window* top) { pendingFrames_.erase(top); }
 
-  // Called by the objects' destructors.
-  void forget(const void* engineObject) { objects_.erase(engineObject); }
-  void forgetBrowser(const void* engineWindow) { browsers_.erase(engineWindow); }
+  // Called by the objects' destructors; an entry already taken by the object's successor
+  // (made while this one was dying) stays.
+  void forget(const void* engineObject, const void* object) {
+    const auto it = objects_.find(engineObject);
+    if (it != objects_.end() && it->second == object) objects_.erase(it);
+  }
+  void forgetBrowser(const void* engineWindow, const WebBrowser* browser) {
+    const auto it = browsers_.find(engineWindow);
+    if (it != browsers_.end() && it->second == browser) browsers_.erase(it);
+  }
 
  private:
   template <typename Object, typename Engine>

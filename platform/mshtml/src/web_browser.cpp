@@ -52,7 +52,7 @@ WebBrowser::WebBrowser(std::shared_ptr<engine::Window> window, std::shared_ptr<P
 
 WebBrowser::~WebBrowser() {
   for (auto& [name, value] : properties_) VariantClear(&value);
-  objects_->forgetBrowser(window_.get());
+  objects_->forgetBrowser(window_.get(), this);
 }
 
 std::shared_ptr<engine::Window> WebBrowser::engineWindowOf(IUnknown* unknown) {
