@@ -58,6 +58,14 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
+// The object's `Interface`, or none when it does not give it (or is null).
+template <class Interface>
+ComPtr<Interface> queryAs(IUnknown* object, REFIID iid) {
+  ComPtr<Interface> result;
+  if (object != nullptr) object->QueryInterface(iid, result.putVoid());
+  return result;
+}
+
 // Whether two interface pointers belong to the same object: COM identity is the
 // object's IUnknown.
 inline bool isEqualObject(IUnknown* a, IUnknown* b) {

@@ -15,22 +15,15 @@
 
 namespace {
 
-template <class Interface>
-ComPtr<Interface> as(IUnknown* object, REFIID iid) {
-  ComPtr<Interface> result;
-  if (object != nullptr) object->QueryInterface(iid, result.putVoid());
-  return result;
-}
-
 // Clicks the element; traces `failed` when the click call fails.
 void click(IDispatch* target, const char* failed) {
-  ComPtr<IHTMLElement> element = as<IHTMLElement>(target, IID_IHTMLElement);
+  ComPtr<IHTMLElement> element = queryAs<IHTMLElement>(target, IID_IHTMLElement);
   if (element && FAILED(element->click())) trace("%s", failed);
 }
 
 template <class Field>
 void setText(IDispatch* target, REFIID iid, const std::string& text) {
-  ComPtr<Field> field = as<Field>(target, iid);
+  ComPtr<Field> field = queryAs<Field>(target, iid);
   if (!field) return;
   Bstr value = Bstr::fromAnsi(text);
   field->put_value(value.get());
@@ -53,7 +46,7 @@ void clickWorker(IDispatch* element, const std::string& kind) {
   }
   if (kind == "IMG") return click(element, "IMG Click Failed\n");
   if (kind == "MAP") {
-    if (!as<IHTMLElement>(element, IID_IHTMLElement)) {
+    if (!queryAs<IHTMLElement>(element, IID_IHTMLElement)) {
       trace("Failed to cast the Map Element to HTMLElement");
       return;
     }
@@ -71,7 +64,7 @@ void setTextWorker(IDispatch* element, const std::string& kind, const std::strin
 }
 
 void optionWorker(IDispatch* option) {
-  ComPtr<IHTMLOptionElement> item = as<IHTMLOptionElement>(option, IID_IHTMLOptionElement);
+  ComPtr<IHTMLOptionElement> item = queryAs<IHTMLOptionElement>(option, IID_IHTMLOptionElement);
   if (!item) {
     trace("Option element casting failed\n");
     return;
@@ -80,7 +73,7 @@ void optionWorker(IDispatch* option) {
     trace("Option Element selection failed\n");
     return;
   }
-  ComPtr<IHTMLElement> element = as<IHTMLElement>(option, IID_IHTMLElement);
+  ComPtr<IHTMLElement> element = queryAs<IHTMLElement>(option, IID_IHTMLElement);
   if (!element) {
     trace("Not able to cast the OPTION element as Element\n");
     return;
@@ -90,7 +83,7 @@ void optionWorker(IDispatch* option) {
     trace("Not able to get the parent for option element\n");
     return;
   }
-  ComPtr<IHTMLSelectElement> list = as<IHTMLSelectElement>(parent.get(), IID_IHTMLSelectElement);
+  ComPtr<IHTMLSelectElement> list = queryAs<IHTMLSelectElement>(parent.get(), IID_IHTMLSelectElement);
   if (!list) {
     trace("Parent of option Element not able to cast as SELECT Element\n");
     return;
@@ -100,7 +93,7 @@ void optionWorker(IDispatch* option) {
 
 void mouseOverWorker(IDispatch* target, const std::string& kind) {
   if (kind != "div") return;
-  ComPtr<IHTMLElement> element = as<IHTMLElement>(target, IID_IHTMLElement);
+  ComPtr<IHTMLElement> element = queryAs<IHTMLElement>(target, IID_IHTMLElement);
   if (!element) {
     trace("Failed to cast the Element to HTMLElement in mouseover thread");
     return;
@@ -120,27 +113,27 @@ void mouseOverWorker(IDispatch* target, const std::string& kind) {
 
 void clearListSelection() {
   ComPtr<IHTMLSelectElement> list =
-      as<IHTMLSelectElement>(playbackState().selectedList.get(), IID_IHTMLSelectElement);
+      queryAs<IHTMLSelectElement>(playbackState().selectedList.get(), IID_IHTMLSelectElement);
   LONG length = 0;
   if (!list || FAILED(list->get_length(&length))) return;
   for (LONG i = 0; i < length; ++i) {
     ComPtr<IDispatch> item;
     if (FAILED(optionAt(list.get(), i, item)) || !item) continue;
-    if (ComPtr<IHTMLOptionElement> option = as<IHTMLOptionElement>(item.get(), IID_IHTMLOptionElement))
+    if (ComPtr<IHTMLOptionElement> option = queryAs<IHTMLOptionElement>(item.get(), IID_IHTMLOptionElement))
       option->put_selected(VARIANT_FALSE);
   }
 }
 
 std::string selectOption(const std::string& optionText) {
   ComPtr<IHTMLSelectElement> list =
-      as<IHTMLSelectElement>(playbackState().selectedList.get(), IID_IHTMLSelectElement);
+      queryAs<IHTMLSelectElement>(playbackState().selectedList.get(), IID_IHTMLSelectElement);
   if (!list) return result::kSelectCastingFailed;
   LONG length = 0;
   if (FAILED(list->get_length(&length))) return result::kOptionCountFailed;
   for (LONG i = 0; i < length; ++i) {
     ComPtr<IDispatch> item;
     if (FAILED(optionAt(list.get(), i, item)) || !item) return result::kOptionGetFailed;
-    ComPtr<IHTMLOptionElement> option = as<IHTMLOptionElement>(item.get(), IID_IHTMLOptionElement);
+    ComPtr<IHTMLOptionElement> option = queryAs<IHTMLOptionElement>(item.get(), IID_IHTMLOptionElement);
     if (!option) return result::kOptionCastingFailed;
     Bstr text;
     option->get_text(text.put());
@@ -155,7 +148,7 @@ std::string selectOption(const std::string& optionText) {
 std::string checkMouseOverHandler() {
   const ComPtr<IDispatch> target = playbackState().targetElement;
   if (!target) return result::kElementDispNull;
-  ComPtr<IHTMLElement> element = as<IHTMLElement>(target.get(), IID_IHTMLElement);
+  ComPtr<IHTMLElement> element = queryAs<IHTMLElement>(target.get(), IID_IHTMLElement);
   if (!element) return result::kElementCastFailed;
   Variant handler;
   if (readHandler([&](VARIANT* slot) { return element->get_onmouseover(slot); }, handler) != S_OK)

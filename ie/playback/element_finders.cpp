@@ -29,13 +29,6 @@ struct Finder {
   std::function<bool(IDispatch*, IHTMLElement*)> select;
 };
 
-template <class Interface>
-ComPtr<Interface> as(IUnknown* object, REFIID iid) {
-  ComPtr<Interface> result;
-  if (object != nullptr) object->QueryInterface(iid, result.putVoid());
-  return result;
-}
-
 std::string tagNameOf(IHTMLElement* element) {
   Bstr tag;
   element->get_tagName(tag.put());
@@ -73,7 +66,7 @@ std::string scan(const Finder& finder, int index, const std::string& id) {
     ComPtr<IDispatch> item;
     if (FAILED(collection->item(*name.get(), *position.get(), item.put())) || !item) continue;
     if (finder.preFilter && !finder.preFilter(item.get())) continue;
-    ComPtr<IHTMLElement> element = as<IHTMLElement>(item.get(), IID_IHTMLElement);
+    ComPtr<IHTMLElement> element = queryAs<IHTMLElement>(item.get(), IID_IHTMLElement);
     if (!element) {
       if (finder.elementQueryFailed != nullptr) trace("%s", finder.elementQueryFailed);
       continue;
@@ -93,7 +86,7 @@ std::string scan(const Finder& finder, int index, const std::string& id) {
 // The type, name and value of an input element through one of its type-group interfaces.
 template <class Input>
 bool inputMatches(IDispatch* item, REFIID iid, const std::string& type, const std::string& name, bool byName) {
-  ComPtr<Input> input = as<Input>(item, iid);
+  ComPtr<Input> input = queryAs<Input>(item, iid);
   if (!input) return false;
   Bstr value;
   if (!byName) return SUCCEEDED(input->get_type(value.put())) && value.toAnsi() == type;
@@ -154,12 +147,12 @@ std::string fixImageButton(const std::string& type, const std::string& source, i
   finder.checksDocumentFirst = true;
   finder.elementQueryFailed = "fixImageButton :IHTMLElement QI failed\n";
   finder.kind = [&](IDispatch* item, IHTMLElement*) {
-    ComPtr<IHTMLInputElement> input = as<IHTMLInputElement>(item, IID_IHTMLInputElement);
+    ComPtr<IHTMLInputElement> input = queryAs<IHTMLInputElement>(item, IID_IHTMLInputElement);
     Bstr value;
     return input && SUCCEEDED(input->get_type(value.put())) && value.toAnsi() == type;
   };
   finder.identify = [&](IDispatch* item, IHTMLElement*) {
-    ComPtr<IHTMLInputElement> input = as<IHTMLInputElement>(item, IID_IHTMLInputElement);
+    ComPtr<IHTMLInputElement> input = queryAs<IHTMLInputElement>(item, IID_IHTMLInputElement);
     Bstr src;
     return input && SUCCEEDED(input->get_src(src.put())) && !src.isNull() && src.toAnsi() == source;
   };
@@ -171,11 +164,11 @@ std::string fixImage(const std::string& source, int index, const std::string& id
   finder.elementQueryFailed = "IHTMLElement QI failed\n";
   finder.kind = [](IDispatch* item, IHTMLElement* element) {
     const std::string tag = tagNameOf(element);
-    return (tag == "IMG" || tag == "img") && as<IHTMLImgElement>(item, IID_IHTMLImgElement);
+    return (tag == "IMG" || tag == "img") && queryAs<IHTMLImgElement>(item, IID_IHTMLImgElement);
   };
   finder.identify = [&](IDispatch* item, IHTMLElement* element) {
     runRollover(element);
-    ComPtr<IHTMLImgElement> image = as<IHTMLImgElement>(item, IID_IHTMLImgElement);
+    ComPtr<IHTMLImgElement> image = queryAs<IHTMLImgElement>(item, IID_IHTMLImgElement);
     Bstr value;
     if (FAILED(image->get_src(value.put()))) return false;
     if (value.isNull()) return SUCCEEDED(image->get_alt(value.put())) && !value.isNull() && value.toAnsi() == source;
@@ -191,17 +184,17 @@ std::string fixMap(const std::string& mapName, const std::string& coords, int in
   finder.elementQueryFailed = "IHTMLElement QI failed\n";
   finder.kind = [](IDispatch* item, IHTMLElement* element) {
     if (tagNameOf(element) != "MAP") return false;
-    if (as<IHTMLMapElement>(item, IID_IHTMLMapElement)) return true;
+    if (queryAs<IHTMLMapElement>(item, IID_IHTMLMapElement)) return true;
     trace("Map element casting failed\n");
     return false;
   };
   finder.identify = [&](IDispatch* item, IHTMLElement*) {
-    ComPtr<IHTMLMapElement> map = as<IHTMLMapElement>(item, IID_IHTMLMapElement);
+    ComPtr<IHTMLMapElement> map = queryAs<IHTMLMapElement>(item, IID_IHTMLMapElement);
     Bstr name;
     return SUCCEEDED(map->get_name(name.put())) && !name.isNull() && name.toAnsi() == mapName;
   };
   finder.select = [&](IDispatch* item, IHTMLElement*) {
-    ComPtr<IHTMLMapElement> map = as<IHTMLMapElement>(item, IID_IHTMLMapElement);
+    ComPtr<IHTMLMapElement> map = queryAs<IHTMLMapElement>(item, IID_IHTMLMapElement);
     ComPtr<IHTMLAreasCollection> areas;
     if (FAILED(map->get_areas(areas.put())) || !areas) {
       trace("Area collection is null\n");
@@ -213,7 +206,7 @@ std::string fixMap(const std::string& mapName, const std::string& coords, int in
       Variant name(k), position(k);
       ComPtr<IDispatch> area;
       if (FAILED(areas->item(*name.get(), *position.get(), area.put())) || !area) continue;
-      ComPtr<IHTMLAreaElement> areaElement = as<IHTMLAreaElement>(area.get(), IID_IHTMLAreaElement);
+      ComPtr<IHTMLAreaElement> areaElement = queryAs<IHTMLAreaElement>(area.get(), IID_IHTMLAreaElement);
       if (!areaElement) {
         trace("IHTMLAreaElement QI failed\n");
         continue;
@@ -252,7 +245,7 @@ std::string fixLink(const std::string& innerText, int index, const std::string& 
 std::string fixDivElement(const std::string& tag, const std::string& innerText, int index, const std::string& id) {
   Finder finder;
   finder.elementQueryFailed = "fixDivElement :IHTMLElement QI failed\n";
-  finder.preFilter = [](IDispatch* item) { return static_cast<bool>(as<IHTMLDivElement>(item, IID_IHTMLDivElement)); };
+  finder.preFilter = [](IDispatch* item) { return static_cast<bool>(queryAs<IHTMLDivElement>(item, IID_IHTMLDivElement)); };
   finder.kind = [&](IDispatch*, IHTMLElement* element) { return tagNameOf(element) == tag; };
   finder.identify = [&](IDispatch*, IHTMLElement* element) {
     Bstr text;
@@ -266,10 +259,10 @@ std::string fixSelect(const std::string& name, int index, const std::string& id)
   Finder finder;
   finder.elementQueryFailed = "fixSelect :IHTMLElement QI failed\n";
   finder.kind = [](IDispatch* item, IHTMLElement* element) {
-    return tagNameOf(element) == "SELECT" && as<IHTMLSelectElement>(item, IID_IHTMLSelectElement);
+    return tagNameOf(element) == "SELECT" && queryAs<IHTMLSelectElement>(item, IID_IHTMLSelectElement);
   };
   finder.identify = [&](IDispatch* item, IHTMLElement*) {
-    ComPtr<IHTMLSelectElement> list = as<IHTMLSelectElement>(item, IID_IHTMLSelectElement);
+    ComPtr<IHTMLSelectElement> list = queryAs<IHTMLSelectElement>(item, IID_IHTMLSelectElement);
     Bstr value;
     if (SUCCEEDED(list->get_name(value.put())) && !value.isNull()) return value.toAnsi() == name;
     return SUCCEEDED(list->get_value(value.put())) && !value.isNull() && value.toAnsi() == name;
@@ -286,18 +279,18 @@ std::string findInputTextBox(const std::string& type, const std::string& name, i
   Finder finder;
   finder.elementQueryFailed = "findInputTextBox :IHTMLElement QI failed\n";
   finder.kind = [&](IDispatch* item, IHTMLElement* element) {
-    if (!input) return tagNameOf(element) == "TEXTAREA" && as<IHTMLTextAreaElement>(item, IID_IHTMLTextAreaElement);
-    ComPtr<IHTMLInputTextElement> field = as<IHTMLInputTextElement>(item, IID_IHTMLInputTextElement);
+    if (!input) return tagNameOf(element) == "TEXTAREA" && queryAs<IHTMLTextAreaElement>(item, IID_IHTMLTextAreaElement);
+    ComPtr<IHTMLInputTextElement> field = queryAs<IHTMLInputTextElement>(item, IID_IHTMLInputTextElement);
     Bstr value;
     return tagNameOf(element) == "INPUT" && field && SUCCEEDED(field->get_type(value.put())) && value.toAnsi() == type;
   };
   finder.identify = [&](IDispatch* item, IHTMLElement*) {
     Bstr value;
     if (input) {
-      ComPtr<IHTMLInputTextElement> field = as<IHTMLInputTextElement>(item, IID_IHTMLInputTextElement);
+      ComPtr<IHTMLInputTextElement> field = queryAs<IHTMLInputTextElement>(item, IID_IHTMLInputTextElement);
       return SUCCEEDED(field->get_name(value.put())) && !value.isNull() && value.toAnsi() == name;
     }
-    ComPtr<IHTMLTextAreaElement> area = as<IHTMLTextAreaElement>(item, IID_IHTMLTextAreaElement);
+    ComPtr<IHTMLTextAreaElement> area = queryAs<IHTMLTextAreaElement>(item, IID_IHTMLTextAreaElement);
     return SUCCEEDED(area->get_name(value.put())) && !value.isNull() && value.toAnsi() == name;
   };
   return scan(finder, index, id);

@@ -11,6 +11,7 @@
 #include "core/process_state.h"
 #include "core/skerrow_app.h"
 #include "playback/playback_state.h"
+#include "session/document_access.h"
 
 namespace {
 
@@ -42,27 +43,6 @@ bool passes(const std::string& cut, const std::string& recorded) {
   return cut == recorded || (cut.empty() && recorded == scriptline::kNone);
 }
 
-std::string windowNameOf(IHTMLDocument2* document) {
-  ComPtr<IHTMLWindow2> window;
-  Bstr name;
-  if (SUCCEEDED(document->get_parentWindow(window.put())) && window) window->get_name(name.put());
-  return name.toAnsi();
-}
-
-std::string titleOf(IHTMLDocument2* document) {
-  Bstr title;
-  document->get_title(title.put());
-  return title.toAnsi();
-}
-
-ComPtr<IHTMLDocument2> htmlDocumentOf(IWebBrowser2* browser) {
-  ComPtr<IDispatch> dispatch;
-  ComPtr<IHTMLDocument2> document;
-  if (browser != nullptr && SUCCEEDED(browser->get_Document(dispatch.put())) && dispatch)
-    dispatch->QueryInterface(IID_IHTMLDocument2, document.putVoid());
-  return document;
-}
-
 bool hasFrames(IHTMLDocument2* document) { return static_cast<bool>(theApp.webBrowser().frameCount(document)); }
 
 std::string findInFrames(const std::string& windowName, const std::string& windowTitle,
@@ -90,7 +70,7 @@ std::string findInFrames(const std::string& windowName, const std::string& windo
       trace(" Document Query Interface Failed\n");
       continue;
     }
-    const std::string cutName = cutText(windowNameOf(document.get()), nameCondition, windowName.size());
+    const std::string cutName = cutText(windowNameOf(document.get(), ""), nameCondition, windowName.size());
     trace("FindInFrames Window Title - %s\n", "");
     trace("FindInFrames Window name - %s\n", cutName.c_str());
     if (passes(cutName, windowName)) {
@@ -146,7 +126,7 @@ std::string searchWindows(const std::string& windowName, const std::string& wind
     if (parentTitle != scriptline::kNone) {
       const std::string title = titleOf(document);
       trace("x setWindow Title - %s  \n", title.c_str());
-      trace("x setWindow Name - %s  \n", windowNameOf(document).c_str());
+      trace("x setWindow Name - %s  \n", windowNameOf(document, "").c_str());
       trace("x setWindow pTitle - %s  \n", parentTitle.c_str());
       const std::string cut = cutText(title, conditions.parent, parentTitle.size());
       if (cut.empty() || cut != parentTitle) continue;
@@ -158,7 +138,7 @@ std::string searchWindows(const std::string& windowName, const std::string& wind
       }
       continue;
     }
-    const std::string cutName = cutText(windowNameOf(document), conditions.name, windowName.size());
+    const std::string cutName = cutText(windowNameOf(document, ""), conditions.name, windowName.size());
     trace("setWindow name -  %s \n", cutName.c_str());
     if (!passes(cutName, windowName)) continue;
     const std::string cutTitle = cutText(titleOf(document), conditions.title, windowTitle.size());
@@ -220,7 +200,7 @@ std::string closeWindow(const std::string& text) {
         takeDocument(browsers, "closeWindow :Document query failed\n", "closeWindow :Document is null\n");
     if (!error.empty()) return error;
     IHTMLDocument2* document = playbackState().currentDocument.get();
-    const std::string name = windowNameOf(document);
+    const std::string name = windowNameOf(document, "");
     trace("About to close - %s \n", text.c_str());
     trace("Close Window Name - %s \n", name.c_str());
     if (!name.empty()) {
