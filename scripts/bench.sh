@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the default preset and runs the Google Benchmark programs (the stand-ins'
+# per-call costs, the engine's walk, the element scan and the skerrow finders).
+# Usage: scripts/bench.sh [benchmark-name ...]   (all when none is given)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset default >/dev/null
+cmake --build --preset default
+export PLATFORM_TIME_SCALE="${PLATFORM_TIME_SCALE:-0.01}"
+names=("$@")
+if [ ${#names[@]} -eq 0 ]; then
+  names=(win32_bench com_benchmarks engine_benchmark mshtml_benchmark skerrow_finder_benchmark)
+fi
+for name in "${names[@]}"; do
+  echo "== $name"
+  # The browser benchmarks write their trace file where they run.
+  (cd build && "bin/$name")
+done
