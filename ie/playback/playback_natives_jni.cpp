@@ -32,6 +32,12 @@ std::string withLineBreaks(std::string text) {
   return text;
 }
 
+// The DIV of fixAndClickList and fixAndFireMouseOver; only the kind "div" is searched.
+std::string findDiv(JNIEnv* env, jstring kind, jstring innerText, jint index, jstring id) {
+  if (ansiFromJava(env, kind) != "div") return result::kTypeMismatch;
+  return fixDivElement("DIV", ansiFromJava(env, innerText), index, ansiFromJava(env, id));
+}
+
 // Returns the word to Java; never throws.
 jstring answer(JNIEnv* env, const std::string& word) { return newJavaString(env, word); }
 
@@ -90,20 +96,14 @@ JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickLink)(JNIEnv* env, jobject,
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickList)(JNIEnv* env, jobject, jstring, jstring kind,
                                                            jstring innerText, jint index, jstring id) {
-  return guarded(env, [&]() -> std::string {
-    if (ansiFromJava(env, kind) != "div") return result::kTypeMismatch;
-    const std::string word = fixDivElement("DIV", ansiFromJava(env, innerText), index, ansiFromJava(env, id));
-    return actOnFound(word, Worker::kClick, "div");
-  });
+  return guarded(env, [&] { return actOnFound(findDiv(env, kind, innerText, index, id), Worker::kClick, "div"); });
 }
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndFireMouseOver)(JNIEnv* env, jobject, jstring, jstring kind,
                                                                jstring innerText, jint index, jstring id) {
-  return guarded(env, [&]() -> std::string {
-    if (ansiFromJava(env, kind) != "div") return result::kTypeMismatch;
-    const std::string found = fixDivElement("DIV", ansiFromJava(env, innerText), index, ansiFromJava(env, id));
-    if (found != result::kSuccess) return found;
-    return actOnFound(checkMouseOverHandler(), Worker::kMouseOver, "div");
+  return guarded(env, [&] {
+    const std::string found = findDiv(env, kind, innerText, index, id);
+    return found == result::kSuccess ? actOnFound(checkMouseOverHandler(), Worker::kMouseOver, "div") : found;
   });
 }
 
