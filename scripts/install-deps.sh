@@ -8,6 +8,7 @@ packages=(
   openjdk-17-jdk-headless
   libgtest-dev libgmock-dev libbenchmark-dev
   libgumbo-dev duktape-dev libexpat1-dev
+  g++-mingw-w64-i686-posix
 )
 
 missing=()

@@ -2,6 +2,8 @@
 // strings in the ANSI code page.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <string>

@@ -1,6 +1,8 @@
 // An owned VARIANT, cleared when dropped.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 class Variant {

@@ -4,7 +4,13 @@
 
 #include <windows.h>
 
+// The library is built with hidden symbols (Linux) and an explicit export table
+// (Windows): only what carries this mark is exported.
+#ifdef _WIN32
+#define SKERROW_EXPORT extern "C" __declspec(dllexport)
+#else
 #define SKERROW_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 SKERROW_EXPORT int LaunchBrowser(int attach);
 SKERROW_EXPORT void StartRecording(int relaunch);

@@ -3,6 +3,8 @@
 // of member 0 with no arguments. No event object is made and nothing bubbles.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include "com/variant.h"

@@ -119,9 +119,6 @@ IDispatch : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE Invoke(DISPID dispIdMember, REFIID riid, LCID lcid, WORD wFlags,
                                            DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                                            UINT* puArgErr) = 0;
-
- protected:
-  ~IDispatch() = default;
 };
 __CRT_UUID_DECL(IDispatch, 0x00020400, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IDispatch* LPDISPATCH;

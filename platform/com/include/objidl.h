@@ -33,9 +33,6 @@ ISequentialStream : public IUnknown {
  public:
   virtual HRESULT STDMETHODCALLTYPE Read(void* pv, ULONG cb, ULONG* pcbRead) = 0;
   virtual HRESULT STDMETHODCALLTYPE Write(const void* pv, ULONG cb, ULONG* pcbWritten) = 0;
-
- protected:
-  ~ISequentialStream() = default;
 };
 __CRT_UUID_DECL(ISequentialStream, 0x0c733a30, 0x2a1c, 0x11ce, 0xad, 0xe5, 0x00, 0xaa, 0x00, 0x44, 0x77, 0x3d)
 
@@ -53,9 +50,6 @@ IStream : public ISequentialStream {
   virtual HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER libOffset, ULARGE_INTEGER cb, DWORD dwLockType) = 0;
   virtual HRESULT STDMETHODCALLTYPE Stat(STATSTG* pstatstg, DWORD grfStatFlag) = 0;
   virtual HRESULT STDMETHODCALLTYPE Clone(IStream** ppstm) = 0;
-
- protected:
-  ~IStream() = default;
 };
 __CRT_UUID_DECL(IStream, 0x0000000c, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IStream* LPSTREAM;
@@ -68,9 +62,6 @@ IEnumUnknown : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE Skip(ULONG celt) = 0;
   virtual HRESULT STDMETHODCALLTYPE Reset(void) = 0;
   virtual HRESULT STDMETHODCALLTYPE Clone(IEnumUnknown** ppenum) = 0;
-
- protected:
-  ~IEnumUnknown() = default;
 };
 __CRT_UUID_DECL(IEnumUnknown, 0x00000100, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IEnumUnknown* LPENUMUNKNOWN;
@@ -79,8 +70,5 @@ typedef IEnumUnknown* LPENUMUNKNOWN;
 // hands it back as it is instead of a proxy.
 EXTERN_C const IID IID_IAgileObject;
 MIDL_INTERFACE("94ea2b94-e9cc-49e0-c0ff-ee64ca8f5b90")
-IAgileObject : public IUnknown {
- protected:
-  ~IAgileObject() = default;
-};
+IAgileObject : public IUnknown {};
 __CRT_UUID_DECL(IAgileObject, 0x94ea2b94, 0xe9cc, 0x49e0, 0xc0, 0xff, 0xee, 0x64, 0xca, 0x8f, 0x5b, 0x90)

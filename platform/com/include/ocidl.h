@@ -27,9 +27,6 @@ IEnumConnections : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE Skip(ULONG cConnections) = 0;
   virtual HRESULT STDMETHODCALLTYPE Reset(void) = 0;
   virtual HRESULT STDMETHODCALLTYPE Clone(IEnumConnections** ppEnum) = 0;
-
- protected:
-  ~IEnumConnections() = default;
 };
 __CRT_UUID_DECL(IEnumConnections, 0xb196b287, 0xbab4, 0x101a, 0xb6, 0x9c, 0x00, 0xaa, 0x00, 0x34, 0x1d, 0x07)
 
@@ -42,9 +39,6 @@ IConnectionPoint : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE Advise(IUnknown* pUnkSink, DWORD* pdwCookie) = 0;
   virtual HRESULT STDMETHODCALLTYPE Unadvise(DWORD dwCookie) = 0;
   virtual HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** ppEnum) = 0;
-
- protected:
-  ~IConnectionPoint() = default;
 };
 __CRT_UUID_DECL(IConnectionPoint, 0xb196b286, 0xbab4, 0x101a, 0xb6, 0x9c, 0x00, 0xaa, 0x00, 0x34, 0x1d, 0x07)
 typedef IConnectionPoint* LPCONNECTIONPOINT;
@@ -57,9 +51,6 @@ IEnumConnectionPoints : public IUnknown {
   virtual HRESULT STDMETHODCALLTYPE Skip(ULONG cConnections) = 0;
   virtual HRESULT STDMETHODCALLTYPE Reset(void) = 0;
   virtual HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** ppEnum) = 0;
-
- protected:
-  ~IEnumConnectionPoints() = default;
 };
 __CRT_UUID_DECL(IEnumConnectionPoints, 0xb196b285, 0xbab4, 0x101a, 0xb6, 0x9c, 0x00, 0xaa, 0x00, 0x34, 0x1d, 0x07)
 
@@ -69,8 +60,5 @@ IConnectionPointContainer : public IUnknown {
  public:
   virtual HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** ppEnum) = 0;
   virtual HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** ppCP) = 0;
-
- protected:
-  ~IConnectionPointContainer() = default;
 };
 __CRT_UUID_DECL(IConnectionPointContainer, 0xb196b284, 0xbab4, 0x101a, 0xb6, 0x9c, 0x00, 0xaa, 0x00, 0x34, 0x1d, 0x07)

@@ -2,6 +2,12 @@
 #pragma once
 #define _OLEAUTO_H_
 
+// As in the SDK, this header relies on <windows.h> having been included first (the
+// COM headers include it).
+#ifndef _WINDOWS_
+#error "include <windows.h> before <oleauto.h>"
+#endif
+
 #include "oaidl.h"
 
 #define DISPATCH_METHOD 0x1

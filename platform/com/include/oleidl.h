@@ -18,9 +18,6 @@ IParseDisplayName : public IUnknown {
  public:
   virtual HRESULT STDMETHODCALLTYPE ParseDisplayName(IBindCtx* pbc, LPOLESTR pszDisplayName, ULONG* pchEaten,
                                                      IMoniker** ppmkOut) = 0;
-
- protected:
-  ~IParseDisplayName() = default;
 };
 __CRT_UUID_DECL(IParseDisplayName, 0x0000011a, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 
@@ -30,9 +27,6 @@ IOleContainer : public IParseDisplayName {
  public:
   virtual HRESULT STDMETHODCALLTYPE EnumObjects(DWORD grfFlags, IEnumUnknown** ppenum) = 0;
   virtual HRESULT STDMETHODCALLTYPE LockContainer(BOOL fLock) = 0;
-
- protected:
-  ~IOleContainer() = default;
 };
 __CRT_UUID_DECL(IOleContainer, 0x0000011b, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IOleContainer* LPOLECONTAINER;

@@ -18,10 +18,6 @@ IUnknown {
     return QueryInterface(__uuidof(Q), reinterpret_cast<void**>(pp));
   }
   END_INTERFACE
-
- protected:
-  // Objects are destroyed by their last Release, never through an interface pointer.
-  ~IUnknown() = default;
 };
 __CRT_UUID_DECL(IUnknown, 0x00000000, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IUnknown* LPUNKNOWN;
@@ -32,9 +28,6 @@ IClassFactory : public IUnknown {
  public:
   virtual HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppvObject) = 0;
   virtual HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) = 0;
-
- protected:
-  ~IClassFactory() = default;
 };
 __CRT_UUID_DECL(IClassFactory, 0x00000001, 0x0000, 0x0000, 0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46)
 typedef IClassFactory* LPCLASSFACTORY;

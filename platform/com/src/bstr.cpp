@@ -1,4 +1,6 @@
 // BSTR: a length-prefixed, null-terminated OLECHAR string on the heap.
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <cstdlib>

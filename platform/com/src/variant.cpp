@@ -1,4 +1,6 @@
 // VARIANT life cycle: VariantInit, VariantClear, VariantCopy, VariantCopyInd.
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include "variant_types.h"

@@ -2,6 +2,8 @@
 // OLE Automation in the en-US locale: booleans are -1 and 0, numbers round half to even
 // and fail with DISP_E_OVERFLOW out of range, strings parse with surrounding blanks, an
 // object converts through its DISPID_VALUE property.
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <cctype>

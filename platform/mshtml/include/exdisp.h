@@ -149,9 +149,6 @@ IWebBrowser : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_Busy(
         VARIANT_BOOL *pBool) = 0;
-
-protected:
-    ~IWebBrowser() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IWebBrowser, 0xeab22ac1, 0x30c1, 0x11cf, 0xa7,0xeb, 0x00,0x00,0xc0,0x5b,0xae,0x0b)
@@ -223,9 +220,6 @@ IWebBrowserApp : public IWebBrowser
 
     virtual HRESULT STDMETHODCALLTYPE put_FullScreen(
         VARIANT_BOOL bFullScreen) = 0;
-
-protected:
-    ~IWebBrowserApp() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IWebBrowserApp, 0x0002df05, 0x0000, 0x0000, 0xc0,0x00, 0x00,0x00,0x00,0x00,0x00,0x46)
@@ -301,9 +295,6 @@ IWebBrowser2 : public IWebBrowserApp
 
     virtual HRESULT STDMETHODCALLTYPE put_Resizable(
         VARIANT_BOOL Value) = 0;
-
-protected:
-    ~IWebBrowser2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IWebBrowser2, 0xd30c1661, 0xcdaf, 0x11d0, 0x8a,0x3e, 0x00,0xc0,0x4f,0xc9,0xe2,0x6e)

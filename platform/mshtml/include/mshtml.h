@@ -618,9 +618,6 @@ IHTMLStyle : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE toString(
         BSTR *String) = 0;
-
-protected:
-    ~IHTMLStyle() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLStyle, 0x3050f25e, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -899,9 +896,6 @@ IHTMLElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_all(
         IDispatch **p) = 0;
-
-protected:
-    ~IHTMLElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLElement, 0x3050f1ff, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1224,9 +1218,6 @@ IHTMLElement2 : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE getElementsByTagName(
         BSTR v,
         IHTMLElementCollection **pelColl) = 0;
-
-protected:
-    ~IHTMLElement2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLElement2, 0x3050f434, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1352,9 +1343,6 @@ IHTMLTxtRange : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE execCommandShowHelp(
         BSTR cmdID,
         VARIANT_BOOL *pfRet) = 0;
-
-protected:
-    ~IHTMLTxtRange() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTxtRange, 0x3050f220, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1438,9 +1426,6 @@ IHTMLFormElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE tags(
         VARIANT tagName,
         IDispatch **pdisp) = 0;
-
-protected:
-    ~IHTMLFormElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLFormElement, 0x3050f1f7, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1605,9 +1590,6 @@ IHTMLImgElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_start(
         BSTR *p) = 0;
-
-protected:
-    ~IHTMLImgElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLImgElement, 0x3050f240, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1721,9 +1703,6 @@ IHTMLBodyElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
-
-protected:
-    ~IHTMLBodyElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLBodyElement, 0x3050f1d8, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1855,9 +1834,6 @@ IHTMLAnchorElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE blur(
         ) = 0;
-
-protected:
-    ~IHTMLAnchorElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLAnchorElement, 0x3050f1da, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1878,9 +1854,6 @@ IHTMLDivElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_noWrap(
         VARIANT_BOOL *p) = 0;
-
-protected:
-    ~IHTMLDivElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDivElement, 0x3050f200, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -1910,9 +1883,6 @@ IHTMLElementCollection : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE tags(
         VARIANT tagName,
         IDispatch **pdisp) = 0;
-
-protected:
-    ~IHTMLElementCollection() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLElementCollection, 0x3050f21f, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2009,9 +1979,6 @@ IHTMLSelectElement : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE tags(
         VARIANT tagName,
         IDispatch **pdisp) = 0;
-
-protected:
-    ~IHTMLSelectElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLSelectElement, 0x3050f244, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2032,9 +1999,6 @@ IHTMLSelectionObject : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_type(
         BSTR *p) = 0;
-
-protected:
-    ~IHTMLSelectionObject() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLSelectionObject, 0x3050f25a, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2076,9 +2040,6 @@ IHTMLOptionElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_form(
         IHTMLFormElement **p) = 0;
-
-protected:
-    ~IHTMLOptionElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLOptionElement, 0x3050f211, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2294,9 +2255,6 @@ IHTMLInputElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_start(
         BSTR *p) = 0;
-
-protected:
-    ~IHTMLInputElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputElement, 0x3050f5d2, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2338,9 +2296,6 @@ IHTMLInputButtonElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
-
-protected:
-    ~IHTMLInputButtonElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputButtonElement, 0x3050f2b2, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2421,9 +2376,6 @@ IHTMLInputTextElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
-
-protected:
-    ~IHTMLInputTextElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputTextElement, 0x3050f2a6, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2489,9 +2441,6 @@ IHTMLInputFileElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_value(
         BSTR *p) = 0;
-
-protected:
-    ~IHTMLInputFileElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLInputFileElement, 0x3050f2ad, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2554,9 +2503,6 @@ IHTMLOptionButtonElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_form(
         IHTMLFormElement **p) = 0;
-
-protected:
-    ~IHTMLOptionButtonElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLOptionButtonElement, 0x3050f2bc, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2643,9 +2589,6 @@ IHTMLTextAreaElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE createTextRange(
         IHTMLTxtRange **range) = 0;
-
-protected:
-    ~IHTMLTextAreaElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTextAreaElement, 0x3050f2aa, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2729,9 +2672,6 @@ IHTMLEventObj : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_srcFilter(
         IDispatch **p) = 0;
-
-protected:
-    ~IHTMLEventObj() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLEventObj, 0x3050f32d, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2914,9 +2854,6 @@ IHTMLEventObj2 : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_dataTransfer(
         IHTMLDataTransfer **p) = 0;
-
-protected:
-    ~IHTMLEventObj2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLEventObj2, 0x3050f48b, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -2932,9 +2869,6 @@ IHTMLFramesCollection2 : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_length(
         LONG *p) = 0;
-
-protected:
-    ~IHTMLFramesCollection2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLFramesCollection2, 0x332c4426, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
@@ -3174,9 +3108,6 @@ IHTMLWindow2 : public IHTMLFramesCollection2
 
     virtual HRESULT STDMETHODCALLTYPE get_external(
         IDispatch **p) = 0;
-
-protected:
-    ~IHTMLWindow2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLWindow2, 0x332c4427, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
@@ -3200,9 +3131,6 @@ IHTMLDocument : public IDispatch
 {
     virtual HRESULT STDMETHODCALLTYPE get_Script(
         IDispatch **p) = 0;
-
-protected:
-    ~IHTMLDocument() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDocument, 0x626fc520, 0xa41e, 0x11cf, 0xa7,0x31, 0x00,0xa0,0xc9,0x08,0x26,0x37)
@@ -3554,9 +3482,6 @@ IHTMLDocument2 : public IHTMLDocument
         BSTR bstrHref,
         LONG lIndex = -1,
         IHTMLStyleSheet **ppnewStyleSheet = 0) = 0;
-
-protected:
-    ~IHTMLDocument2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDocument2, 0x332c4425, 0x26cb, 0x11d0, 0xb4,0x83, 0x00,0xc0,0x4f,0xd9,0x01,0x19)
@@ -3695,9 +3620,6 @@ IHTMLDocument3 : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE getElementsByTagName(
         BSTR v,
         IHTMLElementCollection **pelColl) = 0;
-
-protected:
-    ~IHTMLDocument3() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLDocument3, 0x3050f485, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3731,9 +3653,6 @@ IHTMLAreasCollection : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE remove(
         LONG index = -1) = 0;
-
-protected:
-    ~IHTMLAreasCollection() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLAreasCollection, 0x3050f383, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3751,9 +3670,6 @@ IHTMLMapElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_name(
         BSTR *p) = 0;
-
-protected:
-    ~IHTMLMapElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLMapElement, 0x3050f266, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -3864,9 +3780,6 @@ IHTMLAreaElement : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE blur(
         ) = 0;
-
-protected:
-    ~IHTMLAreaElement() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLAreaElement, 0x3050f265, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -4023,9 +3936,6 @@ IHTMLTable : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_onreadystatechange(
         VARIANT *p) = 0;
-
-protected:
-    ~IHTMLTable() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTable, 0x3050f21e, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -4048,9 +3958,6 @@ IHTMLTable2 : public IDispatch
         LONG indexFrom = -1,
         LONG indexTo = -1,
         IDispatch **row = 0) = 0;
-
-protected:
-    ~IHTMLTable2() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTable2, 0x3050f4ad, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -4111,9 +4018,6 @@ IHTMLTableRow : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE deleteCell(
         LONG index = -1) = 0;
-
-protected:
-    ~IHTMLTableRow() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTableRow, 0x3050f23c, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)
@@ -4197,9 +4101,6 @@ IHTMLTableCell : public IDispatch
 
     virtual HRESULT STDMETHODCALLTYPE get_cellIndex(
         LONG *p) = 0;
-
-protected:
-    ~IHTMLTableCell() = default;
 };
 #ifdef __CRT_UUID_DECL
 __CRT_UUID_DECL(IHTMLTableCell, 0x3050f23d, 0x98b5, 0x11cf, 0xbb,0x82, 0x00,0xaa,0x00,0xbd,0xce,0x0b)

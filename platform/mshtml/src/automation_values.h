@@ -2,6 +2,8 @@
 // absent, plain booleans and numbers) and the automation types MSHTML hands out.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <optional>

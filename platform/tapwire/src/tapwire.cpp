@@ -8,7 +8,12 @@
 #include <atomic>
 #include <mutex>
 
+// Only InstallHook and UnHook are exported; everything else stays inside the library.
+#ifdef _WIN32
+#define TAPWIRE_EXPORT extern "C" __declspec(dllexport)
+#else
 #define TAPWIRE_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace {
 

@@ -2,6 +2,12 @@
 // the Internet Explorer 6 era declares what the system uses of them.
 #pragma once
 
+// As in the SDK, this header relies on <windows.h> having been included first (the
+// COM headers include it).
+#ifndef _WINDOWS_
+#error "include <windows.h> before <commctrl.h>"
+#endif
+
 #include "pointer32.h"
 #include "winuser.h"
 

@@ -1,6 +1,12 @@
 // Kernel functions of the Windows base API that this system calls.
 #pragma once
 
+// As in the SDK, this header relies on <windows.h> having been included first (the
+// COM headers include it).
+#ifndef _WINDOWS_
+#error "include <windows.h> before <winbase.h>"
+#endif
+
 #include "windef.h"
 #include "winerror.h"
 #include "minwinbase.h"

@@ -1,6 +1,12 @@
 // Registry functions (ANSI forms), as the SDK declares them.
 #pragma once
 
+// As in the SDK, this header relies on <windows.h> having been included first (the
+// COM headers include it).
+#ifndef _WINDOWS_
+#error "include <windows.h> before <winreg.h>"
+#endif
+
 #include "windef.h"
 #include "winerror.h"
 

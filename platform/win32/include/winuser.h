@@ -1,6 +1,12 @@
 // Windows, window classes, messages and dialogs (ANSI forms), as the SDK declares them.
 #pragma once
 
+// As in the SDK, this header relies on <windows.h> having been included first (the
+// COM headers include it).
+#ifndef _WINDOWS_
+#error "include <windows.h> before <winuser.h>"
+#endif
+
 #include "windef.h"
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);

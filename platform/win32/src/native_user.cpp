@@ -1,8 +1,9 @@
 // The simulated user of native windows (testbed/native_user.h).
 #include "testbed/native_user.h"
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <chrono>
 #include <functional>

@@ -3,6 +3,8 @@
 // as VT_BYREF variants pointing at the caller's storage. C++ for the stand-ins only.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <vector>

@@ -2,6 +2,8 @@
 // objects. C++ for the stand-ins only.
 #pragma once
 
+#include <windows.h>
+
 #include <oleauto.h>
 
 #include <functional>

@@ -1,8 +1,9 @@
 // What the standard controls share: their per-window state and their notifications.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
