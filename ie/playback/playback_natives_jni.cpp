@@ -52,7 +52,7 @@ jstring guarded(JNIEnv* env, Body&& body) {
 extern "C" {
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setMaxTimeLimit)(JNIEnv* env, jobject, jint seconds) {
-  playbackState().maxTimeLimit = seconds;
+  setTimeLimit(seconds);
   return answer(env, result::kSuccess);
 }
 
