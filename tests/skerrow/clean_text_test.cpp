@@ -17,7 +17,8 @@ TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanningWhatItPutIn) {
 }
 
 // Texts from the host and from pages may be megabytes long; a replacement that shifted
-// the rest of the text at each occurrence took seconds for one megabyte.
+// the rest of the text at each occurrence took seconds for one megabyte and would take
+// days for these ten (the bound leaves room for slow sanitizer builds).
 TEST(ReplaceAll, TenMegabytesOfMarkersAndBlanksTakeLinearTime) {
   std::string markers;
   for (int i = 0; i < 1 << 20; ++i) markers += "<VK_RETURN>";
@@ -25,7 +26,7 @@ TEST(ReplaceAll, TenMegabytesOfMarkersAndBlanksTakeLinearTime) {
   EXPECT_EQ(std::string(2u << 20, '\0').size(), replaceAll(markers, "<VK_RETURN>", "\r\n").size());
   EXPECT_EQ(" x", cleanText(std::string(10u << 20, ' ') + "x"));
   EXPECT_EQ(std::string(1u << 20, '&'), cleanText(replaceAll(std::string(1u << 20, '&'), "&", "&amp;")));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
 }
 
 TEST(CleanText, FoldsBlanksDropsMarkupAndTrailingSpace) {
