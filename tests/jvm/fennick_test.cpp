@@ -189,7 +189,7 @@ TEST_F(FennickTest, ThirtyThousandRuntimesAreCountedAndDetailedQuickly) {
     found = details();
   });
   ::testing::internal::GetCapturedStdout();
-  EXPECT_LT(took, std::chrono::seconds(10));
+  EXPECT_LT(took, std::chrono::seconds(30));  // well under one in an optimised build
   EXPECT_EQ(30000, n);
   ASSERT_EQ(90000u, found.size());
   EXPECT_EQ("1.0", found[0]);
