@@ -1,6 +1,8 @@
 // The natives of com.corvalen.tarnwell.web.client.util.MozCompInstaller.
 #include <jni.h>
 
+#include <climits>
+
 #include "common/java_strings.h"
 #include "mozilla_registry.h"
 
@@ -16,6 +18,7 @@ JNIEXPORT jint JNICALL Java_com_corvalen_tarnwell_web_client_util_MozCompInstall
 JNIEXPORT jobjectArray JNICALL Java_com_corvalen_tarnwell_web_client_util_MozCompInstaller_getMozillaDetails(
     JNIEnv* env, jobject) {
   const std::vector<std::string> details = fennick::installationDetails();
+  if (details.size() > static_cast<size_t>(INT_MAX)) return nullptr;
   jobjectArray array = newJavaStringArray(env, static_cast<jsize>(details.size()));
   if (array == nullptr) return nullptr;
   for (size_t i = 0; i < details.size(); ++i) {

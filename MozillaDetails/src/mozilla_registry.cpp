@@ -3,16 +3,16 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace fennick {
 
 namespace {
 
-constexpr DWORD kValueBufferSize = 260;
-constexpr DWORD kCountNameCapacity = 260;
-constexpr DWORD kCountNameRetryCapacity = 261;
-constexpr DWORD kDetailsNameCapacity = 1024;
+// Subkey names are enumerated into one buffer size for counting and for the details, so
+// the two always take the same names. Windows keeps key names to 255 characters.
+constexpr DWORD kNameCapacity = 1024;
 
 // An open registry key, closed when it goes out of scope.
 class RegistryKey {
@@ -43,44 +43,71 @@ void reportUnopenedKey(LONG error) {
   std::fflush(stdout);
 }
 
-// Reads a string value into a buffer of 260 bytes. A value that does not fit is asked
-// for again at most twice; after that it counts as not read. Gives the last result code.
+// Reads a string value whole: asks for its size, then reads it into a buffer of that
+// size. A value that grew in between is asked for again at most twice; after that it
+// counts as not read. Gives the last result code.
 LONG queryString(HKEY key, const char* name, std::string& value) {
-  char buffer[kValueBufferSize];
-  LONG result = ERROR_MORE_DATA;
-  for (int attempt = 0; attempt < 3 && result == ERROR_MORE_DATA; ++attempt) {
-    DWORD size = kValueBufferSize;
-    result = RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer), &size);
+  DWORD size = 0;
+  LONG result = RegQueryValueEx(key, name, nullptr, nullptr, nullptr, &size);
+  for (int attempt = 0; attempt < 3 && result == ERROR_SUCCESS; ++attempt) {
+    std::vector<char> buffer(static_cast<size_t>(size) + 1, '\0');
+    DWORD read = size;
+    result = RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<LPBYTE>(buffer.data()), &read);
     if (result == ERROR_SUCCESS) {
       // Registry strings need not end with a null; never read past what was written.
-      const DWORD length = size < kValueBufferSize ? size : kValueBufferSize - 1;
-      buffer[length] = '\0';
-      value = buffer;
+      const char* begin = buffer.data();
+      const char* end = begin + std::min(read, size);
+      value.assign(begin, std::find(begin, end, '\0'));
+      return result;
     }
+    if (result != ERROR_MORE_DATA) return result;
+    size = read;  // the size the value has now
+    result = ERROR_SUCCESS;
   }
-  return result;
+  return result == ERROR_SUCCESS ? ERROR_MORE_DATA : result;
 }
 
+// The 8.3 form of an existing path, however long; "" when there is none.
 std::string shortPath(const std::string& path) {
-  char buffer[MAX_PATH] = {};
-  const DWORD length = GetShortPathName(path.c_str(), buffer, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::string(buffer, length) : std::string();
+  std::string buffer(MAX_PATH, '\0');
+  DWORD length = GetShortPathName(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (length >= buffer.size()) {  // too small: the size needed, with its null
+    buffer.assign(length, '\0');
+    length = GetShortPathName(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+  }
+  return length > 0 && length < buffer.size() ? buffer.substr(0, length) : std::string();
 }
 
 // The name of subkey `index`: true when one was read. A name that does not fit is asked
-// for again with `retryCapacity` characters, at most twice, and then skipped. `done` is
-// set when the enumeration cannot go on: no more items, or the key itself failed.
-bool enumerateSubkey(HKEY key, DWORD index, DWORD capacity, DWORD retryCapacity, std::string& name, bool& done) {
-  std::string buffer(std::max(capacity, retryCapacity) + 1, '\0');
-  DWORD length = capacity;
-  LONG result = RegEnumKeyEx(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+// for again at most twice, and then skipped. `done` is set when the enumeration cannot
+// go on: no more items, or the key itself failed.
+bool enumerateSubkey(HKEY key, DWORD index, std::string& name, bool& done) {
+  char buffer[kNameCapacity + 1];
+  DWORD length = kNameCapacity;
+  LONG result = RegEnumKeyEx(key, index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
   for (int retry = 0; retry < 2 && result == ERROR_MORE_DATA; ++retry) {
-    length = retryCapacity;
-    result = RegEnumKeyEx(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    length = kNameCapacity;
+    result = RegEnumKeyEx(key, index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
   }
   done = result != ERROR_SUCCESS && result != ERROR_MORE_DATA;
   if (result != ERROR_SUCCESS) return false;
-  name.assign(buffer.data(), length);
+  name.assign(buffer, std::min(length, kNameCapacity));
+  return true;
+}
+
+// The names of the registered runtimes in enumeration order; false (after the error
+// line) when the runtime key cannot be opened. Counting and the details both take the
+// names from here, so they agree on every name the enumeration gives or withholds.
+bool runtimeNames(std::vector<std::string>& names) {
+  RegistryKey gre;
+  if (gre.open(kGreKey, KEY_ENUMERATE_SUB_KEYS) != ERROR_SUCCESS) {
+    reportUnreadableKey(kGreKey);
+    return false;
+  }
+  std::string name;
+  bool done = false;
+  for (DWORD index = 0; !done; ++index)
+    if (enumerateSubkey(gre.get(), index, name, done)) names.push_back(name);
   return true;
 }
 
@@ -94,36 +121,17 @@ bool openRuntimeKey(const std::string& subkeyName, RegistryKey& runtime) {
 }  // namespace
 
 int countInstallations() {
-  RegistryKey gre;
-  if (gre.open(kGreKey, KEY_ENUMERATE_SUB_KEYS) != ERROR_SUCCESS) {
-    reportUnreadableKey(kGreKey);
-    return -1;
-  }
-  int count = 0;
-  std::string name;
-  bool done = false;
-  for (DWORD index = 0; !done; ++index)
-    if (enumerateSubkey(gre.get(), index, kCountNameCapacity, kCountNameRetryCapacity, name, done)) ++count;
-  return count;
+  std::vector<std::string> names;
+  if (!runtimeNames(names)) return -1;
+  return names.size() > INT_MAX ? INT_MAX : static_cast<int>(names.size());
 }
 
 std::vector<std::string> installationDetails() {
-  const int count = countInstallations();
-  if (count < 0) return {};
-  const size_t capacity = static_cast<size_t>(count) * 3;
+  std::vector<std::string> names;
   std::vector<std::string> details;
-  details.reserve(capacity);
-
-  RegistryKey gre;
-  if (gre.open(kGreKey, KEY_ENUMERATE_SUB_KEYS) != ERROR_SUCCESS) {
-    reportUnreadableKey(kGreKey);
-    return details;
-  }
-  std::string name;
-  bool done = false;
-  // Never more entries than were counted: a runtime registered in between is left out.
-  for (DWORD index = 0; !done && details.size() + 3 <= capacity; ++index) {
-    if (!enumerateSubkey(gre.get(), index, kDetailsNameCapacity, kDetailsNameCapacity, name, done)) continue;
+  if (!runtimeNames(names)) return details;
+  details.reserve(names.size() * 3);
+  for (const std::string& name : names) {
     std::string version = readRuntimeVersion(name);
     if (version.empty()) version = name;
     details.push_back(version);

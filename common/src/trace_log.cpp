@@ -1,6 +1,7 @@
 #include "common/trace_log.h"
 
 #include <cstdarg>
+#include <cstring>
 #include <mutex>
 
 namespace {
@@ -20,6 +21,11 @@ std::tm localNow() {
   localtime_r(&now, &local);
 #endif
   return local;
+}
+
+bool endsLine(const char* format) {
+  const size_t length = std::strlen(format);
+  return length > 0 && format[length - 1] == '\n';
 }
 
 }  // namespace
@@ -58,11 +64,25 @@ void writeTimestamp() {
 void trace(const char* format, ...) {
   std::lock_guard lock(traceMutex);
   if (traceEnabled < 1 || traceFile == nullptr) return;
-  writeTimestamp();
+  // Formatting into a buffer of the limit's size reads a long argument once and copies
+  // no more of it than is written.
+  char message[kTraceMessageLimit + 1];
+  message[0] = '\0';
   va_list args;
   va_start(args, format);
-  std::vfprintf(traceFile, format, args);
+  const int length = std::vsnprintf(message, sizeof message, format, args);
   va_end(args);
+  writeTimestamp();
+  if (length >= 0 && static_cast<size_t>(length) <= kTraceMessageLimit) {
+    std::fwrite(message, 1, static_cast<size_t>(length), traceFile);
+  } else {
+    std::fwrite(message, 1, std::strlen(message), traceFile);
+    if (length >= 0)
+      std::fprintf(traceFile, "...[%zu bytes cut]", static_cast<size_t>(length) - kTraceMessageLimit);
+    else
+      std::fputs("...[cut]", traceFile);
+    if (endsLine(format)) std::fputc('\n', traceFile);
+  }
   std::fflush(traceFile);
 }
 

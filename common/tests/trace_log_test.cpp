@@ -81,4 +81,20 @@ TEST_F(TraceFileTest, UnopenableFileReportsThroughPerrorAndStaysSilent) {
   EXPECT_FALSE(fs::exists(missing));
 }
 
+// A value of a megabyte, traced on every retry of a call, must not flood the file; a
+// line of the limit's length stays as it is.
+TEST_F(TraceFileTest, LongMessagesAreCutWithAMarkerAndKeepTheirLineEnd) {
+  ASSERT_TRUE(startTraceLog(path_.c_str()));
+  const std::string value(1 << 20, 'x');
+  trace("setWindow %s\n", value.c_str());
+  trace("%s", std::string(kTraceMessageLimit + 1, 'y').c_str());
+  const std::string atLimit(kTraceMessageLimit - 1, 'n');
+  trace("%s\n", atLimit.c_str());
+  const std::string cut = "setWindow " + value.substr(0, kTraceMessageLimit - 10) + "...[" +
+                          std::to_string(value.size() + 11 - kTraceMessageLimit) + " bytes cut]\n";
+  const std::string unended = std::string(kTraceMessageLimit, 'y') + "...[1 bytes cut]";
+  const std::string lines = std::regex_replace(contents(), std::regex(kPrefix), "|");
+  EXPECT_EQ("|logging info\n |" + cut + "|" + unended + "|" + atLimit + "\n", lines) << lines.substr(0, 300);
+}
+
 }  // namespace

@@ -3,12 +3,9 @@
 #include <array>
 #include <string_view>
 
-namespace {
+#include "playback/text_replace.h"
 
-void replaceAll(std::string& text, std::string_view find, std::string_view replacement) {
-  for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, at + replacement.size()))
-    text.replace(at, find.size(), replacement);
-}
+namespace {
 
 struct Replacement {
   std::string_view find;
@@ -70,8 +67,8 @@ std::string cleanText(const std::string& text) {
   std::string cleaned = text;
   for (char& c : cleaned)
     if (c == '\n' || c == '\r' || c == '\t') c = ' ';
-  while (cleaned.find("  ") != std::string::npos) replaceAll(cleaned, "  ", " ");
-  for (const Replacement& row : kReplacements) replaceAll(cleaned, row.find, row.replacement);
+  cleaned = foldRuns(cleaned, ' ');
+  for (const Replacement& row : kReplacements) cleaned = replaceAll(cleaned, row.find, row.replacement);
   cleaned = withoutMarkup(cleaned);
   while (!cleaned.empty() && isTrailingSpace(cleaned.back())) cleaned.pop_back();
   return cleaned;

@@ -12,6 +12,7 @@
 #include "playback/element_actions.h"
 #include "playback/element_finders.h"
 #include "playback/playback_state.h"
+#include "playback/text_replace.h"
 #include "playback/window_navigation.h"
 
 #define PLAYBACK_NATIVE(name) Java_com_corvalen_tarnwell_web_replay_IEPlayBackControl_##name
@@ -25,12 +26,8 @@ std::string actOnFound(const std::string& word, Worker worker, const std::string
   return word;
 }
 
-std::string withLineBreaks(std::string text) {
-  static constexpr std::string_view kReturn = scriptline::kLineBreak;
-  for (size_t at = text.find(kReturn); at != std::string::npos; at = text.find(kReturn, at + 2))
-    text.replace(at, kReturn.size(), "\r\n");
-  return text;
-}
+// A script's line breaks, "<VK_RETURN>", as the "\r\n" the link finder compares.
+std::string withLineBreaks(const std::string& text) { return replaceAll(text, scriptline::kLineBreak, "\r\n"); }
 
 // The DIV of fixAndClickList and fixAndFireMouseOver; only the kind "div" is searched.
 std::string findDiv(JNIEnv* env, jstring kind, jstring innerText, jint index, jstring id) {
@@ -55,7 +52,7 @@ jstring guarded(JNIEnv* env, Body&& body) {
 extern "C" {
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setMaxTimeLimit)(JNIEnv* env, jobject, jint seconds) {
-  playbackState().maxTimeLimit = seconds;
+  setTimeLimit(seconds);
   return answer(env, result::kSuccess);
 }
 

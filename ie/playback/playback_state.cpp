@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "com/bstr.h"
 
 PlaybackState& playbackState() {
@@ -19,6 +22,22 @@ std::string readyStateOf(IHTMLDocument2* document) {
 
 }  // namespace
 
+void setTimeLimit(int seconds) { playbackState().maxTimeLimit = std::max(seconds, 0); }
+
+int64_t secondsLeft(int64_t waitSeconds, int64_t waited) {
+  if (waitSeconds <= 0) return 0;
+  return std::clamp<int64_t>(waitSeconds - waited, 0, waitSeconds);
+}
+
+void sleepSeconds(int64_t seconds) {
+  constexpr int64_t kLongestStep = 24 * 60 * 60;  // a day, far below INFINITE milliseconds
+  while (seconds > 0) {
+    const int64_t step = std::min(seconds, kLongestStep);
+    Sleep(static_cast<DWORD>(step * 1000));
+    seconds -= step;
+  }
+}
+
 int pollReadyState(IHTMLDocument2* document, int polls) {
   int i = 0;
   std::string state = readyStateOf(document);
@@ -34,6 +53,6 @@ std::string waitForComplete(int extraSeconds) {
   const ComPtr<IHTMLDocument2> document = playbackState().currentDocument;
   if (!document) return result::kDocumentNull;
   const int waited = pollReadyState(document.get(), playbackState().maxTimeLimit);
-  if (extraSeconds - waited > 0) Sleep(static_cast<DWORD>(extraSeconds - waited) * 1000);
+  sleepSeconds(secondsLeft(extraSeconds, waited));
   return result::kSuccess;
 }

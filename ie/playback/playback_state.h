@@ -7,6 +7,8 @@
 #include <mshtml.h>
 
 #include <atomic>
+#include <cstdint>
+#include <string>
 
 #include "com/com_ptr.h"
 
@@ -14,7 +16,7 @@ struct PlaybackState {
   ComPtr<IHTMLDocument2> currentDocument;  // set by the window and frame natives
   ComPtr<IDispatch> targetElement;          // the last element found
   ComPtr<IHTMLElement> selectedList;        // the SELECT of the last fixSelect
-  std::atomic<int> maxTimeLimit{60};        // seconds
+  std::atomic<int> maxTimeLimit{60};        // seconds, never negative (see setTimeLimit)
 };
 
 PlaybackState& playbackState();
@@ -44,6 +46,19 @@ inline constexpr const char* kEnumerationFailed = "ERROR_ENUMERATION_FAILED";
 inline constexpr const char* kBrowserRefNull = "ERROR_BROWSER_REF_NULL";
 inline constexpr const char* kTypeNotFound = "ERROR_TYPE_NOT_FOUND";
 }  // namespace result
+
+// Stores the time limit; a negative limit is taken as 0 (no waiting, no retries). A huge
+// one is what the host asked for and is kept.
+void setTimeLimit(int seconds);
+
+// The seconds still to wait for a page to settle when `waitSeconds` were asked for and
+// `waited` have gone: never negative and never more than asked, whatever the values
+// (computed in 64 bits, so extreme arguments cannot wrap into a long sleep).
+int64_t secondsLeft(int64_t waitSeconds, int64_t waited);
+
+// Sleeps that many whole seconds (none when 0 or less), in steps that each fit Sleep's
+// millisecond count without reaching INFINITE.
+void sleepSeconds(int64_t seconds);
 
 // Waits until the current document is complete, for at most maxTimeLimit polls of one
 // second, then `extraSeconds` less the seconds already waited. "ERROR_DOCUMENT_NULL"

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <memory>
 
 #include "com/bstr.h"
@@ -165,21 +168,22 @@ std::string setWindow(const std::string& windowName, const std::string& windowTi
                       const std::string& conditions, int waitTime) {
   trace("setWindow %s\n", windowName.c_str());
   PlaybackState& state = playbackState();
+  const int64_t limit = state.maxTimeLimit;
   std::string word;
-  int elapsed = 0;
-  while (word != result::kSuccess && elapsed < state.maxTimeLimit) {
+  int64_t elapsed = 0;
+  while (word != result::kSuccess && elapsed < limit) {
     Sleep(4000);
     word = searchWindows(windowName, windowTitle, parentTitle, conditions);
     elapsed += 4;
   }
   if (word != result::kSuccess) return word;
 
-  const int remaining = state.maxTimeLimit - elapsed;
+  const int64_t remaining = limit - elapsed;
   if (remaining > 0) {
     const ComPtr<IHTMLDocument2> document = state.currentDocument;
     if (!document) return result::kDocumentNull;
-    const int polls = pollReadyState(document.get(), remaining);
-    if (waitTime - (elapsed + polls) > 0) Sleep(static_cast<DWORD>(waitTime - (elapsed + polls)) * 1000);
+    const int polls = pollReadyState(document.get(), static_cast<int>(std::min<int64_t>(remaining, INT_MAX)));
+    sleepSeconds(secondsLeft(waitTime, elapsed + polls));
   }
   return state.currentDocument ? result::kSuccess : result::kDocumentNull;
 }

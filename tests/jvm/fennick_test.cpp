@@ -10,6 +10,7 @@
 
 #include "java_vm.h"
 #include "testbed/registry.h"
+#include "watchdog.h"
 
 namespace fs = std::filesystem;
 
@@ -135,6 +136,83 @@ TEST_F(FennickTest, VersionTextOutsideAsciiArrivesIntact) {
   const auto found = details();
   ASSERT_EQ(3u, found.size());
   EXPECT_EQ("1.8 b\xC3\xAAta \xE2\x80\x93 test", found[0]);
+}
+
+// A key name at Windows' limit is taken by counting and by the details alike; a longer
+// one cannot be written (the registry refuses it, as Windows does).
+TEST_F(FennickTest, AKeyNameAtWindowsLimitIsCountedAndDetailedAlike) {
+  const std::string name(255, 'v');
+  ASSERT_TRUE(testbed::registry::setValue(std::string(kGre) + "\\" + name, "GreHome", root_.string()));
+  EXPECT_FALSE(testbed::registry::setValue(std::string(kGre) + "\\" + std::string(256, 'v'), "GreHome", "x"));
+  ::testing::internal::CaptureStdout();
+  EXPECT_EQ(1, count());
+  const auto found = details();
+  ::testing::internal::GetCapturedStdout();
+  EXPECT_EQ((std::vector<std::string>{name, "", root_.string()}), found);
+}
+
+// Values are read whole, whatever their length: paths beyond 260 bytes and a version of
+// a megabyte (whose application key cannot exist: its name would be too long).
+TEST_F(FennickTest, ValuesOfAnyLengthAreReadWhole) {
+  fs::path deep = root_;
+  for (int i = 0; i < 40; ++i) deep /= "d" + std::to_string(1000000 + i);  // names that are their own 8.3 form
+  fs::create_directories(deep);
+  std::ofstream(deep / "mozilla.exe") << "exe";
+  const std::string exe = (deep / "mozilla.exe").string();
+  ASSERT_GT(exe.size(), 300u);
+  const std::string version = "2." + std::string(1 << 20, '9');
+  testbed::registry::setValue(std::string(kGre) + "\\1.9", "Version", "1.9");
+  testbed::registry::setValue(std::string(kGre) + "\\1.9", "GreHome", deep.string());
+  testbed::registry::setValue(std::string(kApps) + "\\Mozilla 1.9\\bin", "PathToExe", exe);
+  testbed::registry::setValue(std::string(kGre) + "\\2.0", "Version", version);
+
+  ::testing::internal::CaptureStdout();
+  const auto found = details();
+  EXPECT_EQ("ERROR in getting version 2 \n", ::testing::internal::GetCapturedStdout());
+  EXPECT_EQ((std::vector<std::string>{"1.9", exe, deep.string(), version, "", "GreHome key not available in registry"}),
+            found);
+}
+
+// Thousands of runtimes: counted and detailed in bounded time, the two agreeing.
+TEST_F(FennickTest, ThirtyThousandRuntimesAreCountedAndDetailedQuickly) {
+  std::string text;
+  for (int i = 0; i < 30000; ++i) {
+    const std::string key = std::string(kGre) + "\\1." + std::to_string(i);
+    text += key + "|Version|1." + std::to_string(i) + "\n";
+  }
+  ASSERT_TRUE(testbed::registry::loadText(text));
+  int n = 0;
+  std::vector<std::string> found;
+  ::testing::internal::CaptureStdout();  // no application keys: one error line each
+  const auto took = testjvm::timeCall("30000 runtimes", std::chrono::seconds(60), [&] {
+    n = count();
+    found = details();
+  });
+  ::testing::internal::GetCapturedStdout();
+  EXPECT_LT(took, std::chrono::seconds(30));  // well under one in an optimised build
+  EXPECT_EQ(30000, n);
+  ASSERT_EQ(90000u, found.size());
+  EXPECT_EQ("1.0", found[0]);
+  EXPECT_EQ("GreHome key not available in registry", found[89999]);
+}
+
+// A malformed registry file is refused whole, naming its line; the registry stays.
+TEST_F(FennickTest, AMalformedRegistryFileLeavesTheRegistryAsItWas) {
+  testbed::registry::setValue(std::string(kGre) + "\\1.5", "Version", "1.5");
+  const fs::path file = root_ / "registry.txt";
+  const std::vector<std::pair<std::string, std::string>> malformed = {
+      {std::string(kGre) + "\\1.6|Version|1.6\n" + kGre + "\\1.7\n", "line 2 is not KEY|NAME|TEXT under a root key"},
+      {std::string("\x01\xFF\0junk|||\n", 10), "line 1 is not KEY|NAME|TEXT under a root key"},
+      {std::string(kGre) + "\\" + std::string(300, 'n') + "|Version|x\n",
+       "line 1: a key name is longer than 255 characters"},
+  };
+  for (const auto& [contents, reason] : malformed) {
+    std::ofstream(file, std::ios::binary) << contents;
+    std::string error;
+    EXPECT_FALSE(testbed::registry::loadFile(file.string(), &error));
+    EXPECT_EQ(reason, error);
+    EXPECT_EQ(1, count());
+  }
 }
 
 }  // namespace

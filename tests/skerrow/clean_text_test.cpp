@@ -2,7 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include "playback/text_replace.h"
+
 namespace {
+
+TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanningWhatItPutIn) {
+  EXPECT_EQ("a\r\nb\r\n", replaceAll("a<VK_RETURN>b<VK_RETURN>", "<VK_RETURN>", "\r\n"));
+  EXPECT_EQ("aa", replaceAll("aaaa", "aa", "a")) << "each pair once, not folded again";
+  EXPECT_EQ("<<VK_RETURN>", replaceAll("<<<VK_RETURN>VK_RETURN>", "<VK_RETURN>", ""));
+  EXPECT_EQ("text", replaceAll("text", "", "x"));
+  EXPECT_EQ("a b c ", foldRuns("a   b c    ", ' '));
+}
+
+// Texts from the host and from pages may be megabytes long; a replacement that shifted
+// the rest of the text at each occurrence took seconds for one megabyte and would take
+// days for these ten (the bound leaves room for slow sanitizer builds).
+TEST(ReplaceAll, TenMegabytesOfMarkersAndBlanksTakeLinearTime) {
+  std::string markers;
+  for (int i = 0; i < 1 << 20; ++i) markers += "<VK_RETURN>";
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(std::string(2u << 20, '\0').size(), replaceAll(markers, "<VK_RETURN>", "\r\n").size());
+  EXPECT_EQ(" x", cleanText(std::string(10u << 20, ' ') + "x"));
+  EXPECT_EQ(std::string(1u << 20, '&'), cleanText(replaceAll(std::string(1u << 20, '&'), "&", "&amp;")));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+}
 
 TEST(CleanText, FoldsBlanksDropsMarkupAndTrailingSpace) {
   EXPECT_EQ(" Next &gt;", cleanText(" Next&nbsp;&gt; "));

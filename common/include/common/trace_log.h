@@ -22,7 +22,14 @@ void writeTimestamp();
 
 // When tracing is enabled: the prefix, the formatted message as given (most messages
 // carry their own "\n"), then a flush, so the file is complete if the process dies.
+// A message longer than kTraceMessageLimit bytes is cut there and marked
+// "...[N bytes cut]"; the line end of its format is kept.
 void trace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The most bytes of one message a trace line carries. Messages hold values that come
+// from the host or the page; a megabyte-long argument traced on every retry of a call
+// would otherwise write hundreds of megabytes.
+inline constexpr size_t kTraceMessageLimit = 4096;
 
 // The prefix for a broken-down local time: "%d-%d-0%d %d:%d:%d - " with month (from 1),
 // day, the last digit of the year, hour, minute, second; no field is zero-padded.

@@ -132,9 +132,9 @@ bool loadText(const std::string& text, std::string* error) {
 
 void resetToDefaults() { RegistryStore::instance().replaceWithDefaults(); }
 void clear() { RegistryStore::instance().clear(); }
-void createKey(const std::string& keyPath) { RegistryStore::instance().createKey(keyPath); }
-void setValue(const std::string& keyPath, const std::string& valueName, const std::string& text) {
-  RegistryStore::instance().setValue(keyPath, valueName, text);
+bool createKey(const std::string& keyPath) { return RegistryStore::instance().createKey(keyPath); }
+bool setValue(const std::string& keyPath, const std::string& valueName, const std::string& text) {
+  return RegistryStore::instance().setValue(keyPath, valueName, text);
 }
 void deleteValue(const std::string& keyPath, const std::string& valueName) {
   RegistryStore::instance().deleteValue(keyPath, valueName);

@@ -81,9 +81,18 @@ void RegistryStore::addDefaults(Roots& roots) {
   ie->values["Version"] = "6.0.2800.1106";
 }
 
+const char* RegistryStore::beyondLimits(std::string_view fullPath) {
+  const auto parts = splitKeyPath(fullPath);
+  for (std::string_view part : parts)
+    if (part.size() > kMaxKeyNameLength) return "a key name is longer than 255 characters";
+  if (parts.size() > kMaxKeyDepth + 1) return "keys nest deeper than 512 levels";
+  return nullptr;
+}
+
 std::shared_ptr<RegistryKey> RegistryStore::descend(Roots& roots, std::string_view fullPath, bool create) {
   auto parts = splitKeyPath(fullPath);
   if (parts.empty()) return nullptr;
+  if (create && beyondLimits(fullPath) != nullptr) return nullptr;
   auto root = roots.find(parts.front());
   if (root == roots.end()) return nullptr;
   std::shared_ptr<RegistryKey> key = root->second;
@@ -92,6 +101,7 @@ std::shared_ptr<RegistryKey> RegistryStore::descend(Roots& roots, std::string_vi
     if (sub == key->subkeys.end()) {
       if (!create) return nullptr;
       sub = key->subkeys.emplace(std::string(parts[i]), makeKey(parts[i])).first;
+      key->cursorSet = false;
     }
     key = sub->second;
   }
@@ -108,6 +118,12 @@ bool RegistryStore::parseInto(Roots& roots, const std::string& text, std::string
     if (line.empty() || line.front() == '#') continue;
     const size_t first = line.find('|');
     const size_t second = first == std::string_view::npos ? first : line.find('|', first + 1);
+    if (second != std::string_view::npos) {
+      if (const char* refused = beyondLimits(line.substr(0, first))) {
+        if (error) *error = "line " + std::to_string(lineNumber) + ": " + refused;
+        return false;
+      }
+    }
     auto key = second == std::string_view::npos ? nullptr : descend(roots, line.substr(0, first), true);
     if (key == nullptr) {
       if (error) *error = "line " + std::to_string(lineNumber) + " is not KEY|NAME|TEXT under a root key";
@@ -147,17 +163,30 @@ std::optional<std::string> RegistryStore::value(const std::shared_ptr<RegistryKe
 std::optional<std::string> RegistryStore::subkeyName(const std::shared_ptr<RegistryKey>& key, size_t index) {
   std::lock_guard lock(mutex_);
   if (index >= key->subkeys.size()) return std::nullopt;
-  return std::next(key->subkeys.begin(), static_cast<std::ptrdiff_t>(index))->second->name;
+  auto at = key->subkeys.cbegin();
+  size_t atIndex = 0;
+  if (key->cursorSet && key->cursorIndex <= index) {
+    at = key->cursor;
+    atIndex = key->cursorIndex;
+  }
+  at = std::next(at, static_cast<std::ptrdiff_t>(index - atIndex));
+  key->cursor = at;
+  key->cursorIndex = index;
+  key->cursorSet = true;
+  return at->second->name;
 }
 
-void RegistryStore::createKey(std::string_view fullPath) {
+bool RegistryStore::createKey(std::string_view fullPath) {
   std::lock_guard lock(mutex_);
-  descend(roots_, fullPath, true);
+  return descend(roots_, fullPath, true) != nullptr;
 }
 
-void RegistryStore::setValue(std::string_view fullPath, const std::string& valueName, const std::string& text) {
+bool RegistryStore::setValue(std::string_view fullPath, const std::string& valueName, const std::string& text) {
   std::lock_guard lock(mutex_);
-  if (auto key = descend(roots_, fullPath, true)) key->values[valueName] = text;
+  auto key = descend(roots_, fullPath, true);
+  if (key == nullptr) return false;
+  key->values[valueName] = text;
+  return true;
 }
 
 void RegistryStore::deleteValue(std::string_view fullPath, std::string_view valueName) {
@@ -174,7 +203,10 @@ void RegistryStore::deleteKey(std::string_view fullPath) {
   if (slash == std::string_view::npos) return;  // root keys cannot be deleted
   if (auto parent = descend(roots_, fullPath.substr(0, slash), false)) {
     auto it = parent->subkeys.find(fullPath.substr(slash + 1));
-    if (it != parent->subkeys.end()) parent->subkeys.erase(it);
+    if (it != parent->subkeys.end()) {
+      parent->subkeys.erase(it);
+      parent->cursorSet = false;
+    }
   }
 }
 

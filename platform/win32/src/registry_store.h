@@ -18,10 +18,24 @@ struct CaseInsensitiveLess {
   bool operator()(std::string_view a, std::string_view b) const;
 };
 
+// Windows keeps a key's name to 255 characters and its nesting to 512 levels below the
+// root key; the store refuses to create keys beyond either.
+inline constexpr size_t kMaxKeyNameLength = 255;
+inline constexpr size_t kMaxKeyDepth = 512;
+
 struct RegistryKey {
+  using Subkeys = std::map<std::string, std::shared_ptr<RegistryKey>, CaseInsensitiveLess>;
+
   std::string name;  // as first written
-  std::map<std::string, std::shared_ptr<RegistryKey>, CaseInsensitiveLess> subkeys;
+  Subkeys subkeys;
   std::map<std::string, std::string, CaseInsensitiveLess> values;
+
+  // Where the last enumeration by index stood, so that a walk by rising index costs
+  // one step per call instead of a walk from the first subkey. Dropped whenever the
+  // subkeys change.
+  Subkeys::const_iterator cursor{};
+  size_t cursorIndex = 0;
+  bool cursorSet = false;
 };
 
 class RegistryStore {
@@ -36,9 +50,10 @@ class RegistryStore {
   std::optional<std::string> value(const std::shared_ptr<RegistryKey>& key, std::string_view valueName);
   std::optional<std::string> subkeyName(const std::shared_ptr<RegistryKey>& key, size_t index);
 
-  // Test-bed changes; full paths begin with the root's name.
-  void createKey(std::string_view fullPath);
-  void setValue(std::string_view fullPath, const std::string& valueName, const std::string& text);
+  // Test-bed changes; full paths begin with the root's name. Creating a key with a name
+  // or a depth beyond Windows' limits is refused (false), as is a path under no root.
+  bool createKey(std::string_view fullPath);
+  bool setValue(std::string_view fullPath, const std::string& valueName, const std::string& text);
   void deleteValue(std::string_view fullPath, std::string_view valueName);
   void deleteKey(std::string_view fullPath);
   bool replaceWithText(const std::string& text, std::string* error);
@@ -52,6 +67,9 @@ class RegistryStore {
   static void addDefaults(Roots& roots);
   static bool parseInto(Roots& roots, const std::string& text, std::string* error);
   static std::shared_ptr<RegistryKey> descend(Roots& roots, std::string_view fullPath, bool create);
+  // Why Windows would refuse to create the key: a name or a depth beyond its limits;
+  // null when it would not.
+  static const char* beyondLimits(std::string_view fullPath);
 
   std::mutex mutex_;
   Roots roots_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -120,6 +121,68 @@ TEST_F(RegistryTest, MalformedTextIsRefusedWholeWithItsLine) {
   HKEY key = nullptr;  // the earlier registry is still in place
   EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\mozilla.org\\GRE\\1.4", 0, KEY_READ, &key));
   RegCloseKey(key);
+}
+
+TEST_F(RegistryTest, KeyNamesBeyond255CharactersAndNestingBeyond512LevelsAreRefused) {
+  const std::string base = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Limits\\";
+  EXPECT_TRUE(testbed::registry::setValue(base + std::string(255, 'k'), "v", "1"));
+  EXPECT_FALSE(testbed::registry::setValue(base + std::string(256, 'k'), "v", "1"));
+  HKEY key = nullptr;
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_LOCAL_MACHINE, ("SOFTWARE\\Limits\\" + std::string(255, 'k')).c_str(), 0,
+                                        KEY_READ, &key));
+  RegCloseKey(key);
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_LOCAL_MACHINE,
+                                               ("SOFTWARE\\Limits\\" + std::string(256, 'k')).c_str(), 0,
+                                               KEY_READ, &key));
+
+  std::string deep = "HKEY_LOCAL_MACHINE";
+  for (int level = 0; level < 512; ++level) deep += "\\n";
+  EXPECT_TRUE(testbed::registry::createKey(deep)) << "512 levels below the root";
+  EXPECT_FALSE(testbed::registry::createKey(deep + "\\n"));
+  EXPECT_FALSE(testbed::registry::setValue(deep + "\\n", "v", "1"));
+
+  std::string error;
+  EXPECT_FALSE(testbed::registry::loadText("HKEY_LOCAL_MACHINE\\A|x|1\n" + base + std::string(300, 'k') + "||\n", &error));
+  EXPECT_EQ("line 2: a key name is longer than 255 characters", error);
+  EXPECT_FALSE(testbed::registry::loadText(deep + "\\n|x|1\n", &error));
+  EXPECT_EQ("line 1: keys nest deeper than 512 levels", error);
+  testbed::registry::resetToDefaults();  // drops the deep tree again
+}
+
+// An enumeration by rising index (every caller's loop) costs one step per call, also
+// when keys are added or removed during the walk.
+TEST_F(RegistryTest, EnumerationByRisingIndexTakesConstantTimePerCall) {
+  std::string text;
+  for (int i = 0; i < 50000; ++i) text += "HKEY_LOCAL_MACHINE\\SOFTWARE\\Many\\k" + std::to_string(100000 + i) + "||\n";
+  ASSERT_TRUE(testbed::registry::loadText(text));
+  HKEY many = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Many", 0, KEY_ENUMERATE_SUB_KEYS, &many));
+  const auto start = std::chrono::steady_clock::now();
+  DWORD count = 0;
+  bool inOrder = true;
+  for (;; ++count) {
+    char name[260];
+    DWORD length = sizeof name;
+    if (RegEnumKeyEx(many, count, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    inOrder = inOrder && name == "k" + std::to_string(100000 + count);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(50000u, count);
+  EXPECT_TRUE(inOrder);
+
+  // A key added before the place the walk has reached moves the later ones up by one.
+  char name[260];
+  DWORD length = sizeof name;
+  ASSERT_EQ(ERROR_SUCCESS, RegEnumKeyEx(many, 10, name, &length, nullptr, nullptr, nullptr, nullptr));
+  testbed::registry::createKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Many\\a");
+  length = sizeof name;
+  ASSERT_EQ(ERROR_SUCCESS, RegEnumKeyEx(many, 11, name, &length, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_STREQ("k100010", name);
+  testbed::registry::deleteKey("HKEY_LOCAL_MACHINE\\SOFTWARE\\Many\\k100000");
+  length = sizeof name;
+  ASSERT_EQ(ERROR_SUCCESS, RegEnumKeyEx(many, 11, name, &length, nullptr, nullptr, nullptr, nullptr));
+  EXPECT_STREQ("k100011", name);
+  RegCloseKey(many);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // File format, one value per line:
 //   HKEY_LOCAL_MACHINE\SOFTWARE\Key\Sub|ValueName|text
 //   HKEY_LOCAL_MACHINE\SOFTWARE\Key\Sub||            (a key without values)
-// Blank lines and lines starting with '#' are skipped. Key and value names compare
+// Blank lines and lines starting with '#' are skipped. A key beyond Windows' limits
+// (below) makes the file malformed. Key and value names compare
 // without regard to case, as on Windows; subkeys enumerate in sorted order.
 #pragma once
 
@@ -26,9 +27,11 @@ DECLSPEC_EXPORT void resetToDefaults();
 DECLSPEC_EXPORT void clear();
 
 // Change single keys and values. Key paths start with the root key's name
-// ("HKEY_LOCAL_MACHINE\\SOFTWARE\\..."); missing keys on the way are created.
-DECLSPEC_EXPORT void createKey(const std::string& keyPath);
-DECLSPEC_EXPORT void setValue(const std::string& keyPath, const std::string& valueName, const std::string& text);
+// ("HKEY_LOCAL_MACHINE\\SOFTWARE\\..."); missing keys on the way are created. As on
+// Windows, a key name longer than 255 characters or a key nested deeper than 512 levels
+// below its root is refused: nothing changes and the result is false.
+DECLSPEC_EXPORT bool createKey(const std::string& keyPath);
+DECLSPEC_EXPORT bool setValue(const std::string& keyPath, const std::string& valueName, const std::string& text);
 DECLSPEC_EXPORT void deleteValue(const std::string& keyPath, const std::string& valueName);
 DECLSPEC_EXPORT void deleteKey(const std::string& keyPath);
 
