@@ -3,9 +3,12 @@
 #include <mshtmdid.h>
 #include <ocidl.h>
 
+#include <array>
+
 #include "common/trace_log.h"
 #include "core/process_state.h"
 #include "recording/element_properties.h"
+#include "recording/event_object.h"
 #include "recording/field_descriptors.h"
 #include "recording/pending_text_line.h"
 
@@ -34,6 +37,23 @@ ComPtr<IHTMLElement> sourceWithTag(IHTMLEventObj* event, const char* tag) {
 // What playback does to a page is not recorded.
 bool recordingPage() { return !processState().playing; }
 
+// A sink's event map: DISPID -> handler.
+template <class Sink>
+struct Handler {
+  DISPID id;
+  void (Sink::*handle)(IHTMLEventObj*);
+};
+
+template <class Sink, size_t N>
+void dispatchTo(Sink& sink, const std::array<Handler<Sink>, N>& map, DISPID member, IHTMLEventObj* event) {
+  for (const Handler<Sink>& entry : map) {
+    if (entry.id == member) {
+      (sink.*entry.handle)(event);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 // --- FieldEventSink ---
@@ -41,6 +61,7 @@ bool recordingPage() { return !processState().playing; }
 template <const IID& Events>
 FieldEventSink<Events>::~FieldEventSink() {
   trace("%s", traces_.destroyed);
+  std::lock_guard lock(mutex_);
   currentField_.reset();
   fieldCookies_.clear();
   attachedFields_.clear();
@@ -48,10 +69,14 @@ FieldEventSink<Events>::~FieldEventSink() {
 
 template <const IID& Events>
 HRESULT FieldEventSink<Events>::attachField(IUnknown* field) {
-  currentField_ = ComPtr<IUnknown>(field);
+  {
+    std::lock_guard lock(mutex_);
+    currentField_ = ComPtr<IUnknown>(field);
+  }
   DWORD cookie = 0;
   const ComPtr<IConnectionPoint> point = fieldEventsPoint(field, Events);
   const HRESULT hr = point ? point->Advise(static_cast<IDispatch*>(this), &cookie) : E_NOINTERFACE;
+  std::lock_guard lock(mutex_);
   if (FAILED(hr)) {
     lastCookie_ = 0;
     trace("%s", traces_.adviseFailed);
@@ -66,11 +91,19 @@ HRESULT FieldEventSink<Events>::attachField(IUnknown* field) {
 
 template <const IID& Events>
 void FieldEventSink<Events>::detachFields() {
+  // Taken under the lock, undone outside it: unadvising calls into the page.
+  std::vector<DWORD> cookies;
+  std::vector<ComPtr<IUnknown>> fields;
+  {
+    std::lock_guard lock(mutex_);
+    cookies = fieldCookies_;
+    fields = attachedFields_;
+  }
   if (traces_.cookieCountOf != nullptr)
-    trace("\t%s Cookie size %d\n", traces_.cookieCountOf, static_cast<int>(fieldCookies_.size()));
-  for (size_t i = 0; i < fieldCookies_.size(); ++i) {
-    const ComPtr<IConnectionPoint> point = fieldEventsPoint(attachedFields_[i].get(), Events);
-    if (point && SUCCEEDED(point->Unadvise(fieldCookies_[i]))) trace("%s", traces_.unadvised);
+    trace("\t%s Cookie size %d\n", traces_.cookieCountOf, static_cast<int>(cookies.size()));
+  for (size_t i = 0; i < cookies.size(); ++i) {
+    const ComPtr<IConnectionPoint> point = fieldEventsPoint(fields[i].get(), Events);
+    if (point && SUCCEEDED(point->Unadvise(cookies[i]))) trace("%s", traces_.unadvised);
   }
   trace("%s", traces_.reset);
 }
@@ -78,10 +111,7 @@ void FieldEventSink<Events>::detachFields() {
 template <const IID& Events>
 HRESULT STDMETHODCALLTYPE FieldEventSink<Events>::Invoke(DISPID dispIdMember, REFIID, LCID, WORD,
                                                          DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
-  if (params == nullptr || params->cArgs < 1) return S_OK;
-  const VARIANT& argument = params->rgvarg[params->cArgs - 1];
-  if (V_VT(&argument) != VT_DISPATCH || V_DISPATCH(&argument) == nullptr) return S_OK;
-  const ComPtr<IHTMLEventObj> event = queryAs<IHTMLEventObj>(V_DISPATCH(&argument), IID_IHTMLEventObj);
+  const ComPtr<IHTMLEventObj> event = recording::eventObjectOf(params);
   if (!event) return S_OK;
   try {
     onEvent(dispIdMember, event.get());
@@ -132,7 +162,9 @@ ComPtr<CHTMLSelectElementEventSink> CHTMLSelectElementEventSink::create() {
 }
 
 void CHTMLSelectElementEventSink::onEvent(DISPID member, IHTMLEventObj* event) {
-  if (member == kOnChange) OnSelect(event);
+  using Sink = CHTMLSelectElementEventSink;
+  static constexpr std::array<Handler<Sink>, 1> kEventMap{{{kOnChange, &Sink::OnSelect}}};
+  dispatchTo(*this, kEventMap, member, event);
 }
 
 void CHTMLSelectElementEventSink::OnSelect(IHTMLEventObj* event) {
@@ -153,7 +185,9 @@ ComPtr<CHTMLTextAreaElementEventSink> CHTMLTextAreaElementEventSink::create() {
 }
 
 void CHTMLTextAreaElementEventSink::onEvent(DISPID member, IHTMLEventObj* event) {
-  if (member == kOnChange) OnChange(event);
+  using Sink = CHTMLTextAreaElementEventSink;
+  static constexpr std::array<Handler<Sink>, 1> kEventMap{{{kOnChange, &Sink::OnChange}}};
+  dispatchTo(*this, kEventMap, member, event);
 }
 
 // Runs in checkpoint mode too: the record loop drops what it hands over then.
@@ -175,12 +209,10 @@ ComPtr<CHTMLInputTextElementEventSink> CHTMLInputTextElementEventSink::create() 
 }
 
 void CHTMLInputTextElementEventSink::onEvent(DISPID member, IHTMLEventObj* event) {
-  if (member == kOnChange)
-    OnChange(event);
-  else if (member == kOnPropertyChange)
-    OnPropertyChange(event);
-  else if (member == kOnBlur)
-    OnBlur(event);
+  using Sink = CHTMLInputTextElementEventSink;
+  static constexpr std::array<Handler<Sink>, 3> kEventMap{
+      {{kOnChange, &Sink::OnChange}, {kOnPropertyChange, &Sink::OnPropertyChange}, {kOnBlur, &Sink::OnBlur}}};
+  dispatchTo(*this, kEventMap, member, event);
 }
 
 void CHTMLInputTextElementEventSink::OnPropertyChange(IHTMLEventObj* event) {

@@ -7,6 +7,7 @@
 #include <mshtml.h>
 
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 #include "com/com_ptr.h"
@@ -54,6 +55,9 @@ class FieldEventSink : public EventDispatch<Events> {
  private:
   const FieldSinkTraces& traces_;
   std::atomic<ULONG> references_{1};  // the creator's
+  // The connections are made on the recorder thread and undone by whoever stops the
+  // recording.
+  std::mutex mutex_;
   ComPtr<IUnknown> currentField_;
   std::vector<DWORD> fieldCookies_;
   std::vector<ComPtr<IUnknown>> attachedFields_;

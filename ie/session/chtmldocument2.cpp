@@ -7,6 +7,7 @@
 #include "core/process_state.h"
 #include "recording/element_descriptors.h"
 #include "recording/element_properties.h"
+#include "recording/event_object.h"
 #include "recording/window_change.h"
 
 namespace {
@@ -146,18 +147,24 @@ ULONG STDMETHODCALLTYPE CHTMLDocument2::Release() {
 // checkpoint picking.
 HRESULT STDMETHODCALLTYPE CHTMLDocument2::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* params,
                                                  VARIANT*, EXCEPINFO*, UINT*) {
-  if (params == nullptr || params->cArgs < 1) return S_OK;
-  const VARIANT& argument = params->rgvarg[params->cArgs - 1];
-  if (V_VT(&argument) != VT_DISPATCH || V_DISPATCH(&argument) == nullptr) return S_OK;
-  const ComPtr<IHTMLEventObj> event = queryAs<IHTMLEventObj>(V_DISPATCH(&argument), IID_IHTMLEventObj);
+  struct Entry {
+    DISPID id;
+    void (CHTMLDocument2::*handle)(IHTMLEventObj*);
+  };
+  static constexpr Entry kEventMap[] = {
+      {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONMOUSEUP), &CHTMLDocument2::OnMouseUp},
+      {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONKEYDOWN), &CHTMLDocument2::OnKeyDown},
+  };
+  const ComPtr<IHTMLEventObj> event = recording::eventObjectOf(params);
   if (!event) return S_OK;
-  try {
-    if (dispIdMember == static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONKEYDOWN))
-      OnKeyDown(event.get());
-    else if (dispIdMember == static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONMOUSEUP))
-      OnMouseUp(event.get());
-  } catch (...) {
-    trace("Document event handler failed\n");
+  for (const Entry& entry : kEventMap) {
+    if (entry.id != dispIdMember) continue;
+    try {
+      (this->*entry.handle)(event.get());
+    } catch (...) {
+      trace("Document event handler failed\n");
+    }
+    break;
   }
   return S_OK;
 }

@@ -75,6 +75,31 @@ TEST_F(RecordedLinesTest, ClicksOnEachKindOfInput) {
   expectNoLine();
 }
 
+TEST_F(RecordedLinesTest, AButtonWithoutANameCountsWithTheButtonsNamedLikeItsCaption) {
+  recordOn("recording.html");
+  // In another form: the form does not narrow the count, and the two submit buttons
+  // named "go" come first.
+  userDoes("click INPUT[12]");
+  EXPECT_EQ(firstWindowLine("Recording"), line());
+  EXPECT_EQ("clickButton[name:,:NONE:;:id:,:NONE:;:formname:,:other:;:sourceindex:,:40:;:type:,:submit:;:source:,:NONE:;:"
+            "value:,:go:;:disable:,:false:;:index:,:2:;:tooltip:,:NONE]",
+            line());
+}
+
+TEST_F(RecordedLinesTest, PickingACheckpointRecordsNoLineButFollowsTheWindow) {
+  recordOn("recording.html");
+  callVoid(controller_, "SelectCheckPoint", "(I)V", 0);
+  userDoes("click name=go\nchoose name=extras Cable");
+  expectNoLine();
+  callVoid(controller_, "DisableCheckPointMode", "()V");
+  // The window was noted while picking: no setWindow line now.
+  userDoes("click name=go");
+  EXPECT_EQ("clickButton[name:,:go:;:id:,:NONE:;:formname:,:shop:;:sourceindex:,:6:;:type:,:submit:;:source:,:NONE:;:"
+            "value:,:Go first:;:disable:,:false:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  expectNoLine();
+}
+
 TEST_F(RecordedLinesTest, EnterAndSpaceOnButtonsAndLinks) {
   recordOn("recording.html");
   // Alt+Enter records the button but no window line, although this is the first event.
