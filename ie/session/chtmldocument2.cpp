@@ -26,7 +26,6 @@ ComPtr<IConnectionPoint> documentEventsPoint(IHTMLDocument2* document) {
   return point;
 }
 
-
 // The event's element, its document and its tag, as every handler reads them first.
 struct EventSource {
   ComPtr<IHTMLElement> element;
