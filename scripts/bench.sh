@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the default preset and runs the Google Benchmark programs (the stand-ins'
-# per-call costs, the engine's walk, the element scan and the skerrow finders).
+# per-call costs, the engine's walk, the element scan, the skerrow finders and the
+# cost of recording a click).
 # Usage: scripts/bench.sh [benchmark-name ...]   (all when none is given)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ cmake --build --preset default
 export PLATFORM_TIME_SCALE="${PLATFORM_TIME_SCALE:-0.01}"
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(win32_bench com_benchmarks engine_benchmark mshtml_benchmark skerrow_finder_benchmark)
+  names=(win32_bench com_benchmarks engine_benchmark mshtml_benchmark skerrow_finder_benchmark skerrow_record_benchmark)
 fi
 for name in "${names[@]}"; do
   echo "== $name"

@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# Builds the project and runs the demo: the host's component installer asks fennick
-# which Mozilla runtimes the (simulated) registry holds, against a sample installation.
+# Builds the project and runs the demo in two sections: a session recorded in the
+# simulated Internet Explorer on the sample site and replayed in a fresh browser; then
+# the host's component installer asking fennick which Mozilla runtimes the (simulated)
+# registry holds, against a sample installation.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 
+echo "=== Recording and replaying in Internet Explorer (skerrow)"
+echo
+# Platform sleeps at a twentieth (the window search waits 4 s a round), and any message
+# box is answered at once, so the run never waits for a person.
+status=0
+PLATFORM_TIME_SCALE=0.05 PLATFORM_MESSAGEBOX_ANSWER=IDOK java -Djava.library.path=build/lib \
+  -cp build/java/tarnwell_host.jar com.corvalen.tarnwell.demo.RecordAndReplay "file://$PWD/examples/site" || status=$?
+
+echo
+echo "=== Mozilla installations (fennick)"
+echo
 # A sample machine: two Mozilla installations under folders with long names, and the
 # registry that their installers would have written.
 demo="$PWD/build/demo"
@@ -28,3 +41,4 @@ sed 's/^/  /' "$demo/registry.txt"
 echo
 PLATFORM_REGISTRY="$demo/registry.txt" java -Djava.library.path=build/lib \
   -cp build/java/tarnwell_host.jar com.corvalen.tarnwell.demo.InstallationReport
+exit $status

@@ -73,6 +73,16 @@ std::string ProcessState::lastWindowName() const {
   return lastWindowName_;
 }
 
+void ProcessState::setLastWindowTitle(const std::string& title) {
+  std::lock_guard lock(mutex_);
+  lastWindowTitle_ = title;
+}
+
+std::string ProcessState::lastWindowTitle() const {
+  std::lock_guard lock(mutex_);
+  return lastWindowTitle_;
+}
+
 void signalNamedEvent(const char* name) {
   HANDLE event = OpenEvent(EVENT_MODIFY_STATE, FALSE, name);
   if (event == nullptr) return;

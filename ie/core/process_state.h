@@ -46,6 +46,8 @@ struct ProcessState {
   std::string lastParentTitle() const;
   void setLastWindowName(const std::string& name);
   std::string lastWindowName() const;
+  void setLastWindowTitle(const std::string& title);
+  std::string lastWindowTitle() const;
 
  private:
   mutable std::mutex mutex_;
@@ -56,6 +58,7 @@ struct ProcessState {
   std::string windowName_;
   std::string lastParentTitle_;
   std::string lastWindowName_;
+  std::string lastWindowTitle_;
 };
 
 ProcessState& processState();

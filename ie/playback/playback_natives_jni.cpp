@@ -126,7 +126,9 @@ JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setInputTextBox)(JNIEnv* env, jobject,
   return guarded(env, [&] {
     const std::string kind = ansiFromJava(env, type);
     const std::string word = findInputTextBox(kind, ansiFromJava(env, name), index, ansiFromJava(env, id));
-    return actOnFound(word, Worker::kSetText, kind, ansiFromJava(env, text));
+    // A text area's line breaks are recorded as "<VK_RETURN>"; the page gets them back.
+    const std::string value = ansiFromJava(env, text);
+    return actOnFound(word, Worker::kSetText, kind, kind == "textarea" ? withLineBreaks(value) : value);
   });
 }
 

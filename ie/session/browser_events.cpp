@@ -10,6 +10,7 @@
 #include "common/script_line.h"
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "recording/pending_text_line.h"
 #include "session/browser_event_sink.h"
 #include "session/document_access.h"
 #include "session/cwebbrowser2.h"
@@ -342,6 +343,7 @@ void CWebBrowser2::stopRecording() {
   // this call's return and the loop's turn (a window closing) must not reach the host.
   processState().recordingEnabled = false;
   processState().pendingLines.clear();
+  pendingTextLine().clear();
   trace("Event Recording Stopped\n");
   signalNamedEvent(kStopRecordingEvent);
   trace("Stop Event notified\n");

@@ -1,6 +1,7 @@
 // The event sink of one recorded document (a page or a frame's document). It connects
 // itself to the document's HTMLDocumentEvents2 and, while connected, Internet Explorer
-// calls it for the key presses and mouse actions in that document.
+// calls it for the key presses and mouse actions in that document, which it records as
+// script lines. It also owns the sinks of the document's form fields.
 #pragma once
 
 #include <mshtml.h>
@@ -8,8 +9,11 @@
 #include <atomic>
 #include <vector>
 
+#include <string>
+
 #include "com/com_ptr.h"
 #include "com/event_dispatch.h"
+#include "recording/field_sinks.h"
 
 class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
  public:
@@ -24,8 +28,14 @@ class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
   int attachDocument(IHTMLDocument2* document);
   // Connects to the document's events; 1 when connected, 0 otherwise.
   int connectDocumentEvents(IHTMLDocument2* document);
-  // Disconnects every document connection (the list of them is kept).
+  // Attaches the field sinks to every text field, list and text area of the document.
+  void attachFieldSinks(IHTMLDocument2* document);
+  // Disconnects the field sinks and every document connection (the lists are kept).
   void resetConnections();
+
+  // Page actions: a key pressed, a mouse button released.
+  virtual void OnKeyDown(IHTMLEventObj* event);
+  virtual void OnMouseUp(IHTMLEventObj* event);
 
   // IUnknown / IDispatch (the rest in EventDispatch).
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -35,10 +45,18 @@ class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
                                    UINT* puArgErr) override;
 
  private:
-  CHTMLDocument2() = default;
+  CHTMLDocument2();
+
+  // Hands a recorded line to the record loop.
+  void postLine(const std::string& line);
+  // The line of the link or image around `element` (itself included), if any.
+  void postEnclosingLink(IHTMLElement* element, IHTMLDocument2* document);
 
   std::atomic<ULONG> references_{1};
   ComPtr<IHTMLDocument2> document_;
+  const ComPtr<CHTMLInputTextElementEventSink> inputTextSink_;
+  const ComPtr<CHTMLSelectElementEventSink> selectSink_;
+  const ComPtr<CHTMLTextAreaElementEventSink> textAreaSink_;
   std::vector<DWORD> documentCookies_;
   std::vector<ComPtr<IHTMLDocument2>> connectedDocuments_;
   DWORD lastDocumentCookie_ = 0;

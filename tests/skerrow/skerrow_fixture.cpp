@@ -26,6 +26,26 @@ void userDoes(const std::string& script, size_t browserIndex) {
   ASSERT_TRUE(result.ok) << result.message;
 }
 
+void waitForQuietTrace() {
+  const auto size = [] {
+    std::ifstream in("iexplorer.log", std::ios::ate | std::ios::binary);
+    return static_cast<long long>(in.tellg());
+  };
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  long long last = size();
+  auto quietSince = std::chrono::steady_clock::now();
+  while (std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const long long now = size();
+    if (now != last) {
+      last = now;
+      quietSince = std::chrono::steady_clock::now();
+    } else if (std::chrono::steady_clock::now() - quietSince > std::chrono::milliseconds(150)) {
+      return;
+    }
+  }
+}
+
 std::vector<std::string> traceLinesSince(const std::string& from) {
   std::ifstream in("iexplorer.log");
   std::vector<std::string> lines;

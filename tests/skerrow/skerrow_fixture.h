@@ -42,6 +42,10 @@ class RunningBrowsers {
 // Runs a user script at the first running browser (or the one given).
 void userDoes(const std::string& script, size_t browserIndex = 0);
 
+// Waits until the trace file has not grown for a moment: the browser's events of a
+// navigation (sinks attached to the new page) have been handled.
+void waitForQuietTrace();
+
 // The lines of the trace file, from the one that contains `from` (the last such line).
 std::vector<std::string> traceLinesSince(const std::string& from);
 

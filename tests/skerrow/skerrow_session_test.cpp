@@ -211,6 +211,10 @@ TEST_F(RecordingTest, ANewWindowOpenedByThePageJoinsTheTable) {
   startRecordingThread(false);
   ASSERT_NE("", nextRecorded());
   userDoes("click #popupLink");
+  EXPECT_EQ("receiveEvents:setWindow[windowname:,:NONE:;:windowtitle:,:Sample Home:;:parenttitle:,:Sample Home:;:"
+            "index:,:0]",
+            nextRecorded());
+  EXPECT_NE(std::string::npos, nextRecorded().find("clickLink[name:,:NONE:;:id:,:popupLink:"));
   ASSERT_TRUE(waitFor([] { return RunningBrowsers().size() == 2; }));
   userDoes("close", 1);  // the pop-up
   EXPECT_EQ("receiveEvents:closeWindow[windowname:,:NONE:;:windowtitle:,:Pop-up:;:parenttitle:,:Sample Home]",

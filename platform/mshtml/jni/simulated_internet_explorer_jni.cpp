@@ -77,3 +77,8 @@ extern "C" JNIEXPORT jint JNICALL Java_com_corvalen_tarnwell_testbed_SimulatedIn
   releaseAll(browsers);
   return count;
 }
+
+extern "C" JNIEXPORT jstring JNICALL Java_com_corvalen_tarnwell_testbed_SimulatedInternetExplorer_pageState(JNIEnv* env,
+                                                                                                          jclass) {
+  return javaString(env, testbed::ie::pageState());
+}

@@ -9,6 +9,8 @@
 #include <engine/user.h>
 #include <engine/user_script.h>
 
+#include <mshtml.h>
+#include <ocidl.h>
 #include <strings.h>
 
 namespace testbed::ie {
@@ -109,7 +111,135 @@ ActionResult answerDialog(const Target& target, const engine::UserAction& action
   return {};
 }
 
+// A counted reference taken from an out parameter, released at scope end.
+template <typename T>
+struct Held {
+  T* p = nullptr;
+  Held() = default;
+  Held(const Held&) = delete;
+  Held& operator=(const Held&) = delete;
+  ~Held() {
+    if (p) p->Release();
+  }
+  template <typename Q>
+  bool as(REFIID iid, Held<Q>& out) const {
+    return p && SUCCEEDED(p->QueryInterface(iid, reinterpret_cast<void**>(&out.p))) && out.p;
+  }
+};
+
+std::string textOf(BSTR text) {
+  std::string out = text ? mshtml::utf8FromBstr(text) : std::string();
+  SysFreeString(text);
+  return out;
+}
+
+std::string selectedOptions(IHTMLSelectElement* list) {
+  std::string out;
+  LONG length = 0;
+  list->get_length(&length);
+  for (LONG i = 0; i < length; ++i) {
+    VARIANT at, zero;
+    VariantInit(&at);
+    VariantInit(&zero);
+    V_VT(&at) = VT_I4;
+    V_I4(&at) = i;
+    V_VT(&zero) = VT_I4;
+    V_I4(&zero) = 0;
+    Held<IDispatch> item;
+    Held<IHTMLOptionElement> option;
+    list->item(at, zero, &item.p);
+    VARIANT_BOOL selected = VARIANT_FALSE;
+    if (!item.as(IID_IHTMLOptionElement, option) || FAILED(option.p->get_selected(&selected)) ||
+        selected != VARIANT_TRUE) {
+      continue;
+    }
+    BSTR text = nullptr;
+    option.p->get_text(&text);
+    out += textOf(text) + ",";
+  }
+  return out;
+}
+
+std::string elementState(const Held<IDispatch>& item) {
+  Held<IHTMLElement> element;
+  if (!item.as(IID_IHTMLElement, element)) return {};
+  Held<IHTMLOptionButtonElement> check;
+  Held<IHTMLInputTextElement> field;
+  Held<IHTMLTextAreaElement> area;
+  Held<IHTMLSelectElement> list;
+  BSTR text = nullptr;
+  if (item.as(IID_IHTMLOptionButtonElement, check)) {
+    VARIANT_BOOL checked = VARIANT_FALSE;
+    check.p->get_checked(&checked);
+    return checked == VARIANT_TRUE ? "[x] " : "[ ] ";
+  }
+  if (item.as(IID_IHTMLInputTextElement, field)) {
+    field.p->get_value(&text);
+    return "text=" + textOf(text) + " ";
+  }
+  if (item.as(IID_IHTMLTextAreaElement, area)) {
+    area.p->get_value(&text);
+    return "area=" + textOf(text) + " ";
+  }
+  if (item.as(IID_IHTMLSelectElement, list)) return "list=" + selectedOptions(list.p) + " ";
+  element.p->get_id(&text);
+  if (textOf(text) != "log") return {};
+  element.p->get_innerText(&text);
+  return "log=" + textOf(text) + " ";
+}
+
+std::string documentState(IDispatch* dispatch) {
+  Held<IHTMLDocument2> document;
+  if (!dispatch || FAILED(dispatch->QueryInterface(IID_IHTMLDocument2, reinterpret_cast<void**>(&document.p)))) {
+    return "(no page) ";
+  }
+  BSTR title = nullptr;
+  document.p->get_title(&title);
+  std::string out = "<" + textOf(title) + "> ";
+  Held<IHTMLElementCollection> all;
+  LONG length = 0;
+  if (SUCCEEDED(document.p->get_all(&all.p)) && all.p) all.p->get_length(&length);
+  for (LONG i = 0; i < length; ++i) {
+    VARIANT at;
+    VariantInit(&at);
+    V_VT(&at) = VT_I4;
+    V_I4(&at) = i;
+    Held<IDispatch> item;
+    if (SUCCEEDED(all.p->item(at, at, &item.p)) && item.p) out += elementState(item);
+  }
+  Held<IOleContainer> container;
+  Held<IEnumUnknown> frames;
+  if (SUCCEEDED(document.p->QueryInterface(IID_IOleContainer, reinterpret_cast<void**>(&container.p))) &&
+      SUCCEEDED(container.p->EnumObjects(OLECONTF_EMBEDDINGS, &frames.p)) && frames.p) {
+    for (;;) {
+      Held<IUnknown> object;
+      ULONG fetched = 0;
+      if (frames.p->Next(1, &object.p, &fetched) != S_OK || fetched != 1) break;
+      Held<IWebBrowser2> frame;
+      Held<IDispatch> frameDocument;
+      if (SUCCEEDED(object.p->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&frame.p))) &&
+          SUCCEEDED(frame.p->get_Document(&frameDocument.p))) {
+        out += "{ " + documentState(frameDocument.p) + "} ";
+      }
+    }
+  }
+  return out;
+}
+
 }  // namespace
+
+std::string pageState() {
+  CoInitialize(nullptr);
+  std::string out;
+  std::vector<IWebBrowser2*> browsers = runningBrowsers();
+  for (std::size_t i = 0; i < browsers.size(); ++i) {
+    Held<IDispatch> document;
+    browsers[i]->get_Document(&document.p);
+    out += "#" + std::to_string(i) + " " + documentState(document.p);
+    browsers[i]->Release();
+  }
+  return out;
+}
 
 std::vector<IWebBrowser2*> runningBrowsers() {
   std::vector<IWebBrowser2*> browsers;

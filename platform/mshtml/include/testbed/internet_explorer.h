@@ -32,6 +32,12 @@ DECLSPEC_EXPORT ActionResult run(IWebBrowser2* browser, const std::string& scrip
 // The dialog a page of `browser`'s instance is waiting on (the front one), or null.
 DECLSPEC_EXPORT HWND frontDialog(IWebBrowser2* browser);
 
+// What a person sees of every running browser window, oldest first: the page title,
+// then for each field its text, check state or selected options, the text of an
+// element with the id "log" (the sample pages' own record of what their handlers did),
+// and the same of each frame inside braces. Tests and the demo compare sessions by it.
+DECLSPEC_EXPORT std::string pageState();
+
 // Runs `work` on the browser thread of `browser`'s instance and returns when it has run
 // (false when the instance has ended). Benchmarks use it to call the browser's objects
 // from their own thread, where no call is carried.

@@ -18,6 +18,12 @@ public final class SimulatedInternetExplorer {
      */
     public static native String run(String script);
 
+    /**
+     * What a person sees of every open browser window, oldest first: titles, field
+     * values, check states, selected options and the pages' own logs, frames included.
+     */
+    public static native String pageState();
+
     /** The number of top-level browser windows open in this process. */
     public static native int windowCount();
 }
