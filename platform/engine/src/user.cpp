@@ -306,13 +306,13 @@ UserResult User::answerDialog(const std::string& button, const std::string* text
         }
         answered = browser_.openDialogs().back();
         std::string lowered = text::lower(button);
-        bool accept = lowered == "ok" || lowered == "yes";
+        bool accept = lowered == "ok" || lowered == "yes" || lowered == "open";
         if (!accept && lowered != "cancel" && lowered != "no") {
             result = UserResult::failure("the dialog has no button " + button);
             answered.reset();
             return;
         }
-        if (hasText && answered->kind() != DialogKind::Prompt) {
+        if (hasText && !answered->takesText()) {
             result = UserResult::failure("the dialog has no text field");
             answered.reset();
             return;
