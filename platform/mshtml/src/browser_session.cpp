@@ -23,18 +23,15 @@ struct Registry {
   std::mutex mutex;
   std::vector<std::shared_ptr<BrowserSession>> sessions;
   std::vector<std::thread> reapers;
-  ~Registry() {
-    std::vector<std::thread> threads;
-    {
-      std::lock_guard lock(mutex);
-      threads.swap(reapers);
-    }
-    for (std::thread& thread : threads) thread.join();
-  }
 };
 
+// Never destroyed: the process may end (exit, System.exit from a JVM) while a browser
+// thread is inside a page's dialog. Tearing the instances down from the exiting thread
+// would free their script heaps under the running dialog and let their threads use
+// this record while it is being destroyed; like the platform's own tables, it outlives
+// the threads that end with the process.
 Registry& registry() {
-  static Registry instance;
+  static auto& instance = *new Registry;
   return instance;
 }
 
