@@ -139,6 +139,9 @@ TEST_F(UserScriptTest, AClickOnAFileFieldOpensTheChooserWhoseFileBecomesTheValue
     EXPECT_EQ("/data/report one.txt", on([&] { return user.find("#f")->value(); }));
     EXPECT_EQ("line 2: the dialog has no button Save", runUserScript(user, "click #f\ndialog Save").message);
     ASSERT_TRUE(runUserScript(user, "dialog Cancel"));
+    loadString("<button id=b onclick='alert(1)'>b</button>");
+    EXPECT_EQ("line 2: the dialog has no button Open", runUserScript(user, "click #b\ndialog Open").message);
+    ASSERT_TRUE(runUserScript(user, "dialog Cancel"));
 }
 
 TEST_F(UserScriptTest, APageDialogTakesAllInputUntilAnswered) {
