@@ -74,9 +74,24 @@ void commitChange(const std::shared_ptr<Element>& field) {
     }
 }
 
+// A click on a file field opens the browser's file chooser; the file chosen becomes
+// the field's value (its change is reported when the field is left, as typing's is).
+void chooseFile(const std::shared_ptr<Element>& field) {
+    auto window = windowOf(*field);
+    if (!window) return;
+    auto dialog = window->browser().runDialog(DialogKind::ChooseFile, "Choose file", field->value(), window);
+    if (!dialog->accepted() || dialog->text().empty() || !shown(field) || dialog->text() == field->value()) return;
+    field->setValue(dialog->text());
+    propertyChanged(field, "value");
+}
+
 void defaultAction(const std::shared_ptr<Element>& target) {
     if (target->is("INPUT") || target->is("BUTTON")) {
         std::string kind = target->type();
+        if (kind == "file" && target->is("INPUT")) {
+            chooseFile(target);
+            return;
+        }
         auto form = target->form();
         if ((kind == "submit" || kind == "image") && form) {
             submit(form, target);

@@ -79,10 +79,14 @@ std::function<void()> BrowserThread::counted(std::function<void()> task) {
     return [this, task = std::move(task)]() mutable {
         runGuarded(task);
         task = nullptr;  // captured state goes on this thread, before progress is reported
-        std::lock_guard lock(mutex_);
-        ++finished_;
-        progress_.notify_all();
+        markProgress();
     };
+}
+
+void BrowserThread::markProgress() {
+    std::lock_guard lock(mutex_);
+    ++progressMarks_;
+    progress_.notify_all();
 }
 
 bool BrowserThread::post(std::function<void()> task) {
@@ -107,6 +111,9 @@ bool BrowserThread::call(std::function<void()> task) {
 
 bool BrowserThread::runUntil(const std::function<bool()>& done, int timeoutMs) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
+    // The work on the stack may now wait for ever (a page dialog): a waiter whose
+    // condition was last evaluated before it got here must look again.
+    markProgress();
     for (;;) {
         if (done()) return true;
         if (quitSeen_) return false;
@@ -130,14 +137,14 @@ bool BrowserThread::waitUntil(const std::function<bool()>& condition, int timeou
         std::uint64_t seen;
         {
             std::lock_guard lock(mutex_);
-            seen = finished_;
+            seen = progressMarks_;
         }
         bool holds = false;
         if (!call([&] { holds = condition(); })) return false;
         if (holds) return true;
         std::unique_lock lock(mutex_);
-        // call() itself finished one piece of work; wait for work beyond it.
-        if (!progress_.wait_until(lock, deadline, [&] { return finished_ > seen + 1 || stopping_; })) return false;
+        // call() itself finished one piece of work; wait for progress beyond it.
+        if (!progress_.wait_until(lock, deadline, [&] { return progressMarks_ > seen + 1 || stopping_; })) return false;
         if (stopping_) return false;
     }
 }

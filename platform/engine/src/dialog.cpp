@@ -6,7 +6,7 @@ void Dialog::answer(bool accepted, const std::string& text) {
     if (answered_) return;
     answered_ = true;
     accepted_ = accepted;
-    if (accepted && kind_ == DialogKind::Prompt) text_ = text;
+    if (accepted && takesText()) text_ = text;
 }
 
 }  // namespace engine

@@ -306,13 +306,15 @@ UserResult User::answerDialog(const std::string& button, const std::string* text
         }
         answered = browser_.openDialogs().back();
         std::string lowered = text::lower(button);
-        bool accept = lowered == "ok" || lowered == "yes";
+        // The file chooser's OK button is its Open button.
+        const bool choosesFile = answered->kind() == DialogKind::ChooseFile;
+        bool accept = lowered == "ok" || lowered == "yes" || (choosesFile && lowered == "open");
         if (!accept && lowered != "cancel" && lowered != "no") {
             result = UserResult::failure("the dialog has no button " + button);
             answered.reset();
             return;
         }
-        if (hasText && answered->kind() != DialogKind::Prompt) {
+        if (hasText && !answered->takesText()) {
             result = UserResult::failure("the dialog has no text field");
             answered.reset();
             return;

@@ -1,6 +1,8 @@
 // The simulated user driven by text lines.
 #include "browser_fixture.h"
 
+#include <chrono>
+
 #include "engine/document.h"
 #include "engine/user_script.h"
 
@@ -105,6 +107,41 @@ TEST_F(UserScriptTest, AnswersDialogsTypingIntoPrompts) {
               runUserScript(user, "click #alertButton\ndialog OK some text").message);
     ASSERT_TRUE(runUserScript(user, "dialog OK"));
     EXPECT_EQ("alerted", text("answer"));
+}
+
+// A recorder's event sinks make the browser serve other threads' calls while it fires
+// the click, before the page's handler raises its dialog: the user's wait for the
+// click must still end when the dialog appears, not at its time limit.
+TEST_F(UserScriptTest, AnActionEndsWhenItsHandlerShowsADialogAfterServingOtherCalls) {
+    ASSERT_TRUE(runUserScript(user, "open " + siteUrl("dialogs.html")));
+    on([&] {
+        user.currentWindow()->document()->addEventListener(
+            "click", [&](Event&) { browser.thread().runUntil([] { return false; }, 100); }, true);
+    });
+    User patient(browser, 5000);
+    const auto started = std::chrono::steady_clock::now();
+    auto result = runUserScript(patient, "click #alertButton\ndialog OK\n");
+    const auto took = std::chrono::steady_clock::now() - started;
+    ASSERT_TRUE(result) << result.message;
+    EXPECT_EQ("alerted", text("answer"));
+    EXPECT_LT(took, std::chrono::seconds(1));
+}
+
+TEST_F(UserScriptTest, AClickOnAFileFieldOpensTheChooserWhoseFileBecomesTheValue) {
+    loadString("<input type=file id=f>");
+    ASSERT_TRUE(runUserScript(user, "click #f"));
+    EXPECT_TRUE(user.dialogOpen());
+    EXPECT_EQ("Choose file", user.dialogMessage());
+    ASSERT_TRUE(runUserScript(user, "dialog Open /data/report one.txt"));
+    EXPECT_EQ("/data/report one.txt", on([&] { return user.find("#f")->value(); }));
+    // Cancel leaves the value as it was.
+    ASSERT_TRUE(runUserScript(user, "click #f\ndialog Cancel"));
+    EXPECT_EQ("/data/report one.txt", on([&] { return user.find("#f")->value(); }));
+    EXPECT_EQ("line 2: the dialog has no button Save", runUserScript(user, "click #f\ndialog Save").message);
+    ASSERT_TRUE(runUserScript(user, "dialog Cancel"));
+    loadString("<button id=b onclick='alert(1)'>b</button>");
+    EXPECT_EQ("line 2: the dialog has no button Open", runUserScript(user, "click #b\ndialog Open").message);
+    ASSERT_TRUE(runUserScript(user, "dialog Cancel"));
 }
 
 TEST_F(UserScriptTest, APageDialogTakesAllInputUntilAnswered) {

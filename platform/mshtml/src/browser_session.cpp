@@ -2,11 +2,16 @@
 
 #include "automation_values.h"
 #include "browser_event_args.h"
+#include "file_chooser.h"
+#include "script_dialog.h"
 #include "web_browser.h"
 
+#include <engine/url.h>
 #include <exdispid.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <thread>
 
 namespace mshtml {
@@ -18,18 +23,15 @@ struct Registry {
   std::mutex mutex;
   std::vector<std::shared_ptr<BrowserSession>> sessions;
   std::vector<std::thread> reapers;
-  ~Registry() {
-    std::vector<std::thread> threads;
-    {
-      std::lock_guard lock(mutex);
-      threads.swap(reapers);
-    }
-    for (std::thread& thread : threads) thread.join();
-  }
 };
 
+// Never destroyed: the process may end (exit, System.exit from a JVM) while a browser
+// thread is inside a page's dialog. Tearing the instances down from the exiting thread
+// would free their script heaps under the running dialog and let their threads use
+// this record while it is being destroyed; like the platform's own tables, it outlives
+// the threads that end with the process.
 Registry& registry() {
-  static Registry instance;
+  static auto& instance = *new Registry;
   return instance;
 }
 
@@ -326,14 +328,25 @@ void BrowserSession::dialogOpened(engine::Dialog& dialog) {
   if (const std::shared_ptr<engine::Window> window = dialog.window()) {
     if (WebBrowser* source = eventSource(*window); source && source->frameWindow()) owner = source->frameWindow()->frame();
   }
-  const ScriptDialogKind kind = dialog.kind() == engine::DialogKind::Alert     ? ScriptDialogKind::Alert
-                                : dialog.kind() == engine::DialogKind::Confirm ? ScriptDialogKind::Confirm
-                                                                               : ScriptDialogKind::Prompt;
   engine::Dialog* answered = &dialog;
-  auto window = std::make_unique<ScriptDialogWindow>(
-      owner, kind, dialog.message(), dialog.text(),
-      [answered](bool accepted, const std::string& text) { answered->answer(accepted, text); });
-  if (!window->valid()) {
+  auto answer = [answered](bool accepted, const std::string& text) { answered->answer(accepted, text); };
+  std::unique_ptr<PageDialogWindow> window;
+  if (dialog.kind() == engine::DialogKind::ChooseFile) {
+    std::string pageFolder;
+    if (const std::shared_ptr<engine::Window> page = dialog.window()) {
+      if (const std::optional<std::string> path = engine::url::toPath(page->url())) {
+        pageFolder = std::filesystem::path(*path).parent_path().string();
+      }
+    }
+    window = std::make_unique<FileChooserWindow>(owner, FileChooserWindow::startFolder(dialog.text(), pageFolder),
+                                                 answer);
+  } else {
+    const ScriptDialogKind kind = dialog.kind() == engine::DialogKind::Alert     ? ScriptDialogKind::Alert
+                                  : dialog.kind() == engine::DialogKind::Confirm ? ScriptDialogKind::Confirm
+                                                                                 : ScriptDialogKind::Prompt;
+    window = std::make_unique<ScriptDialogWindow>(owner, kind, dialog.message(), dialog.text(), answer);
+  }
+  if (!window->window()) {
     // Without a window nobody could answer; refuse, as a blocked dialog does.
     dialog.answer(false);
     return;

@@ -6,7 +6,7 @@
 
 #include "frame_window.h"
 #include "page_objects.h"
-#include "script_dialog.h"
+#include "page_dialog_window.h"
 
 #include <engine/browser.h>
 
@@ -79,7 +79,7 @@ class BrowserSession final : public engine::NavigationObserver,
   // The open top-level windows' browser objects, each with a reference, so a window the
   // page opened lives while it is open even when no program holds it.
   std::map<const engine::Window*, WebBrowser*> open_;
-  std::map<const engine::Dialog*, std::unique_ptr<ScriptDialogWindow>> dialogs_;
+  std::map<const engine::Dialog*, std::unique_ptr<PageDialogWindow>> dialogs_;
   std::vector<const engine::Dialog*> dialogOrder_;  // oldest first
   DWORD activeObjectCookie_ = 0;
   const engine::Window* activeWindow_ = nullptr;  // the window registered as running

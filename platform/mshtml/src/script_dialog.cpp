@@ -4,11 +4,11 @@ namespace mshtml {
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
-constexpr int kStaticId = 0xFFFF;  // IDC_STATIC
-constexpr int kPromptEditId = 0x3EB;
+constexpr char kPromptLabel[] = "Script Prompt:";
 
-// Children are laid out as IE's templates lay them out, roughly: a click lands inside them.
+// Children are placed roughly where IE's templates place them: a click lands inside them.
 HWND addChild(HWND dialog, const char* className, const char* text, int id, RECT place, DWORD style = 0) {
+  if (!IsWindow(dialog)) return nullptr;  // closed while being made
   return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
                          place.right - place.left, place.bottom - place.top, dialog,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
@@ -28,56 +28,92 @@ ScriptDialogWindow::ScriptDialogWindow(HWND owner, ScriptDialogKind kind, std::s
                                        std::string_view defaultText, Answered answered)
     : kind_(kind), owner_(owner), answered_(std::move(answered)) {
   const char* title = kind == ScriptDialogKind::Prompt ? kPromptDialogTitle : kScriptDialogTitle;
+  // A hook on window creation may already close it here: the dialog class then posts
+  // itself a Cancel command, which the procedure installed below answers.
   dialog_ = CreateWindowExA(WS_EX_DLGMODALFRAME, kDialogClass, title, WS_POPUP | WS_CAPTION | WS_SYSMENU,
                             CW_USEDEFAULT, CW_USEDEFAULT, 320, 140, owner, nullptr, nullptr, nullptr);
-  if (!dialog_) return;
-  addChild(dialog_, "Button", "OK", IDOK, {150, 80, 225, 103}, BS_DEFPUSHBUTTON);
-  if (kind != ScriptDialogKind::Alert) addChild(dialog_, "Button", "Cancel", IDCANCEL, {232, 80, 307, 103});
-  if (kind == ScriptDialogKind::Alert) addChild(dialog_, "Static", "", kStaticId, {10, 10, 42, 42});  // the icon
-  addChild(dialog_, "Static", std::string(message).c_str(), kStaticId, {50, 10, 310, 40});
-  if (kind == ScriptDialogKind::Prompt) {
-    edit_ = addChild(dialog_, "Edit", std::string(defaultText).c_str(), kPromptEditId, {10, 48, 310, 70}, WS_BORDER);
+  if (!dialog_ || !IsWindow(dialog_)) {
+    dialog_ = nullptr;
+    answer(false);  // nobody could answer a dialog that is not there
+    return;
   }
+  // The answer is in place before any child exists, so a close at any later step ends
+  // the page's wait.
   SetWindowLongPtrA(dialog_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  original_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScriptDialogWindow::dialogProc)));
+  SetWindowLongPtrA(dialog_, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(&ScriptDialogWindow::dialogProc));
+  createChildren(message, defaultText);
+  if (!dialog_) return;  // destroyed while its children were made (answered already)
   // Modal to the frame: the owner takes no input while the dialog is up.
-  if (owner_) EnableWindow(owner_, FALSE);
+  if (owner_ && IsWindowEnabled(owner_)) {
+    EnableWindow(owner_, FALSE);
+    ownerDisabled_ = true;
+  }
   ShowWindow(dialog_, SW_SHOWNORMAL);
-  SetForegroundWindow(dialog_);
+  if (dialog_) SetForegroundWindow(dialog_);
+}
+
+void ScriptDialogWindow::createChildren(std::string_view message, std::string_view defaultText) {
+  const std::string text(message);
+  const HWND dialog = dialog_;
+  if (kind_ == ScriptDialogKind::Alert) {
+    addChild(dialog, "Button", "OK", IDOK, {122, 80, 197, 103}, BS_DEFPUSHBUTTON | WS_TABSTOP);
+  } else {
+    addChild(dialog, "Button", "OK", IDOK, {82, 80, 157, 103}, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    addChild(dialog, "Button", "Cancel", IDCANCEL, {163, 80, 238, 103}, WS_TABSTOP);
+  }
+  if (kind_ == ScriptDialogKind::Prompt) {
+    edit_ = addChild(dialog, "Edit", std::string(defaultText).c_str(), kPromptEditId, {10, 48, 310, 70},
+                     WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
+    addChild(dialog, "Static", kPromptLabel, kPromptLabelId, {10, 6, 310, 20});
+    addChild(dialog, "Static", text.c_str(), kDialogMessageId, {10, 22, 310, 44}, SS_NOPREFIX);
+  } else {
+    addChild(dialog, "Static", "", kDialogIconId, {10, 10, 42, 42}, SS_ICON);
+    addChild(dialog, "Static", text.c_str(), kDialogMessageId, {50, 10, 310, 70}, SS_NOPREFIX);
+  }
 }
 
 ScriptDialogWindow::~ScriptDialogWindow() {
-  if (!dialog_) return;
-  SetWindowLongPtrA(dialog_, GWLP_USERDATA, 0);
-  if (original_) SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-  DestroyWindow(dialog_);
-  if (owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
+  if (dialog_) {
+    SetWindowLongPtrA(dialog_, DWLP_DLGPROC, 0);
+    SetWindowLongPtrA(dialog_, GWLP_USERDATA, 0);
+    DestroyWindow(dialog_);
+  }
+  if (ownerDisabled_ && owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
 }
 
 void ScriptDialogWindow::answer(bool accepted) {
   if (done_) return;
   done_ = true;
-  const std::string text = edit_ && accepted ? windowText(edit_) : std::string();
+  const std::string text = edit_ && accepted && IsWindow(edit_) ? windowText(edit_) : std::string();
   if (kind_ == ScriptDialogKind::Alert) accepted = true;
   // The callback may destroy this object (the engine closes the dialog once answered).
   Answered answered = std::move(answered_);
-  answered(accepted, text);
+  if (answered) answered(accepted, text);
 }
 
-LRESULT CALLBACK ScriptDialogWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK ScriptDialogWindow::dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   auto* self = reinterpret_cast<ScriptDialogWindow*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(dialog, message, wParam, lParam);
-  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-    self->answer(LOWORD(wParam) == IDOK);
-    return 0;
+  if (!self) return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        self->answer(LOWORD(wParam) == IDOK);
+        return TRUE;
+      }
+      return FALSE;
+    case WM_CLOSE:
+      self->answer(false);
+      return TRUE;
+    case WM_DESTROY:
+      // Destroyed by someone else before an answer: the page must not wait for ever.
+      SetWindowLongPtrA(dialog, GWLP_USERDATA, 0);
+      self->dialog_ = nullptr;
+      self->edit_ = nullptr;
+      self->answer(false);
+      return TRUE;
+    default:
+      return FALSE;
   }
-  if (message == WM_CLOSE) {
-    self->answer(false);
-    return 0;
-  }
-  return self->original_ ? CallWindowProcA(self->original_, dialog, message, wParam, lParam)
-                         : DefWindowProcA(dialog, message, wParam, lParam);
 }
 
 }  // namespace mshtml

@@ -85,29 +85,48 @@ ActionResult useFrame(const Target& target, engine::User& user, const engine::Us
   return {};
 }
 
+// A button's label as a person reads it: without the "&" that marks its access key.
+std::string withoutAccessKey(const char* label) {
+  std::string text;
+  for (const char* c = label; *c; ++c) {
+    if (*c != '&') text += *c;
+  }
+  return text;
+}
+
+struct DialogControls {
+  std::string buttonLabel;
+  HWND button = nullptr;
+  HWND edit = nullptr;  // the first Edit, however deep (the file chooser's is in its name box)
+};
+
+BOOL CALLBACK findDialogControl(HWND child, LPARAM into) {
+  auto* controls = reinterpret_cast<DialogControls*>(into);
+  char className[32] = {};
+  char text[64] = {};
+  GetClassNameA(child, className, sizeof className);
+  GetWindowTextA(child, text, sizeof text);
+  if (!controls->edit && std::string(className) == "Edit") controls->edit = child;
+  if (!controls->button && std::string(className) == "Button" &&
+      strcasecmp(withoutAccessKey(text).c_str(), controls->buttonLabel.c_str()) == 0) {
+    controls->button = child;
+  }
+  return TRUE;
+}
+
 // A dialog: type into its Edit, press its button, as a person does.
 ActionResult answerDialog(const Target& target, const engine::UserAction& action) {
   HWND dialog = nullptr;
   onBrowserThread(target, [&] { dialog = target.session->frontDialogWindow(); });
   if (!dialog) return failure(action, "no dialog is open");
-  HWND button = nullptr;
-  HWND edit = nullptr;
-  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char className[32] = {};
-    char text[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    GetWindowTextA(child, text, sizeof text);
-    if (std::string(className) == "Edit") edit = child;
-    if (std::string(className) == "Button" && strcasecmp(text, action.target.c_str()) == 0) {
-      button = child;
-    }
-  }
-  if (!button) return failure(action, "the dialog has no button " + action.target);
+  DialogControls controls{action.target};
+  EnumChildWindows(dialog, &findDialogControl, reinterpret_cast<LPARAM>(&controls));
+  if (!controls.button) return failure(action, "the dialog has no button " + action.target);
   if (action.hasText) {
-    if (!edit) return failure(action, "the dialog has no text field");
-    SetWindowTextA(edit, action.text.c_str());
+    if (!controls.edit) return failure(action, "the dialog has no text field");
+    SetWindowTextA(controls.edit, action.text.c_str());
   }
-  SendMessageA(button, BM_CLICK, 0, 0);
+  SendMessageA(controls.button, BM_CLICK, 0, 0);
   return {};
 }
 

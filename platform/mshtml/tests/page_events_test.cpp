@@ -253,7 +253,7 @@ TEST_F(PageEventsTest, ScriptDialogsAreIEsNativeDialogs) {
   ASSERT_TRUE(confirm);
   children.clear();
   childOfClass(confirm, "", &children);
-  EXPECT_EQ(children, (std::vector<std::string>{"Button", "Button", "Static"}));
+  EXPECT_EQ(children, (std::vector<std::string>{"Button", "Button", "Static", "Static"}));
   act("dialog Cancel");
   EXPECT_TRUE(pumpUntil([&] { return title() == "no"; }));
 

@@ -36,7 +36,9 @@ public:
     // of real time passed (negative: no limit). Modal dialogs wait this way.
     bool runUntil(const std::function<bool()>& done, int timeoutMs = -1);
     // Other threads: evaluates `condition` on the browser thread after each piece of
-    // work it does until it holds or `timeoutMs` of real time passed.
+    // work it does, and each time it starts a modal wait (a dialog holding the work
+    // that would otherwise wake the waiter), until it holds or `timeoutMs` of real
+    // time passed.
     bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 
     // The Win32 id of the browser thread.
@@ -50,8 +52,11 @@ private:
     std::function<void()> counted(std::function<void()> task);
 
     mutable std::mutex mutex_;
-    std::condition_variable progress_;  // a piece of work finished
-    std::uint64_t finished_ = 0;
+    // Counts pieces of work finished and modal waits begun: either may have changed
+    // what a waiter on another thread is waiting for.
+    void markProgress();
+    std::condition_variable progress_;
+    std::uint64_t progressMarks_ = 0;
     bool stopping_ = false;
     bool quitSeen_ = false;  // browser thread only
     unsigned long threadId_ = 0;
