@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "com/bstr.h"
+#include "core/skerrow_app.h"
 
 PlaybackState& playbackState() {
   static PlaybackState state;
@@ -31,7 +32,7 @@ int pollReadyState(IHTMLDocument2* document, int polls) {
 }
 
 std::string waitForComplete(int extraSeconds) {
-  const ComPtr<IHTMLDocument2> document = playbackState().currentDocument;
+  const ComPtr<IHTMLDocument2> document = theApp.currentDocument();
   if (!document) return result::kDocumentNull;
   const int waited = pollReadyState(document.get(), playbackState().maxTimeLimit);
   if (extraSeconds - waited > 0) Sleep(static_cast<DWORD>(extraSeconds - waited) * 1000);

@@ -28,11 +28,20 @@ bool registerHiddenWindowClass(HINSTANCE instance) {
   return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-void runMessageLoop() {
+void serveRecorder(CSkerrowApp& app);
+
+// Set on the recorder thread once its hidden window is destroyed (by Quit).
+thread_local bool hiddenWindowGone = false;
+
+// The thread serves the browser's events as long as a browser is open, also after Quit
+// has destroyed its window: a window closed after Quit must still reach the table, or
+// it stays there for ever and the next session works on a browser that is gone.
+void runMessageLoop(CSkerrowApp& app) {
   MSG message;
   while (GetMessage(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessage(&message);
+    if (hiddenWindowGone && !app.webBrowser().hasBrowsers()) break;
   }
 }
 
@@ -53,7 +62,19 @@ HANDLE startRecorderThread(CSkerrowApp& app) {
 }
 
 DWORD WINAPI recorderThreadMain(LPVOID parameter) {
-  auto& app = *static_cast<CSkerrowApp*>(parameter);
+  // Nothing thrown while the thread serves the browser and the hook may end the process.
+  try {
+    serveRecorder(*static_cast<CSkerrowApp*>(parameter));
+  } catch (...) {
+    if (HANDLE ready = subscribed.load()) SetEvent(ready);  // the starter waits no longer
+  }
+  trace("---- End of Recorder Thread ---\n");
+  return 0;
+}
+
+namespace {
+
+void serveRecorder(CSkerrowApp& app) {
   trace("-- Start of Recorder Thread --\n");
   CoInitialize(nullptr);
   CWebBrowser2& browser = app.webBrowser();
@@ -65,7 +86,7 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
   if (hiddenWindow.load() == nullptr) {
     if (!registerHiddenWindowClass(app.moduleInstance())) {
       trace("SinkEvents:\tClass Registration Failed\n");
-      return 0;
+      return;
     }
     hiddenWindow = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150, 100,
                                    nullptr, nullptr, app.moduleInstance(), nullptr);
@@ -79,18 +100,38 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
     }
     if (const HMODULE library = hookLibrary.load()) {
       if (auto installHook = reinterpret_cast<InstallHookProc>(
-              reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook"))))
-        installHook(hiddenWindow);
+              reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook")))) {
+        // A hook that fails this way records nothing from native windows, like a
+        // missing one; the thread still serves the browser's events.
+        try {
+          installHook(hiddenWindow);
+        } catch (...) {
+          trace("SkerrowApp :\tInstallHook failed\n");
+        }
+      }
     }
-    runMessageLoop();
+    runMessageLoop(app);
   }
-  trace("---- End of Recorder Thread ---\n");
-  return 0;
+}
+
+}  // namespace
+
+void lastBrowserClosedOnRecorderThread() {
+  // Calls from the browser are served inside GetMessage; a message makes the loop look
+  // at the table again.
+  if (hiddenWindowGone) PostThreadMessage(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 void removeHookAndHiddenWindow() {
   if (HMODULE library = hookLibrary.exchange(nullptr)) {
-    if (auto unHook = reinterpret_cast<UnHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(library, "UnHook")))) unHook(0);
+    if (auto unHook = reinterpret_cast<UnHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(library, "UnHook")))) {
+      // The library is unloaded and the window closed whatever the hook does.
+      try {
+        unHook(0);
+      } catch (...) {
+        trace("SkerrowApp :\tUnHook failed\n");
+      }
+    }
     FreeLibrary(library);
   }
   // The window belongs to the recorder thread, and only its own thread can destroy a
@@ -101,8 +142,7 @@ void removeHookAndHiddenWindow() {
 LRESULT CALLBACK hiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
-      // The recorder thread has nothing left to serve once its window is gone.
-      PostQuitMessage(0);
+      hiddenWindowGone = true;  // the message loop ends once no browser is left
       return 0;
     default:
       return DefWindowProc(window, message, wParam, lParam);

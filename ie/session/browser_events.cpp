@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "com/bstr.h"
 #include "common/line_kinds.h"
 #include "common/script_line.h"
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "core/running_loops.h"
+#include "recorder/recorder_thread.h"
 #include "session/browser_event_sink.h"
 #include "session/document_access.h"
 #include "session/cwebbrowser2.h"
@@ -52,6 +55,12 @@ ComPtr<IWebBrowser2> browserOf(IDispatch* target) {
   if (target != nullptr) target->QueryInterface(IID_IWebBrowser2, browser.putVoid());
   return browser;
 }
+
+// The connection of the event being handled, per thread: events are delivered on the
+// thread that subscribed, and two recorder threads (an ending session's and the next
+// one's) may handle events at the same time.
+constexpr size_t kNoConnection = static_cast<size_t>(-1);
+thread_local size_t handledConnection = kNoConnection;
 
 ComPtr<IConnectionPoint> browserEventsPoint(IWebBrowser2* browser) {
   ComPtr<IConnectionPointContainer> container;
@@ -109,11 +118,32 @@ HRESULT CWebBrowser2::invokeFromConnection(size_t connection, DISPID dispIdMembe
                                            EXCEPINFO* pExcepInfo, UINT* puArgErr) {
   // Events nest (a handler's call into the browser lets the next event in), so the
   // outer event's connection comes back when the inner one is done.
-  const size_t outer = eventConnection_;
-  eventConnection_ = connection;
-  const HRESULT hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
-  eventConnection_ = outer;
+  const size_t outer = std::exchange(handledConnection, connection);
+  HRESULT hr = S_OK;
+  // The browser called in: nothing a handler throws goes back into it.
+  try {
+    hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
+  } catch (...) {
+    trace("Browser event handler failed\n");
+    hr = DISP_E_EXCEPTION;
+  }
+  handledConnection = outer;
   return hr;
+}
+
+size_t CWebBrowser2::eventConnection() const { return handledConnection; }
+
+ComPtr<IWebBrowser2> CWebBrowser2::topBrowser() const {
+  std::lock_guard lock(mutex_);
+  return topBrowser_;
+}
+
+void CWebBrowser2::setTopBrowser(IWebBrowser2* top) {
+  ComPtr<IWebBrowser2> replaced(top);
+  {
+    std::lock_guard lock(mutex_);
+    std::swap(topBrowser_, replaced);
+  }
 }
 
 // --- Connecting to browsers ---
@@ -138,8 +168,9 @@ HRESULT CWebBrowser2::subscribe(IWebBrowser2* target) {
 
 int CWebBrowser2::eventEntry() const {
   std::lock_guard lock(mutex_);
-  if (eventConnection_ >= connectedWindows_.size()) return -1;
-  const HWND window = connectedWindows_[eventConnection_];
+  const size_t connection = eventConnection();
+  if (connection >= connectedWindows_.size()) return -1;
+  const HWND window = connectedWindows_[connection];
   for (size_t i = 0; i < windowHandles_.size(); ++i)
     if (windowHandles_[i] == window) return static_cast<int>(i);
   return -1;
@@ -147,7 +178,8 @@ int CWebBrowser2::eventEntry() const {
 
 ComPtr<IWebBrowser2> CWebBrowser2::eventBrowser() const {
   std::lock_guard lock(mutex_);
-  if (eventConnection_ < connectedBrowsers_.size()) return connectedBrowsers_[eventConnection_];
+  const size_t connection = eventConnection();
+  if (connection < connectedBrowsers_.size()) return connectedBrowsers_[connection];
   return ComPtr<IWebBrowser2>(browser());
 }
 
@@ -169,7 +201,7 @@ int CWebBrowser2::startRecordingOnBrowser() {
     return 1;
   }
 
-  topBrowser_ = ComPtr<IWebBrowser2>(browser());
+  setTopBrowser(browser());
   if (FAILED(subscribe(browser()))) {
     trace("Event Connection with Web Browser Failed\n");
     return 0;
@@ -373,7 +405,7 @@ void CWebBrowser2::onBeforeNavigate2(IDispatch*, const std::string& url, const s
   } else {
     trace("OnBeforeNavigate2  Frame URL is %s\n", url.c_str());
     trace("-----------------------------------------\n");
-    topBrowser_.reset();
+    setTopBrowser(nullptr);
   }
   pageLoaded_ = false;
 }
@@ -395,7 +427,7 @@ void CWebBrowser2::onDownloadComplete() {
 void CWebBrowser2::onNavigateComplete2(IDispatch* target, const std::string& url) {
   trace("NavigateComplete \n");
   ComPtr<IWebBrowser2> targetBrowser = browserOf(target);
-  if (topBrowser_) {
+  if (topBrowser()) {
     setBrowser(targetBrowser.get());
     if (ComPtr<IHTMLDocument2> document = htmlDocumentOf(browser())) {
       titleOf(document.get());
@@ -407,7 +439,7 @@ void CWebBrowser2::onNavigateComplete2(IDispatch* target, const std::string& url
   } else {
     frameNavigation_ = false;
     setBrowser(targetBrowser.get());
-    topBrowser_ = targetBrowser;
+    setTopBrowser(targetBrowser.get());
     trace("\t\tTOP LEVEL FRAME title %s\n", titleOf(htmlDocumentOf(browser()).get()).c_str());
   }
 }
@@ -422,7 +454,8 @@ void CWebBrowser2::onDocumentComplete(IDispatch* target, const std::string&) {
   if (processState().playing) signalNamedEvent(kPlayEvent);
 
   ComPtr<IWebBrowser2> targetBrowser = browserOf(target);
-  const bool isTop = topBrowser_ && isEqualObject(targetBrowser.get(), topBrowser_.get());
+  const ComPtr<IWebBrowser2> top = topBrowser();
+  const bool isTop = top && isEqualObject(targetBrowser.get(), top.get());
   if (isTop && frameNavigation_) {
     trace("VVVVVVVVVV DOCUMENT AFTER  FRAME LOADING VVVVVVVVVVVVVV\n");
     ComPtr<IHTMLDocument2> document = htmlDocumentOf(targetBrowser.get());
@@ -466,7 +499,7 @@ void CWebBrowser2::onNewWindow2(IDispatch** newWindow, VARIANT_BOOL* cancel) {
   appendWindowHandle(reinterpret_cast<HWND>(handle));
   state.setLastParentTitle("");
   connectNewBrowser(created.get());
-  topBrowser_.reset();
+  setTopBrowser(nullptr);
   frameNavigation_ = true;
 }
 
@@ -499,7 +532,8 @@ void CWebBrowser2::onQuit() {
     trace("All Browsers Closed  \n");
     disconnectAll();
     state.setNotification("All Browsers Closed");
-    signalNamedEvent(kBrowserClosedEvent);
+    announceAllBrowsersClosed();
+    lastBrowserClosedOnRecorderThread();
   }
   if (state.playing) {
     trace("About to send close window notification\n");

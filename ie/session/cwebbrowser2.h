@@ -129,12 +129,15 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   std::vector<ComPtr<IStream>> browserStreams_;
   DWORD lastCookie_ = 0;
 
-  // The connection of the event being handled (recorder thread only).
-  static constexpr size_t kNoConnection = static_cast<size_t>(-1);
-  size_t eventConnection_ = kNoConnection;
+  // The connection of the event being handled on the calling thread.
+  size_t eventConnection() const;
 
-  // Navigation state of the recorder thread's event handlers.
-  ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject)
-  bool frameNavigation_ = false;
-  bool pageLoaded_ = true;
+  // Navigation state of the event handlers. A recorder thread of an ended session may
+  // still be handling its last events while the next session's thread starts, so the
+  // state is guarded, not owned by one thread.
+  ComPtr<IWebBrowser2> topBrowser() const;
+  void setTopBrowser(IWebBrowser2* top);
+  ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject); under mutex_
+  std::atomic<bool> frameNavigation_{false};
+  std::atomic<bool> pageLoaded_{true};
 };

@@ -7,7 +7,9 @@
 #include <jni.h>
 
 #include <chrono>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -45,6 +47,31 @@ void userDoes(const std::string& script, size_t browserIndex = 0);
 // The lines of the trace file, from the one that contains `from` (the last such line).
 std::vector<std::string> traceLinesSince(const std::string& from);
 
+// A call that may block (a loop, a native expected to return), on a Java-attached
+// thread of its own. A call still blocked when the test waits for it fails the test;
+// and since a thread stuck in a native can be neither joined nor ended, the program
+// then stops at once rather than hang the suite.
+class WatchedCall {
+ public:
+  explicit WatchedCall(std::function<void()> call);
+  ~WatchedCall();
+  WatchedCall(WatchedCall&&) = default;
+  WatchedCall& operator=(WatchedCall&&) = default;
+
+  // Whether the call returns within `timeoutMs` of real time (not scaled).
+  bool returnsWithin(int timeoutMs);
+  bool returned() const { return state_->returned; }
+  // Waits for the call; fails the test and ends the program when it does not return.
+  void join(int timeoutMs = 30000);
+
+ private:
+  struct State {
+    std::atomic<bool> returned{false};
+  };
+  std::shared_ptr<State> state_;
+  std::thread thread_;
+};
+
 class SkerrowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite();
@@ -55,6 +82,11 @@ class SkerrowTest : public ::testing::Test {
   jboolean callBoolean(jobject target, const char* name, const char* signature, ...);
   std::string callString(jobject target, const char* name, const char* signature, ...);
   void callVoid(jobject target, const char* name, const char* signature, ...);
+
+  // launchBrowser(String) as the host calls it.
+  bool launchForPlayback();
+  // The result of `call`, made on a new Java thread that has called nothing before.
+  static std::string onFreshThread(const std::function<std::string()>& call);
 
   // StartRecording(relaunch) on a Java-attached thread of its own, as the host does.
   void startRecordingThread(bool relaunch);
@@ -68,7 +100,7 @@ class SkerrowTest : public ::testing::Test {
 
   static jobject controller_;
   static jobject playback_;
-  std::vector<std::thread> loops_;
+  std::vector<WatchedCall> loops_;
 };
 
 }  // namespace skerrowtest

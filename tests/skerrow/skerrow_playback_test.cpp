@@ -4,6 +4,7 @@
 #include <mshtml.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "com/bstr.h"
@@ -20,7 +21,7 @@ class PlaybackTest : public SkerrowTest {
  protected:
   void SetUp() override {
     env()->PushLocalFrame(64);
-    ASSERT_TRUE(callBoolean(playback_, "launchBrowser", "(I)Z", 0));
+    ASSERT_TRUE(launchForPlayback());
     startPlayLoopThread(siteUrl("playback.html"));
     ASSERT_EQ("receiveEvents:Success", nextPlayed());
     ASSERT_EQ("SUCCESS", setMaxTimeLimit(60));
@@ -294,6 +295,62 @@ TEST_F(PlaybackTest, ToolbarAndClosingWindows) {
   loops_.front().join();
   loops_.clear();
   EXPECT_EQ(0u, RunningBrowsers().size());
+}
+
+TEST_F(PlaybackTest, AfterTheLastWindowClosedTheFindersHaveNoDocument) {
+  closeAllBrowsers();  // the play loop ends the session with Quit
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  loops_.front().join();
+  loops_.clear();
+  EXPECT_EQ("ERROR_DOCUMENT_NULL", clickLink("Sign in now"));
+  EXPECT_EQ("ERROR_ELEMENT_COLLECTION_NULL", clickButton("button", "twin", 0));
+  EXPECT_EQ("ERROR_ELEMENT_COLLECTION_NULL", setText("text", "Customer", "x"));
+  EXPECT_EQ("ERROR_NO BROWSER", setWindow("NONE", "Playback", "NONE", "eq,eq,eq"));
+}
+
+// A host may run each step on a thread of its own: every native answers there as on
+// the thread that launched the browser.
+TEST_F(PlaybackTest, EveryNativeAnswersTheSameFromAFreshJavaThread) {
+  const auto fresh = [&](const std::function<std::string()>& call) { return onFreshThread(call); };
+  EXPECT_EQ("SUCCESS", fresh([&] { return setWindow("NONE", "Playback", "NONE", "eq,eq,eq"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return setMaxTimeLimit(60); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return clickButton("button", "twin", 1); }));
+  ASSERT_TRUE(logShows("second;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return clickLink("Sign in now"); }));
+  ASSERT_TRUE(logShows("second;sign in;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return clickImage("Logo"); }));
+  ASSERT_TRUE(logShows("second;sign in;logo;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return divNative("fixAndClickList", "div", "Menu"); }));
+  ASSERT_TRUE(logShows("second;sign in;logo;menu click;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return divNative("fixAndFireMouseOver", "div", "Menu"); }));
+  ASSERT_TRUE(logShows("second;sign in;logo;menu click;menu over;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return setText("text", "Customer", "Jane"); }));
+  EXPECT_TRUE(waitFor([&] { return valueOf("Customer") == "Jane"; }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return fixSelect("extras"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return selInSelect("Cable"); }));
+  EXPECT_TRUE(waitFor([&] { return selectedOf("extras") == "Cable"; }));
+  const std::string mapSignature =
+      "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;ILjava/lang/String;)Ljava/lang/String;";
+  const auto clickMap = [&] {
+    return callString(playback_, "fixAndClickMap", mapSignature.c_str(), s("NONE"), s("nav"), s("1,2,3"), 0, s("NONE"));
+  };
+  EXPECT_EQ(clickMap(), fresh(clickMap));
+  const auto toolbar = [&](const char* button) {
+    return callString(playback_, "clickMainToolBarButton", "(Ljava/lang/String;)Ljava/lang/String;", s(button));
+  };
+  EXPECT_EQ("ERROR_TYPE_NOT_FOUND", fresh([&] { return toolbar("back"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return toolbar("Refresh"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return setWindow("NONE", "Playback", "NONE", "eq,eq,eq"); }));
+  EXPECT_EQ("FAILURE", fresh([&] {
+    return callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Nowhere"));
+  }));
+  EXPECT_EQ("SUCCESS", fresh([&] {
+    return callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Playback"));
+  }));
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  loops_.front().join();
+  loops_.clear();
+  EXPECT_EQ("TRUE", fresh([&] { return callString(playback_, "clearInstances", "()Ljava/lang/String;"); }));
 }
 
 }  // namespace
