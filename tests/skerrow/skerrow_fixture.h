@@ -22,8 +22,13 @@ namespace skerrowtest {
 // The sample site as a file URL.
 std::string siteUrl(const std::string& page);
 
+// How long the tests wait, in real time, for what they expect to happen. Generous: a
+// test decides by what happens, not by how fast (the machine may be slow, loaded or
+// running a sanitizer); only a fault makes a test wait this long.
+inline constexpr int kPatienceMs = 30000;
+
 // Waits (pumping nothing) until `condition` holds or `timeoutMs` passes.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+bool waitFor(const std::function<bool()>& condition, int timeoutMs = kPatienceMs);
 
 // The running top-level browsers, released when dropped.
 class RunningBrowsers {
@@ -62,7 +67,7 @@ class WatchedCall {
   bool returnsWithin(int timeoutMs);
   bool returned() const { return state_->returned; }
   // Waits for the call; fails the test and ends the program when it does not return.
-  void join(int timeoutMs = 30000);
+  void join(int timeoutMs = 2 * kPatienceMs);
 
  private:
   struct State {
@@ -95,8 +100,8 @@ class SkerrowTest : public ::testing::Test {
   // Closes every browser window and waits for the loops to end.
   void closeAllBrowsers();
 
-  std::string nextRecorded(long timeoutMs = 10000) { return testjvm::nextCallback(controller_, timeoutMs); }
-  std::string nextPlayed(long timeoutMs = 10000) { return testjvm::nextCallback(playback_, timeoutMs); }
+  std::string nextRecorded(long timeoutMs = kPatienceMs) { return testjvm::nextCallback(controller_, timeoutMs); }
+  std::string nextPlayed(long timeoutMs = kPatienceMs) { return testjvm::nextCallback(playback_, timeoutMs); }
 
   static jobject controller_;
   static jobject playback_;

@@ -240,7 +240,7 @@ TEST_F(RecordingTest, StopThenStartAgainLosesNoLineOverManyRounds) {
 
 TEST_F(RecordingTest, StartRecordingWithNoBrowserReturnsAndALaterPlaybackStillWorks) {
   WatchedCall recording([this] { callVoid(controller_, "StartRecording", "(Z)V", JNI_TRUE); });
-  ASSERT_TRUE(recording.returnsWithin(10000)) << "nothing to wait for: every window is closed";
+  ASSERT_TRUE(recording.returnsWithin(kPatienceMs)) << "nothing to wait for: every window is closed";
   EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
 
   ASSERT_TRUE(launchForPlayback());
@@ -248,7 +248,7 @@ TEST_F(RecordingTest, StartRecordingWithNoBrowserReturnsAndALaterPlaybackStillWo
   EXPECT_EQ("receiveEvents:Success", nextPlayed());
   closeAllBrowsers();
   EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
-  EXPECT_TRUE(loops_.front().returnsWithin(10000));
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs));
 }
 
 // A hook library that throws from InstallHook and UnHook stands in for "Tapwire.dll".
@@ -350,7 +350,7 @@ TEST_F(PlaybackSessionTest, QuitDuringPlaybackEndsThePlayLoop) {
   startPlayLoopThread(siteUrl("index.html"));
   ASSERT_EQ("receiveEvents:Success", nextPlayed());
   callVoid(controller_, "Quit", "()V");
-  EXPECT_TRUE(loops_.front().returnsWithin(10000)) << "Quit leaves no loop waiting";
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "Quit leaves no loop waiting";
 }
 
 TEST_F(PlaybackSessionTest, StartRecordingDuringPlaybackAndThenTheLastCloseEndBothLoops) {
@@ -360,13 +360,13 @@ TEST_F(PlaybackSessionTest, StartRecordingDuringPlaybackAndThenTheLastCloseEndBo
   startRecordingThread(false);
   ASSERT_TRUE(waitFor([] { return contains(traceLinesSince("Testing Record Start"), "End of Recorder Thread"); }));
   closeAllBrowsers();
-  EXPECT_TRUE(loops_[0].returnsWithin(10000)) << "the play loop";
-  EXPECT_TRUE(loops_[1].returnsWithin(10000)) << "the record loop";
+  EXPECT_TRUE(loops_[0].returnsWithin(kPatienceMs)) << "the play loop";
+  EXPECT_TRUE(loops_[1].returnsWithin(kPatienceMs)) << "the record loop";
 }
 
 TEST_F(PlaybackSessionTest, GoToUrlWithNoBrowserReturnsAndANewSessionWorks) {
   startPlayLoopThread(siteUrl("index.html"));
-  EXPECT_TRUE(loops_.front().returnsWithin(10000)) << "nothing to wait for: every window is closed";
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "nothing to wait for: every window is closed";
   EXPECT_EQ("TRUE", callString(playback_, "clearInstances", "()Ljava/lang/String;"));
   while (!nextPlayed(0).empty()) {
   }
@@ -376,7 +376,7 @@ TEST_F(PlaybackSessionTest, GoToUrlWithNoBrowserReturnsAndANewSessionWorks) {
   EXPECT_EQ("receiveEvents:Success", nextPlayed());
   closeAllBrowsers();
   EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
-  EXPECT_TRUE(loops_.back().returnsWithin(10000));
+  EXPECT_TRUE(loops_.back().returnsWithin(kPatienceMs));
 }
 
 // Sessions back to back: the recorder thread of a session that just ended may still be
