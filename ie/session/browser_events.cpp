@@ -122,7 +122,12 @@ HRESULT CWebBrowser2::invokeFromConnection(size_t connection, DISPID dispIdMembe
   HRESULT hr = S_OK;
   // The browser called in: nothing a handler throws goes back into it.
   try {
-    hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
+    // A browser that has left the table (its window closed, or cleared) may still send
+    // late events, for frames that were loading, say. The handlers work on the table's
+    // current entry, which by then may belong to the next session's browser: such an
+    // event must not touch it.
+    if (eventEntry() >= 0)
+      hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
   } catch (...) {
     trace("Browser event handler failed\n");
     hr = DISP_E_EXCEPTION;
