@@ -197,7 +197,7 @@ int CWebBrowser2::startRecordingOnBrowser() {
   bool recordedBefore = false;
   {
     std::lock_guard lock(mutex_);
-    const DocumentSinkList* list = sinkList(state.currentBrowserIndex);
+    const std::shared_ptr<DocumentSinkList> list = sinkList(state.currentBrowserIndex);
     recordedBefore = list != nullptr && !list->sinks.empty();
   }
   if (recordedBefore) {
@@ -279,7 +279,7 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   trace("\t\tSink New Page Events for %s\n", url.c_str());
   trace("------------------------------\n");
 
-  DocumentSinkList* list = nullptr;
+  std::shared_ptr<DocumentSinkList> list;
   std::vector<ComPtr<CHTMLDocument2>> replaced;
   std::vector<std::string> replacedNames;
   {
@@ -297,11 +297,12 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   attachSink(list, document, name);
 }
 
-void CWebBrowser2::attachSink(DocumentSinkList* list, IHTMLDocument2* document, const std::string& name) {
+void CWebBrowser2::attachSink(const std::shared_ptr<DocumentSinkList>& list, IHTMLDocument2* document,
+                              const std::string& name) {
   ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
   {
     std::lock_guard lock(mutex_);
-    if (!holdsList(list)) return;  // the window quit meanwhile
+    if (!holdsList(list.get())) return;  // the window quit meanwhile
     list->sinks.push_back(sink);
     list->sinkNames.push_back(name);
   }
@@ -312,7 +313,7 @@ void CWebBrowser2::attachSink(DocumentSinkList* list, IHTMLDocument2* document, 
   bool kept = false;
   {
     std::lock_guard lock(mutex_);
-    kept = holdsList(list) && std::any_of(list->sinks.begin(), list->sinks.end(),
+    kept = holdsList(list.get()) && std::any_of(list->sinks.begin(), list->sinks.end(),
                                          [&](const ComPtr<CHTMLDocument2>& held) { return held.get() == sink.get(); });
   }
   if (!kept) sink->resetConnections();  // replaced or dropped while it attached
@@ -324,7 +325,7 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
   trace("\t\tEvents for Single Frame %s\n", url.c_str());
   trace("\t\tName of Single Frame %s\n", windowName.c_str());
 
-  DocumentSinkList* list = nullptr;
+  std::shared_ptr<DocumentSinkList> list;
   ComPtr<CHTMLDocument2> replaced;
   std::string replacedName;
   {

@@ -108,11 +108,13 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   // The browser whose event is being handled, or the thread's browser when unknown.
   ComPtr<IWebBrowser2> eventBrowser() const;
   void resetSinks(int index);
-  DocumentSinkList* sinkList(int index);
+  // Shared: a handler that holds a list keeps it alive, so a list removed meanwhile
+  // (its window quit) is never mistaken for a new one made at the same address.
+  std::shared_ptr<DocumentSinkList> sinkList(int index);
   // Whether `list` is still one of the table's (the caller holds the lock).
   bool holdsList(const DocumentSinkList* list) const;
   // Appends a new sink named `name` to `list` and attaches it to `document`.
-  void attachSink(DocumentSinkList* list, IHTMLDocument2* document, const std::string& name);
+  void attachSink(const std::shared_ptr<DocumentSinkList>& list, IHTMLDocument2* document, const std::string& name);
   void recordLaunchLine(const std::string& url);
 
   std::atomic<ULONG> references_{0};
@@ -124,7 +126,7 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   std::vector<DWORD> connectionCookies_;
   std::vector<ComPtr<IWebBrowser2>> connectedBrowsers_;
   std::vector<HWND> connectedWindows_;  // each connection's window, read when it was made
-  std::vector<std::unique_ptr<DocumentSinkList>> sinkLists_;
+  std::vector<std::shared_ptr<DocumentSinkList>> sinkLists_;
   std::vector<HWND> windowHandles_;
   std::vector<ComPtr<IStream>> browserStreams_;
   DWORD lastCookie_ = 0;
