@@ -245,6 +245,18 @@ TEST_F(PlaybackTest, ListsAreClearedByFixSelectAndChosenOptionByOption) {
   EXPECT_EQ("ERROR_SELECT_ELEMENT_CASTING_FAILED", selInSelect("Cable")) << "no list found last";
 }
 
+TEST_F(PlaybackTest, ARecordedIdWinsOverTextAndANegativeIndexMatchesNothing) {
+  const std::string signature =
+      "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;ILjava/lang/String;)Ljava/lang/String;";
+  EXPECT_EQ("SUCCESS", callString(playback_, "fixAndClickList", signature.c_str(), s("NONE"), s("div"),
+                                  s("not its text"), 0, s("menu")));
+  ASSERT_TRUE(logShows("menu click;"));
+  EXPECT_EQ("FAILED", callString(playback_, "fixAndClickList", signature.c_str(), s("NONE"), s("div"), s("Menu"), -1,
+                                 s("NONE")));
+  EXPECT_EQ("FAILED", clickButton("button", "twin", -1));
+  EXPECT_EQ("FAILED", clickLink("Sign in now", -1));
+}
+
 TEST_F(PlaybackTest, DivClicksAndMouseOvers) {
   EXPECT_EQ("ERROR_ELEMENT_TYPE_MISMATCH", divNative("fixAndClickList", "DIV", "Menu"));
   EXPECT_EQ("SUCCESS", divNative("fixAndClickList", "div", "Menu"));
@@ -333,6 +345,12 @@ TEST_F(PlaybackTest, AfterTheLastWindowClosedTheFindersHaveNoDocument) {
   EXPECT_EQ("ERROR_ELEMENT_COLLECTION_NULL", clickButton("button", "twin", 0));
   EXPECT_EQ("ERROR_ELEMENT_COLLECTION_NULL", setText("text", "Customer", "x"));
   EXPECT_EQ("ERROR_NO BROWSER", setWindow("NONE", "Playback", "NONE", "eq,eq,eq"));
+  EXPECT_EQ("ERROR_NO BROWSER",
+            callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Playback")));
+  // A thread that never held the browser has none to press a button on.
+  EXPECT_EQ("ERROR_BROWSER_REF_NULL", onFreshThread([&] {
+    return callString(playback_, "clickMainToolBarButton", "(Ljava/lang/String;)Ljava/lang/String;", s("Back"));
+  }));
 }
 
 // A host may run each step on a thread of its own: every native answers there as on

@@ -219,6 +219,25 @@ TEST_F(RecordingTest, ANewWindowOpenedByThePageJoinsTheTable) {
   EXPECT_EQ("", nextRecorded(300));  // one window is still open: no notification
 }
 
+TEST_F(RecordingTest, TheRecorderThreadsHiddenWindowGoesWithQuit) {
+  ASSERT_EQ(1, launch());
+  startRecordingThread(false);
+  ASSERT_NE("", nextRecorded());
+  HWND hidden = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (hidden = FindWindowA("CSkerrowApp", "ZURI Daruru")) != nullptr; }));
+  RECT bounds{};
+  ASSERT_TRUE(GetWindowRect(hidden, &bounds));
+  EXPECT_EQ(10, bounds.left);
+  EXPECT_EQ(10, bounds.top);
+  EXPECT_EQ(150, bounds.right - bounds.left);
+  EXPECT_EQ(100, bounds.bottom - bounds.top);
+  EXPECT_FALSE(IsWindowVisible(hidden));
+
+  callVoid(controller_, "Quit", "()V");
+  EXPECT_TRUE(waitFor([] { return FindWindowA("CSkerrowApp", "ZURI Daruru") == nullptr; }));
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "Quit leaves no loop waiting";
+}
+
 TEST_F(RecordingTest, StopThenStartAgainLosesNoLineOverManyRounds) {
   ASSERT_EQ(1, launch());
   userDoes("open " + siteUrl("index.html"));
