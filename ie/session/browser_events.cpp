@@ -188,6 +188,14 @@ ComPtr<IWebBrowser2> CWebBrowser2::eventBrowser() const {
   return ComPtr<IWebBrowser2>(browser());
 }
 
+std::shared_ptr<DocumentSinkList> CWebBrowser2::sinkListForEvent() {
+  std::lock_guard lock(mutex_);
+  // A handler may resume after its own window quit (the quit arrived nested in one of
+  // its calls into the page) while the next session has added its browser already.
+  if (eventConnection() != kNoConnection && eventEntry() < 0) return nullptr;
+  return sinkList(processState().currentBrowserIndex);
+}
+
 void CWebBrowser2::recordLaunchLine(const std::string& url) {
   handOverLine(scriptline::launchLine<std::string>(url));
 }
@@ -284,7 +292,7 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   std::vector<std::string> replacedNames;
   {
     std::lock_guard lock(mutex_);
-    list = sinkList(processState().currentBrowserIndex);
+    list = sinkListForEvent();
     if (list == nullptr) return;
     replaced.swap(list->sinks);
     replacedNames.swap(list->sinkNames);
@@ -330,7 +338,7 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
   std::string replacedName;
   {
     std::lock_guard lock(mutex_);
-    list = sinkList(processState().currentBrowserIndex);
+    list = sinkListForEvent();
     if (list == nullptr) return;
     const auto named = std::find(list->sinkNames.begin(), list->sinkNames.end(), windowName);
     if (named != list->sinkNames.end()) {

@@ -111,6 +111,9 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   // Shared: a handler that holds a list keeps it alive, so a list removed meanwhile
   // (its window quit) is never mistaken for a new one made at the same address.
   std::shared_ptr<DocumentSinkList> sinkList(int index);
+  // The sink list of the entry the session works on, for the handler of the event being
+  // handled; none when that event's browser has left the table.
+  std::shared_ptr<DocumentSinkList> sinkListForEvent();
   // Whether `list` is still one of the table's (the caller holds the lock).
   bool holdsList(const DocumentSinkList* list) const;
   // Appends a new sink named `name` to `list` and attaches it to `document`.
