@@ -1,6 +1,7 @@
 #include "recorder/recorder_thread.h"
 
 #include <atomic>
+#include <mutex>
 
 #include "common/trace_log.h"
 #include "core/skerrow_app.h"
@@ -17,6 +18,7 @@ using UnHookProc = int (*)(int);
 std::atomic<HWND> hiddenWindow{nullptr};
 std::atomic<HMODULE> hookLibrary{nullptr};
 std::atomic<HANDLE> subscribed{nullptr};
+std::mutex hookMutex;  // installing and removing the hook
 constexpr DWORD kSubscribeTimeoutMs = 10000;
 
 bool registerHiddenWindowClass(HINSTANCE instance) {
@@ -74,6 +76,34 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
 
 namespace {
 
+// Loads the hook library and installs the hook for `window`. Quit may come at any time,
+// from another thread: it must not unload the library while the hook is being
+// installed, nor may the hook be installed after Quit has taken the window.
+void installHookFor(HWND window) {
+  std::lock_guard lock(hookMutex);
+  if (hiddenWindow.load() != window) return;  // Quit came first
+  if (hookLibrary.load() == nullptr) {
+    hookLibrary = LoadLibraryA(kHookLibrary);
+    // Without the hook nothing is recorded from native windows; but this thread is
+    // also where the browser's events arrive, so it goes on serving them. Ending it
+    // here would stop page recording and leave the loops waiting for a last window
+    // close they would never hear of.
+    if (hookLibrary.load() == nullptr) trace("SkerrowApp :\tTapwire.dll library load FAILED \n");
+  }
+  const HMODULE library = hookLibrary.load();
+  if (library == nullptr) return;
+  if (auto installHook = reinterpret_cast<InstallHookProc>(
+          reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook")))) {
+    // A hook that fails this way records nothing from native windows, like a missing
+    // one; the thread still serves the browser's events.
+    try {
+      installHook(window);
+    } catch (...) {
+      trace("SkerrowApp :\tInstallHook failed\n");
+    }
+  }
+}
+
 void serveRecorder(CSkerrowApp& app) {
   trace("-- Start of Recorder Thread --\n");
   CoInitialize(nullptr);
@@ -88,28 +118,10 @@ void serveRecorder(CSkerrowApp& app) {
       trace("SinkEvents:\tClass Registration Failed\n");
       return;
     }
-    hiddenWindow = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150, 100,
-                                   nullptr, nullptr, app.moduleInstance(), nullptr);
-    if (hookLibrary.load() == nullptr) {
-      hookLibrary = LoadLibraryA(kHookLibrary);
-      // Without the hook nothing is recorded from native windows; but this thread is
-      // also where the browser's events arrive, so it goes on serving them. Ending it
-      // here would stop page recording and leave the loops waiting for a last window
-      // close they would never hear of.
-      if (hookLibrary.load() == nullptr) trace("SkerrowApp :\tTapwire.dll library load FAILED \n");
-    }
-    if (const HMODULE library = hookLibrary.load()) {
-      if (auto installHook = reinterpret_cast<InstallHookProc>(
-              reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook")))) {
-        // A hook that fails this way records nothing from native windows, like a
-        // missing one; the thread still serves the browser's events.
-        try {
-          installHook(hiddenWindow);
-        } catch (...) {
-          trace("SkerrowApp :\tInstallHook failed\n");
-        }
-      }
-    }
+    const HWND window = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150,
+                                        100, nullptr, nullptr, app.moduleInstance(), nullptr);
+    hiddenWindow = window;
+    installHookFor(window);
     runMessageLoop(app);
   }
 }
@@ -123,6 +135,7 @@ void lastBrowserClosedOnRecorderThread() {
 }
 
 void removeHookAndHiddenWindow() {
+  std::lock_guard lock(hookMutex);
   if (HMODULE library = hookLibrary.exchange(nullptr)) {
     if (auto unHook = reinterpret_cast<UnHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(library, "UnHook")))) {
       // The library is unloaded and the window closed whatever the hook does.
