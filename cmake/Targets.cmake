@@ -23,9 +23,22 @@ function(tw_gtest target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main tw_warnings)
+  tw_test_time_scale(${target})
+  set(properties)
+  if(ARG_PROPERTIES)
+    set(properties PROPERTIES ${ARG_PROPERTIES})
+  endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "PLATFORM_TIME_SCALE=0.01" ${ARG_PROPERTIES})
+    ${properties})
+endfunction()
+
+# Test programs run through cmake/test_time_scale.sh: at the suite's time scale unless
+# PLATFORM_TIME_SCALE is set where ctest runs. (CTest runs a target's
+# CROSSCOMPILING_EMULATOR before its program, discovered GoogleTest cases included.)
+function(tw_test_time_scale target)
+  set_target_properties(${target} PROPERTIES
+    CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/cmake/test_time_scale.sh")
 endfunction()
 
 # A Google Benchmark program; built with the suite, run by hand (scripts/bench.sh).

@@ -5,6 +5,7 @@
 #include "common/script_line.h"
 #include "common/trace_log.h"
 #include "core/java_bridge.h"
+#include "core/native_call.h"
 #include "core/plain_exports.h"
 #include "core/process_state.h"
 #include "core/record_loop.h"
@@ -16,53 +17,62 @@
 extern "C" {
 
 JNIEXPORT jint JNICALL CONTROLLER_NATIVE(LaunchBrowser)(JNIEnv*, jobject, jint) {
-  int answer = 0;
-  if (!checkBrowserVersion(answer)) return answer;
-  CoInitialize(nullptr);
-  CWebBrowser2& browser = theApp.webBrowser();
-  const bool exists = browser.hasBrowsers();
-  trace("Browser exists already %d\n", exists ? 1 : 0);
-  if (exists) {
-    const int index = processState().currentBrowserIndex;
-    browser.unmarshalBrowser(index);
-    if (browser.getVisible()) return -1;
-    browser.clearEntry(index);
-  }
-  return LaunchBrowser(0);
+  return nativeCall<jint>(0, [] {
+    int answer = 0;
+    if (!checkBrowserVersion(answer)) return answer;
+    CWebBrowser2& browser = theApp.webBrowser();
+    const bool exists = browser.hasBrowsers();
+    trace("Browser exists already %d\n", exists ? 1 : 0);
+    if (exists) {
+      const int index = processState().currentBrowserIndex;
+      browser.unmarshalBrowser(index);
+      if (browser.getVisible()) return -1;
+      browser.clearEntry(index);
+    }
+    return LaunchBrowser(0);
+  });
 }
 
 JNIEXPORT jstring JNICALL CONTROLLER_NATIVE(GetBrowserVersion)(JNIEnv* env, jobject) {
-  return newJavaString(env, browserVersionText());
+  return newJavaString(env, nativeCall<std::string>("0.0", [] { return browserVersionText(); }));
 }
 
 JNIEXPORT void JNICALL CONTROLLER_NATIVE(StartRecording)(JNIEnv* env, jobject peer, jboolean relaunch) {
-  trace("Testing Record Start\n");
-  ProcessState& state = processState();
-  state.recordingEnabled = true;
-  state.recordLoopDone = false;
-  state.playing = false;
-  state.setLastParentTitle("");
-  state.setLastWindowName("");
-  createRecordEvents();
-  saveJavaPeer(env, peer);
-  state.recordLaunchLine = relaunch ? 1 : 0;
-  StartRecording(relaunch ? 1 : 0);
+  nativeCall([&] {
+    trace("Testing Record Start\n");
+    ProcessState& state = processState();
+    state.recordingEnabled = true;
+    state.recordLoopDone = false;
+    state.playing = false;
+    state.setLastParentTitle("");
+    state.setLastWindowName("");
+    createRecordEvents();
+    saveJavaPeer(env, peer);
+    state.recordLaunchLine = relaunch ? 1 : 0;
+    StartRecording(relaunch ? 1 : 0);
+  });
 }
 
-JNIEXPORT void JNICALL CONTROLLER_NATIVE(StopRecording)(JNIEnv*, jobject) { StopRecording(); }
+JNIEXPORT void JNICALL CONTROLLER_NATIVE(StopRecording)(JNIEnv*, jobject) { nativeCall([] { StopRecording(); }); }
 
-JNIEXPORT void JNICALL CONTROLLER_NATIVE(SelectCheckPoint)(JNIEnv*, jobject, jint type) { SelectCheckPoint(type); }
+JNIEXPORT void JNICALL CONTROLLER_NATIVE(SelectCheckPoint)(JNIEnv*, jobject, jint type) {
+  nativeCall([type] { SelectCheckPoint(type); });
+}
 
-JNIEXPORT void JNICALL CONTROLLER_NATIVE(DisableCheckPointMode)(JNIEnv*, jobject) { DisableCheckPointMode(); }
+JNIEXPORT void JNICALL CONTROLLER_NATIVE(DisableCheckPointMode)(JNIEnv*, jobject) {
+  nativeCall([] { DisableCheckPointMode(); });
+}
 
 JNIEXPORT jstring JNICALL CONTROLLER_NATIVE(GetWindowInfo)(JNIEnv* env, jobject) {
-  ProcessState& state = processState();
-  std::vector<std::string> properties = {"parenttitle", state.parentTitle(), "windowtitle", state.windowTitle(),
-                                         "windowname",  state.windowName()};
-  state.setCheckPointProperties(properties);
-  return newJavaString(env, scriptline::propertyList(properties));
+  return newJavaString(env, nativeCall<std::string>({}, [] {
+    ProcessState& state = processState();
+    std::vector<std::string> properties = {"parenttitle", state.parentTitle(), "windowtitle", state.windowTitle(),
+                                           "windowname",  state.windowName()};
+    state.setCheckPointProperties(properties);
+    return scriptline::propertyList(properties);
+  }));
 }
 
-JNIEXPORT void JNICALL CONTROLLER_NATIVE(Quit)(JNIEnv*, jobject) { Quit(); }
+JNIEXPORT void JNICALL CONTROLLER_NATIVE(Quit)(JNIEnv*, jobject) { nativeCall([] { Quit(); }); }
 
 }  // extern "C"

@@ -2,12 +2,12 @@
 
 #include <array>
 #include <mutex>
-#include <utility>
 
 #include "common/trace_log.h"
 #include "core/java_bridge.h"
 #include "core/plain_exports.h"
 #include "core/process_state.h"
+#include "core/running_loops.h"
 #include "core/skerrow_app.h"
 #include "recorder/recorder_thread.h"
 #include "session/browser_version.h"
@@ -32,34 +32,22 @@ void createPlayEvents() {
   });
 }
 
-// The end-of-play event of the running loop. clearInstances signals it so that the loop
-// ends at once: left waiting, it would live on beside the next goToURL's loop and both
-// would answer the same page. Each loop has its own event, so a new loop started right
-// after cannot take the old one's signal.
-std::mutex loopEndMutex;
-HANDLE runningLoopEnd = nullptr;
-
-void runPlayLoop() {
+void runPlayLoop(const RunningLoop& loop, HANDLE recorderThread) {
   ProcessState& state = processState();
-  const HANDLE loopEnd = CreateEvent(nullptr, TRUE, FALSE, nullptr);
-  {
-    std::lock_guard lock(loopEndMutex);
-    runningLoopEnd = loopEnd;
-  }
   const auto& named = playEvents();
-  const std::array<HANDLE, kEventCount + 1> events{named[kPlay], named[kClosed], loopEnd};
+  // The loop's own close and end events stand in for the shared "Browser Closed"
+  // (see running_loops.h); clearInstances and Quit end the loop at once.
+  enum Wake { kPageLoaded, kAllClosed, kEnded };
+  const std::array<HANDLE, 3> events{named[kPlay], loop.browsersClosed(), loop.ended()};
   bool ended = false;
   while (state.playing && !ended) {
     const DWORD signalled = WaitForMultipleObjects(static_cast<DWORD>(events.size()), events.data(), FALSE, INFINITE);
     switch (signalled - WAIT_OBJECT_0) {
-      case kEventCount:
-        ended = true;
-        break;
-      case kPlay:
+      case kPageLoaded:
         ResetEvent(named[kPlay]);
         callReceiveEvents("Success");
         break;
-      case kClosed:
+      case kAllClosed:
         trace(" Notify Browser Quit \n");
         ResetEvent(named[kClosed]);
         callGetNotification(state.notification());
@@ -67,16 +55,19 @@ void runPlayLoop() {
         state.playing = false;
         theApp.Quit();
         break;
+      case kEnded: {
+        // Quit (or clearInstances, which has done this already): the playback is over,
+        // unless a new goToURL has started its own loop meanwhile.
+        HANDLE ours = recorderThread;
+        if (state.playThread.compare_exchange_strong(ours, nullptr)) state.playing = false;
+        ended = true;
+        break;
+      }
       default:
         trace("SkerrowApp :Play Default \n");
         break;
     }
   }
-  {
-    std::lock_guard lock(loopEndMutex);
-    if (runningLoopEnd == loopEnd) runningLoopEnd = nullptr;
-  }
-  CloseHandle(loopEnd);
   trace("%s", "%%%%%%%%% PLAY THREAD ENDS %%%%%%%\n");
 }
 
@@ -113,10 +104,20 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   // listens to the browser before the navigation starts, so the page cannot finish
   // loading unseen.
   for (HANDLE event : playEvents()) ResetEvent(event);
+  const RunningLoop loop(LoopKind::kPlay);
+  if (!browser.hasBrowsers()) {
+    // Every window is closed already: a loop would wait for a close that cannot come.
+    trace(" Notify Browser Quit \n");
+    state.setNotification("All Browsers Closed");
+    callGetNotification(state.notification());
+    state.playing = false;
+    theApp.Quit();
+    return false;
+  }
   const HANDLE recorderThread = startRecorderThread(theApp);
   state.playThread = recorderThread;
   browser.navigate(url);
-  runPlayLoop();
+  runPlayLoop(loop, recorderThread);
   CloseHandle(recorderThread);
   return true;
 }
@@ -126,7 +127,8 @@ std::string clearPlayback() {
   state.playing = false;
   state.playThread = nullptr;
   trace("End of Script Play \n");
-  std::lock_guard lock(loopEndMutex);
-  if (runningLoopEnd != nullptr) SetEvent(std::exchange(runningLoopEnd, nullptr));
+  // Left waiting, the loop would live on beside the next goToURL's loop and both would
+  // answer the same page.
+  endRunningLoops(LoopKind::kPlay);
   return "TRUE";
 }

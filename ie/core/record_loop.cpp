@@ -6,6 +6,7 @@
 #include "common/trace_log.h"
 #include "core/java_bridge.h"
 #include "core/process_state.h"
+#include "core/running_loops.h"
 #include "core/skerrow_app.h"
 #include "recorder/recorder_thread.h"
 
@@ -60,11 +61,25 @@ void runRecordLoop(int relaunch) {
   auto& events = recordEvents();
   for (HANDLE event : events) ResetEvent(event);
   state.pendingLines.clear();  // lines made while nobody recorded (during playback)
+  const RunningLoop loop(LoopKind::kRecord);
+  if (!browser.hasBrowsers()) {
+    // Every window is closed already: the loop would wait for a close that cannot come.
+    trace("Record: Notify Browser Quit \n");
+    state.setNotification("All Browsers Closed");
+    callGetNotification(state.notification());
+    theApp.Quit();
+    trace("End of Recording Events\n");
+    return;
+  }
   trace("pThread initialized ");
   state.recordThread = startRecorderThread(theApp);
 
+  // The loop's own close event stands in for the shared "Browser Closed" (see
+  // running_loops.h); Quit ends the loop through the last one.
+  std::array<HANDLE, kEventCount + 1> waitSet{events[kRecord], events[kStop], events[kCheckPoint],
+                                              loop.browsersClosed(), loop.ended()};
   while (!state.recordLoopDone) {
-    const DWORD signalled = WaitForMultipleObjects(kEventCount, events.data(), FALSE, INFINITE);
+    const DWORD signalled = WaitForMultipleObjects(static_cast<DWORD>(waitSet.size()), waitSet.data(), FALSE, INFINITE);
     switch (signalled - WAIT_OBJECT_0) {
       case kRecord:
         // Reset before taking the lines, so a line handed over meanwhile wakes the loop again.
@@ -72,9 +87,10 @@ void runRecordLoop(int relaunch) {
         deliverPendingLines();
         break;
       case kStop:
+        // StopRecording has already switched recording off and dropped the waiting
+        // lines when it returned. Doing it again here, whenever the loop wakes, would
+        // undo a StartRecording made in between and lose its lines.
         ResetEvent(events[kStop]);
-        state.pendingLines.clear();
-        state.recordingEnabled = false;
         break;
       case kCheckPoint:
         trace(" Show Property Dialog\n");
@@ -87,6 +103,9 @@ void runRecordLoop(int relaunch) {
         deliverPendingLines();  // the close line of the last window comes first
         callGetNotification(state.notification());
         theApp.Quit();
+        state.recordLoopDone = true;
+        break;
+      case kEventCount:  // ended by Quit
         state.recordLoopDone = true;
         break;
       default:

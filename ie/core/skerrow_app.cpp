@@ -1,7 +1,10 @@
 #include "core/skerrow_app.h"
 
+#include <utility>
+
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "core/running_loops.h"
 #include "recorder/recorder_thread.h"
 
 CSkerrowApp::CSkerrowApp() {
@@ -23,16 +26,29 @@ BOOL CSkerrowApp::InitInstance(HINSTANCE instance) {
 
 void CSkerrowApp::Quit() {
   trace("Skerrow: Quit Called\n");
-  CoUninitialize();
-  removeHookAndHiddenWindow();
+  // Quit runs on a loop's thread or a native's, under Java: nothing thrown in the hook
+  // library or the page may end the process from here.
+  try {
+    CoUninitialize();
+    removeHookAndHiddenWindow();
+  } catch (...) {
+    trace("Quit: exception caught\n");
+  }
   processState().recordThread = nullptr;
   setCurrentDocument(nullptr);
+  // With the recorder thread gone no browser event arrives any more, so no loop may
+  // be left waiting for one.
+  endAllRunningLoops();
   trace("\t\tEnd of Quit\t\t\n");
 }
 
 void CSkerrowApp::setCurrentDocument(IHTMLDocument2* document) {
-  std::lock_guard lock(documentMutex_);
-  currentDocument_ = ComPtr<IHTMLDocument2>(document);
+  ComPtr<IHTMLDocument2> replaced(document);
+  {
+    std::lock_guard lock(documentMutex_);
+    std::swap(currentDocument_, replaced);
+  }
+  // The old document is released here, outside the lock: releasing may call into the page.
 }
 
 ComPtr<IHTMLDocument2> CSkerrowApp::currentDocument() const {

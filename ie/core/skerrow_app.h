@@ -27,6 +27,8 @@ class CSkerrowApp {
   CWebBrowser2& webBrowser() { return webBrowser_; }
   HINSTANCE moduleInstance() const { return moduleInstance_; }
 
+  // The document the playback finders search: set by the window and frame natives,
+  // forgotten by Quit. Natives and the loop that runs Quit are on different threads.
   void setCurrentDocument(IHTMLDocument2* document);
   ComPtr<IHTMLDocument2> currentDocument() const;
 

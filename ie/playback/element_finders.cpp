@@ -6,6 +6,7 @@
 #include "com/variant.h"
 #include "common/script_line.h"
 #include "common/trace_log.h"
+#include "core/skerrow_app.h"
 #include "playback/clean_text.h"
 #include "playback/handler_call.h"
 #include "playback/playback_state.h"
@@ -49,7 +50,7 @@ std::string scan(const Finder& finder, int index, const std::string& id) {
   CoInitialize(nullptr);
   ComPtr<IHTMLElementCollection> collection;
   if (finder.checksDocumentFirst) {
-    const ComPtr<IHTMLDocument2> document = playbackState().currentDocument;
+    const ComPtr<IHTMLDocument2> document = theApp.currentDocument();
     if (!document) return result::kDocumentNull;
     document->get_all(collection.put());
   } else {
@@ -125,7 +126,7 @@ void runRollover(IHTMLElement* image) {
 }  // namespace
 
 ComPtr<IHTMLElementCollection> GetElementCollection() {
-  const ComPtr<IHTMLDocument2> document = playbackState().currentDocument;
+  const ComPtr<IHTMLDocument2> document = theApp.currentDocument();
   ComPtr<IHTMLElementCollection> collection;
   if (!document) {
     trace("GetElementCollection failed, DOCUMENT IS NULL\n");

@@ -8,6 +8,7 @@
 
 #include "common/java_strings.h"
 #include "common/script_line.h"
+#include "core/native_call.h"
 #include "playback/action_worker.h"
 #include "playback/element_actions.h"
 #include "playback/element_finders.h"
@@ -38,13 +39,10 @@ std::string findDiv(JNIEnv* env, jstring kind, jstring innerText, jint index, js
 // Returns the word to Java; never throws.
 jstring answer(JNIEnv* env, const std::string& word) { return newJavaString(env, word); }
 
+// Every playback native's work, on a calling thread with COM (see native_call.h).
 template <class Body>
 jstring guarded(JNIEnv* env, Body&& body) {
-  try {
-    return answer(env, body());
-  } catch (...) {
-    return answer(env, "ERROR_NATIVE_FAILURE");
-  }
+  return answer(env, nativeCall<std::string>("ERROR_NATIVE_FAILURE", std::forward<Body>(body)));
 }
 
 }  // namespace
@@ -52,8 +50,10 @@ jstring guarded(JNIEnv* env, Body&& body) {
 extern "C" {
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(setMaxTimeLimit)(JNIEnv* env, jobject, jint seconds) {
-  setTimeLimit(seconds);
-  return answer(env, result::kSuccess);
+  return guarded(env, [seconds]() -> std::string {
+    setTimeLimit(seconds);
+    return result::kSuccess;
+  });
 }
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndClickButton)(JNIEnv* env, jobject, jstring, jstring type, jstring name,

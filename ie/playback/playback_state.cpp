@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "com/bstr.h"
+#include "core/skerrow_app.h"
 
 PlaybackState& playbackState() {
   static PlaybackState state;
@@ -50,7 +51,7 @@ int pollReadyState(IHTMLDocument2* document, int polls) {
 }
 
 std::string waitForComplete(int extraSeconds) {
-  const ComPtr<IHTMLDocument2> document = playbackState().currentDocument;
+  const ComPtr<IHTMLDocument2> document = theApp.currentDocument();
   if (!document) return result::kDocumentNull;
   const int waited = pollReadyState(document.get(), playbackState().maxTimeLimit);
   sleepSeconds(secondsLeft(extraSeconds, waited));

@@ -1,5 +1,7 @@
-// What playback keeps between one native and the next: the document the finders search,
-// the element the last finder found, the list of the last fixSelect and the time limit.
+// What playback keeps between one native and the next: the element the last finder
+// found, the list of the last fixSelect and the time limit. The document the finders
+// search is the application object's (theApp.currentDocument()), so that Quit, which
+// ends the session, forgets the one document playback works on.
 // The host calls the playback natives one at a time; workers never read this state,
 // each is handed its own copy of what it needs (see action_worker.h).
 #pragma once
@@ -13,7 +15,6 @@
 #include "com/com_ptr.h"
 
 struct PlaybackState {
-  ComPtr<IHTMLDocument2> currentDocument;  // set by the window and frame natives
   ComPtr<IDispatch> targetElement;          // the last element found
   ComPtr<IHTMLElement> selectedList;        // the SELECT of the last fixSelect
   std::atomic<int> maxTimeLimit{60};        // seconds, never negative (see setTimeLimit)

@@ -50,10 +50,9 @@ bool hasFrames(IHTMLDocument2* document) { return static_cast<bool>(theApp.webBr
 
 std::string findInFrames(const std::string& windowName, const std::string& windowTitle,
                          const std::string& nameCondition, const std::string& titleCondition) {
-  PlaybackState& state = playbackState();
+  const ComPtr<IHTMLDocument2> current = theApp.currentDocument();
   ComPtr<IOleContainer> container;
-  if (!state.currentDocument ||
-      FAILED(state.currentDocument->QueryInterface(IID_IOleContainer, container.putVoid()))) {
+  if (!current || FAILED(current->QueryInterface(IID_IOleContainer, container.putVoid()))) {
     trace("OLEContainer Query Failed\n");
     return result::kIOleContainerNull;
   }
@@ -79,12 +78,12 @@ std::string findInFrames(const std::string& windowName, const std::string& windo
     if (passes(cutName, windowName)) {
       const std::string cutTitle = cutText(titleOf(document.get()), titleCondition, windowTitle.size());
       if (passes(cutTitle, windowTitle)) {
-        state.currentDocument = document;
+        theApp.setCurrentDocument(document.get());
         return result::kSuccess;
       }
       continue;
     }
-    state.currentDocument = document;
+    theApp.setCurrentDocument(document.get());
     if (hasFrames(document.get()) &&
         findInFrames(windowName, windowTitle, nameCondition, titleCondition) == result::kSuccess)
       return result::kSuccess;
@@ -99,8 +98,10 @@ std::string takeDocument(CWebBrowser2& browsers, const char* queryFailed, const 
     trace("Error Document is null\n");
     return result::kHtmlDocumentNull;
   }
-  ComPtr<IHTMLDocument2>& current = playbackState().currentDocument;
-  if (FAILED(dispatch->QueryInterface(IID_IHTMLDocument2, current.putVoid()))) {
+  ComPtr<IHTMLDocument2> current;
+  const HRESULT hr = dispatch->QueryInterface(IID_IHTMLDocument2, current.putVoid());
+  theApp.setCurrentDocument(current.get());
+  if (FAILED(hr)) {
     trace("%s", queryFailed);
     return result::kHtmlDocumentQueryFailed;
   }
@@ -125,7 +126,8 @@ std::string searchWindows(const std::string& windowName, const std::string& wind
     processState().currentBrowserIndex = i;
     const std::string error = takeDocument(browsers, "setWindow :Document query failed\n", "setWindow :Document is null\n");
     if (!error.empty()) return error;
-    IHTMLDocument2* document = playbackState().currentDocument.get();
+    const ComPtr<IHTMLDocument2> current = theApp.currentDocument();
+    IHTMLDocument2* document = current.get();
     if (parentTitle != scriptline::kNone) {
       const std::string title = titleOf(document);
       trace("x setWindow Title - %s  \n", title.c_str());
@@ -180,12 +182,12 @@ std::string setWindow(const std::string& windowName, const std::string& windowTi
 
   const int64_t remaining = limit - elapsed;
   if (remaining > 0) {
-    const ComPtr<IHTMLDocument2> document = state.currentDocument;
+    const ComPtr<IHTMLDocument2> document = theApp.currentDocument();
     if (!document) return result::kDocumentNull;
     const int polls = pollReadyState(document.get(), static_cast<int>(std::min<int64_t>(remaining, INT_MAX)));
     sleepSeconds(secondsLeft(waitTime, elapsed + polls));
   }
-  return state.currentDocument ? result::kSuccess : result::kDocumentNull;
+  return theApp.currentDocument() ? result::kSuccess : result::kDocumentNull;
 }
 
 std::string closeWindow(const std::string& text) {
@@ -203,7 +205,8 @@ std::string closeWindow(const std::string& text) {
     const std::string error =
         takeDocument(browsers, "closeWindow :Document query failed\n", "closeWindow :Document is null\n");
     if (!error.empty()) return error;
-    IHTMLDocument2* document = playbackState().currentDocument.get();
+    const ComPtr<IHTMLDocument2> current = theApp.currentDocument();
+    IHTMLDocument2* document = current.get();
     const std::string name = windowNameOf(document, "");
     trace("About to close - %s \n", text.c_str());
     trace("Close Window Name - %s \n", name.c_str());

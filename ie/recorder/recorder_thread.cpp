@@ -1,6 +1,7 @@
 #include "recorder/recorder_thread.h"
 
 #include <atomic>
+#include <mutex>
 
 #include "common/trace_log.h"
 #include "core/skerrow_app.h"
@@ -17,6 +18,7 @@ using UnHookProc = int (*)(int);
 std::atomic<HWND> hiddenWindow{nullptr};
 std::atomic<HMODULE> hookLibrary{nullptr};
 std::atomic<HANDLE> subscribed{nullptr};
+std::mutex hookMutex;  // installing and removing the hook
 constexpr DWORD kSubscribeTimeoutMs = 10000;
 
 bool registerHiddenWindowClass(HINSTANCE instance) {
@@ -28,11 +30,20 @@ bool registerHiddenWindowClass(HINSTANCE instance) {
   return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-void runMessageLoop() {
+void serveRecorder(CSkerrowApp& app);
+
+// Set on the recorder thread once its hidden window is destroyed (by Quit).
+thread_local bool hiddenWindowGone = false;
+
+// The thread serves the browser's events as long as a browser is open, also after Quit
+// has destroyed its window: a window closed after Quit must still reach the table, or
+// it stays there for ever and the next session works on a browser that is gone.
+void runMessageLoop(CSkerrowApp& app) {
   MSG message;
   while (GetMessage(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessage(&message);
+    if (hiddenWindowGone && !app.webBrowser().hasBrowsers()) break;
   }
 }
 
@@ -53,7 +64,47 @@ HANDLE startRecorderThread(CSkerrowApp& app) {
 }
 
 DWORD WINAPI recorderThreadMain(LPVOID parameter) {
-  auto& app = *static_cast<CSkerrowApp*>(parameter);
+  // Nothing thrown while the thread serves the browser and the hook may end the process.
+  try {
+    serveRecorder(*static_cast<CSkerrowApp*>(parameter));
+  } catch (...) {
+    if (HANDLE ready = subscribed.load()) SetEvent(ready);  // the starter waits no longer
+  }
+  trace("---- End of Recorder Thread ---\n");
+  return 0;
+}
+
+namespace {
+
+// Loads the hook library and installs the hook for `window`. Quit may come at any time,
+// from another thread: it must not unload the library while the hook is being
+// installed, nor may the hook be installed after Quit has taken the window.
+void installHookFor(HWND window) {
+  std::lock_guard lock(hookMutex);
+  if (hiddenWindow.load() != window) return;  // Quit came first
+  if (hookLibrary.load() == nullptr) {
+    hookLibrary = LoadLibraryA(kHookLibrary);
+    // Without the hook nothing is recorded from native windows; but this thread is
+    // also where the browser's events arrive, so it goes on serving them. Ending it
+    // here would stop page recording and leave the loops waiting for a last window
+    // close they would never hear of.
+    if (hookLibrary.load() == nullptr) trace("SkerrowApp :\tTapwire.dll library load FAILED \n");
+  }
+  const HMODULE library = hookLibrary.load();
+  if (library == nullptr) return;
+  if (auto installHook = reinterpret_cast<InstallHookProc>(
+          reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook")))) {
+    // A hook that fails this way records nothing from native windows, like a missing
+    // one; the thread still serves the browser's events.
+    try {
+      installHook(window);
+    } catch (...) {
+      trace("SkerrowApp :\tInstallHook failed\n");
+    }
+  }
+}
+
+void serveRecorder(CSkerrowApp& app) {
   trace("-- Start of Recorder Thread --\n");
   CoInitialize(nullptr);
   CWebBrowser2& browser = app.webBrowser();
@@ -65,32 +116,35 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
   if (hiddenWindow.load() == nullptr) {
     if (!registerHiddenWindowClass(app.moduleInstance())) {
       trace("SinkEvents:\tClass Registration Failed\n");
-      return 0;
+      return;
     }
-    hiddenWindow = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150, 100,
-                                   nullptr, nullptr, app.moduleInstance(), nullptr);
-    if (hookLibrary.load() == nullptr) {
-      hookLibrary = LoadLibraryA(kHookLibrary);
-      // Without the hook nothing is recorded from native windows; but this thread is
-      // also where the browser's events arrive, so it goes on serving them. Ending it
-      // here would stop page recording and leave the loops waiting for a last window
-      // close they would never hear of.
-      if (hookLibrary.load() == nullptr) trace("SkerrowApp :\tTapwire.dll library load FAILED \n");
-    }
-    if (const HMODULE library = hookLibrary.load()) {
-      if (auto installHook = reinterpret_cast<InstallHookProc>(
-              reinterpret_cast<void (*)()>(GetProcAddress(library, "InstallHook"))))
-        installHook(hiddenWindow);
-    }
-    runMessageLoop();
+    const HWND window = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150,
+                                        100, nullptr, nullptr, app.moduleInstance(), nullptr);
+    hiddenWindow = window;
+    installHookFor(window);
+    runMessageLoop(app);
   }
-  trace("---- End of Recorder Thread ---\n");
-  return 0;
+}
+
+}  // namespace
+
+void lastBrowserClosedOnRecorderThread() {
+  // Calls from the browser are served inside GetMessage; a message makes the loop look
+  // at the table again.
+  if (hiddenWindowGone) PostThreadMessage(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
 void removeHookAndHiddenWindow() {
+  std::lock_guard lock(hookMutex);
   if (HMODULE library = hookLibrary.exchange(nullptr)) {
-    if (auto unHook = reinterpret_cast<UnHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(library, "UnHook")))) unHook(0);
+    if (auto unHook = reinterpret_cast<UnHookProc>(reinterpret_cast<void (*)()>(GetProcAddress(library, "UnHook")))) {
+      // The library is unloaded and the window closed whatever the hook does.
+      try {
+        unHook(0);
+      } catch (...) {
+        trace("SkerrowApp :\tUnHook failed\n");
+      }
+    }
     FreeLibrary(library);
   }
   // The window belongs to the recorder thread, and only its own thread can destroy a
@@ -101,8 +155,7 @@ void removeHookAndHiddenWindow() {
 LRESULT CALLBACK hiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DESTROY:
-      // The recorder thread has nothing left to serve once its window is gone.
-      PostQuitMessage(0);
+      hiddenWindowGone = true;  // the message loop ends once no browser is left
       return 0;
     default:
       return DefWindowProc(window, message, wParam, lParam);

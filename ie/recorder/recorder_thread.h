@@ -13,6 +13,10 @@ HANDLE startRecorderThread(CSkerrowApp& app);
 // The thread routine; `parameter` is the application object.
 DWORD WINAPI recorderThreadMain(LPVOID parameter);
 
+// Called on the recorder thread when its last browser has closed: a thread whose hidden
+// window Quit has destroyed ends its message loop now.
+void lastBrowserClosedOnRecorderThread();
+
 // Quit's part: removes the hook, unloads the hook library and ends the hidden window.
 void removeHookAndHiddenWindow();
 

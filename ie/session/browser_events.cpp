@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "com/bstr.h"
 #include "common/line_kinds.h"
 #include "common/script_line.h"
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "core/running_loops.h"
+#include "recorder/recorder_thread.h"
 #include "recording/pending_text_line.h"
 #include "session/browser_event_sink.h"
 #include "session/document_access.h"
@@ -53,6 +56,12 @@ ComPtr<IWebBrowser2> browserOf(IDispatch* target) {
   if (target != nullptr) target->QueryInterface(IID_IWebBrowser2, browser.putVoid());
   return browser;
 }
+
+// The connection of the event being handled, per thread: events are delivered on the
+// thread that subscribed, and two recorder threads (an ending session's and the next
+// one's) may handle events at the same time.
+constexpr size_t kNoConnection = static_cast<size_t>(-1);
+thread_local size_t handledConnection = kNoConnection;
 
 ComPtr<IConnectionPoint> browserEventsPoint(IWebBrowser2* browser) {
   ComPtr<IConnectionPointContainer> container;
@@ -110,11 +119,37 @@ HRESULT CWebBrowser2::invokeFromConnection(size_t connection, DISPID dispIdMembe
                                            EXCEPINFO* pExcepInfo, UINT* puArgErr) {
   // Events nest (a handler's call into the browser lets the next event in), so the
   // outer event's connection comes back when the inner one is done.
-  const size_t outer = eventConnection_;
-  eventConnection_ = connection;
-  const HRESULT hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
-  eventConnection_ = outer;
+  const size_t outer = std::exchange(handledConnection, connection);
+  HRESULT hr = S_OK;
+  // The browser called in: nothing a handler throws goes back into it.
+  try {
+    // A browser that has left the table (its window closed, or cleared) may still send
+    // late events, for frames that were loading, say. The handlers work on the table's
+    // current entry, which by then may belong to the next session's browser: such an
+    // event must not touch it.
+    if (eventEntry() >= 0)
+      hr = Invoke(dispIdMember, riid, lcid, wFlags, pDispParams, pVarResult, pExcepInfo, puArgErr);
+  } catch (...) {
+    trace("Browser event handler failed\n");
+    hr = DISP_E_EXCEPTION;
+  }
+  handledConnection = outer;
   return hr;
+}
+
+size_t CWebBrowser2::eventConnection() const { return handledConnection; }
+
+ComPtr<IWebBrowser2> CWebBrowser2::topBrowser() const {
+  std::lock_guard lock(mutex_);
+  return topBrowser_;
+}
+
+void CWebBrowser2::setTopBrowser(IWebBrowser2* top) {
+  ComPtr<IWebBrowser2> replaced(top);
+  {
+    std::lock_guard lock(mutex_);
+    std::swap(topBrowser_, replaced);
+  }
 }
 
 // --- Connecting to browsers ---
@@ -139,8 +174,9 @@ HRESULT CWebBrowser2::subscribe(IWebBrowser2* target) {
 
 int CWebBrowser2::eventEntry() const {
   std::lock_guard lock(mutex_);
-  if (eventConnection_ >= connectedWindows_.size()) return -1;
-  const HWND window = connectedWindows_[eventConnection_];
+  const size_t connection = eventConnection();
+  if (connection >= connectedWindows_.size()) return -1;
+  const HWND window = connectedWindows_[connection];
   for (size_t i = 0; i < windowHandles_.size(); ++i)
     if (windowHandles_[i] == window) return static_cast<int>(i);
   return -1;
@@ -148,8 +184,17 @@ int CWebBrowser2::eventEntry() const {
 
 ComPtr<IWebBrowser2> CWebBrowser2::eventBrowser() const {
   std::lock_guard lock(mutex_);
-  if (eventConnection_ < connectedBrowsers_.size()) return connectedBrowsers_[eventConnection_];
+  const size_t connection = eventConnection();
+  if (connection < connectedBrowsers_.size()) return connectedBrowsers_[connection];
   return ComPtr<IWebBrowser2>(browser());
+}
+
+std::shared_ptr<DocumentSinkList> CWebBrowser2::sinkListForEvent() {
+  std::lock_guard lock(mutex_);
+  // A handler may resume after its own window quit (the quit arrived nested in one of
+  // its calls into the page) while the next session has added its browser already.
+  if (eventConnection() != kNoConnection && eventEntry() < 0) return nullptr;
+  return sinkList(processState().currentBrowserIndex);
 }
 
 void CWebBrowser2::recordLaunchLine(const std::string& url) {
@@ -161,7 +206,7 @@ int CWebBrowser2::startRecordingOnBrowser() {
   bool recordedBefore = false;
   {
     std::lock_guard lock(mutex_);
-    const DocumentSinkList* list = sinkList(state.currentBrowserIndex);
+    const std::shared_ptr<DocumentSinkList> list = sinkList(state.currentBrowserIndex);
     recordedBefore = list != nullptr && !list->sinks.empty();
   }
   if (recordedBefore) {
@@ -170,7 +215,7 @@ int CWebBrowser2::startRecordingOnBrowser() {
     return 1;
   }
 
-  topBrowser_ = ComPtr<IWebBrowser2>(browser());
+  setTopBrowser(browser());
   if (FAILED(subscribe(browser()))) {
     trace("Event Connection with Web Browser Failed\n");
     return 0;
@@ -243,12 +288,12 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   trace("\t\tSink New Page Events for %s\n", url.c_str());
   trace("------------------------------\n");
 
-  DocumentSinkList* list = nullptr;
+  std::shared_ptr<DocumentSinkList> list;
   std::vector<ComPtr<CHTMLDocument2>> replaced;
   std::vector<std::string> replacedNames;
   {
     std::lock_guard lock(mutex_);
-    list = sinkList(processState().currentBrowserIndex);
+    list = sinkListForEvent();
     if (list == nullptr) return;
     replaced.swap(list->sinks);
     replacedNames.swap(list->sinkNames);
@@ -261,11 +306,12 @@ void CWebBrowser2::sinkNewPage(IHTMLDocument2* document) {
   attachSink(list, document, name);
 }
 
-void CWebBrowser2::attachSink(DocumentSinkList* list, IHTMLDocument2* document, const std::string& name) {
+void CWebBrowser2::attachSink(const std::shared_ptr<DocumentSinkList>& list, IHTMLDocument2* document,
+                              const std::string& name) {
   ComPtr<CHTMLDocument2> sink = CHTMLDocument2::create();
   {
     std::lock_guard lock(mutex_);
-    if (!holdsList(list)) return;  // the window quit meanwhile
+    if (!holdsList(list.get())) return;  // the window quit meanwhile
     list->sinks.push_back(sink);
     list->sinkNames.push_back(name);
   }
@@ -276,7 +322,7 @@ void CWebBrowser2::attachSink(DocumentSinkList* list, IHTMLDocument2* document, 
   bool kept = false;
   {
     std::lock_guard lock(mutex_);
-    kept = holdsList(list) && std::any_of(list->sinks.begin(), list->sinks.end(),
+    kept = holdsList(list.get()) && std::any_of(list->sinks.begin(), list->sinks.end(),
                                          [&](const ComPtr<CHTMLDocument2>& held) { return held.get() == sink.get(); });
   }
   if (!kept) sink->resetConnections();  // replaced or dropped while it attached
@@ -288,12 +334,12 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
   trace("\t\tEvents for Single Frame %s\n", url.c_str());
   trace("\t\tName of Single Frame %s\n", windowName.c_str());
 
-  DocumentSinkList* list = nullptr;
+  std::shared_ptr<DocumentSinkList> list;
   ComPtr<CHTMLDocument2> replaced;
   std::string replacedName;
   {
     std::lock_guard lock(mutex_);
-    list = sinkList(processState().currentBrowserIndex);
+    list = sinkListForEvent();
     if (list == nullptr) return;
     const auto named = std::find(list->sinkNames.begin(), list->sinkNames.end(), windowName);
     if (named != list->sinkNames.end()) {
@@ -375,7 +421,7 @@ void CWebBrowser2::onBeforeNavigate2(IDispatch*, const std::string& url, const s
   } else {
     trace("OnBeforeNavigate2  Frame URL is %s\n", url.c_str());
     trace("-----------------------------------------\n");
-    topBrowser_.reset();
+    setTopBrowser(nullptr);
   }
   pageLoaded_ = false;
 }
@@ -397,7 +443,7 @@ void CWebBrowser2::onDownloadComplete() {
 void CWebBrowser2::onNavigateComplete2(IDispatch* target, const std::string& url) {
   trace("NavigateComplete \n");
   ComPtr<IWebBrowser2> targetBrowser = browserOf(target);
-  if (topBrowser_) {
+  if (topBrowser()) {
     setBrowser(targetBrowser.get());
     if (ComPtr<IHTMLDocument2> document = htmlDocumentOf(browser())) {
       titleOf(document.get());
@@ -409,7 +455,7 @@ void CWebBrowser2::onNavigateComplete2(IDispatch* target, const std::string& url
   } else {
     frameNavigation_ = false;
     setBrowser(targetBrowser.get());
-    topBrowser_ = targetBrowser;
+    setTopBrowser(targetBrowser.get());
     trace("\t\tTOP LEVEL FRAME title %s\n", titleOf(htmlDocumentOf(browser()).get()).c_str());
   }
 }
@@ -424,7 +470,8 @@ void CWebBrowser2::onDocumentComplete(IDispatch* target, const std::string&) {
   if (processState().playing) signalNamedEvent(kPlayEvent);
 
   ComPtr<IWebBrowser2> targetBrowser = browserOf(target);
-  const bool isTop = topBrowser_ && isEqualObject(targetBrowser.get(), topBrowser_.get());
+  const ComPtr<IWebBrowser2> top = topBrowser();
+  const bool isTop = top && isEqualObject(targetBrowser.get(), top.get());
   if (isTop && frameNavigation_) {
     trace("VVVVVVVVVV DOCUMENT AFTER  FRAME LOADING VVVVVVVVVVVVVV\n");
     ComPtr<IHTMLDocument2> document = htmlDocumentOf(targetBrowser.get());
@@ -468,7 +515,7 @@ void CWebBrowser2::onNewWindow2(IDispatch** newWindow, VARIANT_BOOL* cancel) {
   appendWindowHandle(reinterpret_cast<HWND>(handle));
   state.setLastParentTitle("");
   connectNewBrowser(created.get());
-  topBrowser_.reset();
+  setTopBrowser(nullptr);
   frameNavigation_ = true;
 }
 
@@ -501,7 +548,8 @@ void CWebBrowser2::onQuit() {
     trace("All Browsers Closed  \n");
     disconnectAll();
     state.setNotification("All Browsers Closed");
-    signalNamedEvent(kBrowserClosedEvent);
+    announceAllBrowsersClosed();
+    lastBrowserClosedOnRecorderThread();
   }
   if (state.playing) {
     trace("About to send close window notification\n");

@@ -61,7 +61,7 @@ HWND CWebBrowser2::windowHandle(int index) const {
 
 void CWebBrowser2::appendSinkList() {
   std::lock_guard lock(mutex_);
-  sinkLists_.push_back(std::make_unique<DocumentSinkList>());
+  sinkLists_.push_back(std::make_shared<DocumentSinkList>());
 }
 
 void CWebBrowser2::appendWindowHandle(HWND window) {
@@ -69,9 +69,9 @@ void CWebBrowser2::appendWindowHandle(HWND window) {
   windowHandles_.push_back(window);
 }
 
-DocumentSinkList* CWebBrowser2::sinkList(int index) {
+std::shared_ptr<DocumentSinkList> CWebBrowser2::sinkList(int index) {
   std::lock_guard lock(mutex_);
-  return index >= 0 && static_cast<size_t>(index) < sinkLists_.size() ? sinkLists_[static_cast<size_t>(index)].get()
+  return index >= 0 && static_cast<size_t>(index) < sinkLists_.size() ? sinkLists_[static_cast<size_t>(index)]
                                                                       : nullptr;
 }
 
@@ -81,13 +81,13 @@ void CWebBrowser2::resetSinks(int index) {
   std::vector<ComPtr<CHTMLDocument2>> sinks;
   {
     std::lock_guard lock(mutex_);
-    if (DocumentSinkList* list = sinkList(index)) sinks = list->sinks;
+    if (const std::shared_ptr<DocumentSinkList> list = sinkList(index)) sinks = list->sinks;
   }
   for (auto& sink : sinks) sink->resetConnections();
 }
 
 size_t CWebBrowser2::removeEntry(int index) {
-  std::unique_ptr<DocumentSinkList> removed;
+  std::shared_ptr<DocumentSinkList> removed;
   size_t left = 0;
   {
     std::lock_guard lock(mutex_);
@@ -107,7 +107,7 @@ size_t CWebBrowser2::removeEntry(int index) {
 
 bool CWebBrowser2::holdsList(const DocumentSinkList* list) const {
   return std::any_of(sinkLists_.begin(), sinkLists_.end(),
-                     [list](const std::unique_ptr<DocumentSinkList>& held) { return held.get() == list; });
+                     [list](const std::shared_ptr<DocumentSinkList>& held) { return held.get() == list; });
 }
 
 void CWebBrowser2::clearEntry(int index) {

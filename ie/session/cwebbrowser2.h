@@ -108,11 +108,16 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   // The browser whose event is being handled, or the thread's browser when unknown.
   ComPtr<IWebBrowser2> eventBrowser() const;
   void resetSinks(int index);
-  DocumentSinkList* sinkList(int index);
+  // Shared: a handler that holds a list keeps it alive, so a list removed meanwhile
+  // (its window quit) is never mistaken for a new one made at the same address.
+  std::shared_ptr<DocumentSinkList> sinkList(int index);
+  // The sink list of the entry the session works on, for the handler of the event being
+  // handled; none when that event's browser has left the table.
+  std::shared_ptr<DocumentSinkList> sinkListForEvent();
   // Whether `list` is still one of the table's (the caller holds the lock).
   bool holdsList(const DocumentSinkList* list) const;
   // Appends a new sink named `name` to `list` and attaches it to `document`.
-  void attachSink(DocumentSinkList* list, IHTMLDocument2* document, const std::string& name);
+  void attachSink(const std::shared_ptr<DocumentSinkList>& list, IHTMLDocument2* document, const std::string& name);
   void recordLaunchLine(const std::string& url);
 
   std::atomic<ULONG> references_{0};
@@ -124,17 +129,20 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   std::vector<DWORD> connectionCookies_;
   std::vector<ComPtr<IWebBrowser2>> connectedBrowsers_;
   std::vector<HWND> connectedWindows_;  // each connection's window, read when it was made
-  std::vector<std::unique_ptr<DocumentSinkList>> sinkLists_;
+  std::vector<std::shared_ptr<DocumentSinkList>> sinkLists_;
   std::vector<HWND> windowHandles_;
   std::vector<ComPtr<IStream>> browserStreams_;
   DWORD lastCookie_ = 0;
 
-  // The connection of the event being handled (recorder thread only).
-  static constexpr size_t kNoConnection = static_cast<size_t>(-1);
-  size_t eventConnection_ = kNoConnection;
+  // The connection of the event being handled on the calling thread.
+  size_t eventConnection() const;
 
-  // Navigation state of the recorder thread's event handlers.
-  ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject)
-  bool frameNavigation_ = false;
-  bool pageLoaded_ = true;
+  // Navigation state of the event handlers. A recorder thread of an ended session may
+  // still be handling its last events while the next session's thread starts, so the
+  // state is guarded, not owned by one thread.
+  ComPtr<IWebBrowser2> topBrowser() const;
+  void setTopBrowser(IWebBrowser2* top);
+  ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject); under mutex_
+  std::atomic<bool> frameNavigation_{false};
+  std::atomic<bool> pageLoaded_{true};
 };

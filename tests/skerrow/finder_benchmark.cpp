@@ -41,7 +41,7 @@ bool openLargePage() {
     testjvm::loadLibrary("skerrow");
     playback = testjvm::newObject("com/corvalen/tarnwell/web/replay/IEPlayBackControl");
     jclass cls = env->GetObjectClass(playback);
-    env->CallBooleanMethod(playback, env->GetMethodID(cls, "launchBrowser", "(I)Z"), 0);
+    env->CallBooleanMethod(playback, env->GetMethodID(cls, "launchBrowser", "(Ljava/lang/String;)Z"), nullptr);
     const std::string url = std::string("file://") + TW_SITE_DIR + "/large.html";
     std::thread([url] {  // the play loop, for the rest of the program
       JNIEnv* loopEnv = testjvm::env();

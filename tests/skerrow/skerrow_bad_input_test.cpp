@@ -135,7 +135,7 @@ class BadInputTest : public SkerrowTest {
 class SessionInputTest : public BadInputTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(callBoolean(playback_, "launchBrowser", "(I)Z", 0));
+    ASSERT_TRUE(launchForPlayback());
     startPlayLoopThread(siteUrl("playback.html"));
     ASSERT_EQ("receiveEvents:Success", nextPlayed());
     ASSERT_EQ("SUCCESS", setMaxTimeLimit(8));

@@ -1,6 +1,8 @@
 #include "skerrow_fixture.h"
 
 #include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace skerrowtest {
@@ -56,6 +58,32 @@ std::vector<std::string> traceLinesSince(const std::string& from) {
   return lines;
 }
 
+WatchedCall::WatchedCall(std::function<void()> call) : state_(std::make_shared<State>()) {
+  thread_ = std::thread([state = state_, call = std::move(call)] {
+    call();
+    state->returned = true;
+  });
+}
+
+WatchedCall::~WatchedCall() {
+  if (thread_.joinable()) join();
+}
+
+bool WatchedCall::returnsWithin(int timeoutMs) {
+  return waitFor([state = state_] { return state->returned.load(); }, timeoutMs);
+}
+
+void WatchedCall::join(int timeoutMs) {
+  if (!thread_.joinable()) return;
+  if (!returnsWithin(timeoutMs)) {
+    ADD_FAILURE() << "a blocking call did not return within " << timeoutMs << " ms";
+    std::fprintf(stderr, "a native call never returned: stopping the test program\n");
+    std::fflush(nullptr);
+    std::_Exit(3);
+  }
+  thread_.join();
+}
+
 void SkerrowTest::SetUpTestSuite() {
   if (controller_ != nullptr) return;
   testjvm::loadLibrary("skerrow");
@@ -65,7 +93,7 @@ void SkerrowTest::SetUpTestSuite() {
 
 void SkerrowTest::TearDown() {
   closeAllBrowsers();
-  for (std::thread& loop : loops_) loop.join();
+  for (WatchedCall& loop : loops_) loop.join();
   loops_.clear();
   // Callbacks left over from this test are not the next one's.
   while (!nextRecorded(0).empty()) {
@@ -124,6 +152,24 @@ void SkerrowTest::callVoid(jobject target, const char* name, const char* signatu
   env->CallVoidMethodV(target, method(env, target, name, signature), args);
   va_end(args);
   testjvm::expectNoException(name);
+}
+
+bool SkerrowTest::launchForPlayback() {
+  JNIEnv* e = testjvm::env();
+  jstring ignored = e->NewStringUTF("NONE");
+  const bool launched = callBoolean(playback_, "launchBrowser", "(Ljava/lang/String;)Z", ignored) == JNI_TRUE;
+  e->DeleteLocalRef(ignored);
+  return launched;
+}
+
+std::string SkerrowTest::onFreshThread(const std::function<std::string()>& call) {
+  std::string word;
+  std::thread([&] {
+    testjvm::env()->PushLocalFrame(32);
+    word = call();
+    testjvm::env()->PopLocalFrame(nullptr);
+  }).join();
+  return word;
 }
 
 void SkerrowTest::startRecordingThread(bool relaunch) {

@@ -4,6 +4,7 @@
 #include <mshtml.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "com/bstr.h"
@@ -20,7 +21,7 @@ class PlaybackTest : public SkerrowTest {
  protected:
   void SetUp() override {
     env()->PushLocalFrame(64);
-    ASSERT_TRUE(callBoolean(playback_, "launchBrowser", "(I)Z", 0));
+    ASSERT_TRUE(launchForPlayback());
     startPlayLoopThread(siteUrl("playback.html"));
     ASSERT_EQ("receiveEvents:Success", nextPlayed());
     ASSERT_EQ("SUCCESS", setMaxTimeLimit(60));
@@ -104,6 +105,29 @@ class PlaybackTest : public SkerrowTest {
     all->item(*name.get(), *position.get(), found.put());
     return found;
   }
+  // Frame `index` of a page's frames, as the user's browser holds it.
+  static ComPtr<IHTMLDocument2> frameOf(IHTMLDocument2* page, int index) {
+    ComPtr<IHTMLFramesCollection2> frames;
+    ComPtr<IHTMLDocument2> frameDocument;
+    if (page == nullptr || FAILED(page->get_frames(frames.put())) || !frames) return frameDocument;
+    Variant at(index), window;
+    ComPtr<IHTMLWindow2> frameWindow;
+    if (SUCCEEDED(frames->item(at.get(), window.get())) && V_VT(window.get()) == VT_DISPATCH &&
+        V_DISPATCH(window.get()) != nullptr &&
+        SUCCEEDED(V_DISPATCH(window.get())->QueryInterface(IID_IHTMLWindow2, frameWindow.putVoid())))
+      frameWindow->get_document(frameDocument.put());
+    return frameDocument;
+  }
+  static bool loaded(IHTMLDocument2* document) {
+    Bstr state;
+    return document != nullptr && SUCCEEDED(document->get_readyState(state.put())) && state.toAnsi() == "complete";
+  }
+  // Whether the frame set's nested frame "right" (main's second frame) has loaded.
+  bool nestedFrameLoaded() {
+    const ComPtr<IHTMLDocument2> main = frameOf(document().get(), 1);
+    return loaded(main.get()) && loaded(frameOf(main.get(), 1).get());
+  }
+
   std::string log() {
     ComPtr<IHTMLElement> element;
     Bstr text;
@@ -112,7 +136,7 @@ class PlaybackTest : public SkerrowTest {
     return text.toAnsi();
   }
   bool logShows(const std::string& expected) {
-    return waitFor([&] { return log() == expected; }, 5000);
+    return waitFor([&] { return log() == expected; });
   }
   std::string valueOf(const std::string& name) {
     Bstr value;
@@ -221,6 +245,18 @@ TEST_F(PlaybackTest, ListsAreClearedByFixSelectAndChosenOptionByOption) {
   EXPECT_EQ("ERROR_SELECT_ELEMENT_CASTING_FAILED", selInSelect("Cable")) << "no list found last";
 }
 
+TEST_F(PlaybackTest, ARecordedIdWinsOverTextAndANegativeIndexMatchesNothing) {
+  const std::string signature =
+      "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;ILjava/lang/String;)Ljava/lang/String;";
+  EXPECT_EQ("SUCCESS", callString(playback_, "fixAndClickList", signature.c_str(), s("NONE"), s("div"),
+                                  s("not its text"), 0, s("menu")));
+  ASSERT_TRUE(logShows("menu click;"));
+  EXPECT_EQ("FAILED", callString(playback_, "fixAndClickList", signature.c_str(), s("NONE"), s("div"), s("Menu"), -1,
+                                 s("NONE")));
+  EXPECT_EQ("FAILED", clickButton("button", "twin", -1));
+  EXPECT_EQ("FAILED", clickLink("Sign in now", -1));
+}
+
 TEST_F(PlaybackTest, DivClicksAndMouseOvers) {
   EXPECT_EQ("ERROR_ELEMENT_TYPE_MISMATCH", divNative("fixAndClickList", "DIV", "Menu"));
   EXPECT_EQ("SUCCESS", divNative("fixAndClickList", "div", "Menu"));
@@ -265,6 +301,10 @@ TEST_F(PlaybackTest, WindowsAndFramesAreChosenByNameTitleAndCondition) {
   // The field lives in the nested frame "right": not found until that frame is current.
   EXPECT_EQ("FAILED", setText("text", "field", "x"));
   EXPECT_EQ("FAILURE", setWindow("NONE", "Frame Set", "NONE", "eq,eq,eq")) << "only frames are tested";
+  // Each try reloads the frames that do not pass (the nested frame's parent too, when
+  // the nested frame is not found in it), so a search is only sure to find the nested
+  // frame once the reloads of the failed search are over.
+  ASSERT_TRUE(waitFor([&] { return nestedFrameLoaded(); }));
   EXPECT_EQ("SUCCESS", setWindow("right", "Right", "Frame Set", "eq,eq,eq"));
   EXPECT_EQ("SUCCESS", setText("text", "field", "in the frame"));
 
@@ -294,6 +334,68 @@ TEST_F(PlaybackTest, ToolbarAndClosingWindows) {
   loops_.front().join();
   loops_.clear();
   EXPECT_EQ(0u, RunningBrowsers().size());
+}
+
+TEST_F(PlaybackTest, AfterTheLastWindowClosedTheFindersHaveNoDocument) {
+  closeAllBrowsers();  // the play loop ends the session with Quit
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  loops_.front().join();
+  loops_.clear();
+  EXPECT_EQ("ERROR_DOCUMENT_NULL", clickLink("Sign in now"));
+  EXPECT_EQ("ERROR_ELEMENT_COLLECTION_NULL", clickButton("button", "twin", 0));
+  EXPECT_EQ("ERROR_ELEMENT_COLLECTION_NULL", setText("text", "Customer", "x"));
+  EXPECT_EQ("ERROR_NO BROWSER", setWindow("NONE", "Playback", "NONE", "eq,eq,eq"));
+  EXPECT_EQ("ERROR_NO BROWSER",
+            callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Playback")));
+  // A thread that never held the browser has none to press a button on.
+  EXPECT_EQ("ERROR_BROWSER_REF_NULL", onFreshThread([&] {
+    return callString(playback_, "clickMainToolBarButton", "(Ljava/lang/String;)Ljava/lang/String;", s("Back"));
+  }));
+}
+
+// A host may run each step on a thread of its own: every native answers there as on
+// the thread that launched the browser.
+TEST_F(PlaybackTest, EveryNativeAnswersTheSameFromAFreshJavaThread) {
+  const auto fresh = [&](const std::function<std::string()>& call) { return onFreshThread(call); };
+  EXPECT_EQ("SUCCESS", fresh([&] { return setWindow("NONE", "Playback", "NONE", "eq,eq,eq"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return setMaxTimeLimit(60); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return clickButton("button", "twin", 1); }));
+  ASSERT_TRUE(logShows("second;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return clickLink("Sign in now"); }));
+  ASSERT_TRUE(logShows("second;sign in;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return clickImage("Logo"); }));
+  ASSERT_TRUE(logShows("second;sign in;logo;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return divNative("fixAndClickList", "div", "Menu"); }));
+  ASSERT_TRUE(logShows("second;sign in;logo;menu click;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return divNative("fixAndFireMouseOver", "div", "Menu"); }));
+  ASSERT_TRUE(logShows("second;sign in;logo;menu click;menu over;"));
+  EXPECT_EQ("SUCCESS", fresh([&] { return setText("text", "Customer", "Jane"); }));
+  EXPECT_TRUE(waitFor([&] { return valueOf("Customer") == "Jane"; }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return fixSelect("extras"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return selInSelect("Cable"); }));
+  EXPECT_TRUE(waitFor([&] { return selectedOf("extras") == "Cable"; }));
+  const std::string mapSignature =
+      "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;ILjava/lang/String;)Ljava/lang/String;";
+  const auto clickMap = [&] {
+    return callString(playback_, "fixAndClickMap", mapSignature.c_str(), s("NONE"), s("nav"), s("1,2,3"), 0, s("NONE"));
+  };
+  EXPECT_EQ(clickMap(), fresh(clickMap));
+  const auto toolbar = [&](const char* button) {
+    return callString(playback_, "clickMainToolBarButton", "(Ljava/lang/String;)Ljava/lang/String;", s(button));
+  };
+  EXPECT_EQ("ERROR_TYPE_NOT_FOUND", fresh([&] { return toolbar("back"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return toolbar("Refresh"); }));
+  EXPECT_EQ("SUCCESS", fresh([&] { return setWindow("NONE", "Playback", "NONE", "eq,eq,eq"); }));
+  EXPECT_EQ("FAILURE", fresh([&] {
+    return callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Nowhere"));
+  }));
+  EXPECT_EQ("SUCCESS", fresh([&] {
+    return callString(playback_, "closeWindow", "(Ljava/lang/String;)Ljava/lang/String;", s("Playback"));
+  }));
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  loops_.front().join();
+  loops_.clear();
+  EXPECT_EQ("TRUE", fresh([&] { return callString(playback_, "clearInstances", "()Ljava/lang/String;"); }));
 }
 
 }  // namespace

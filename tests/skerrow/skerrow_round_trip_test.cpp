@@ -59,7 +59,7 @@ class RoundTripTest : public SkerrowTest {
 
   // Plays `lines` in a fresh browser; the result word of each.
   std::vector<std::string> replay(const std::vector<std::string>& lines) {
-    EXPECT_TRUE(callBoolean(playback_, "launchBrowser", "(I)Z", 0));
+    EXPECT_TRUE(launchForPlayback());
     EXPECT_EQ("SUCCESS", callString(playback_, "setMaxTimeLimit", "(I)Ljava/lang/String;", 30));
     JNIEnv* e = env();
     jclass playerClass = e->FindClass("com/corvalen/tarnwell/web/replay/RecordedScriptPlayer");

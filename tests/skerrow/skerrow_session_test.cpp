@@ -1,4 +1,5 @@
 // Launching, recording and playing sessions of skerrow through the real JVM.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -222,10 +223,129 @@ TEST_F(RecordingTest, ANewWindowOpenedByThePageJoinsTheTable) {
   EXPECT_EQ("", nextRecorded(300));  // one window is still open: no notification
 }
 
-class PlaybackSessionTest : public SessionTest {};
+TEST_F(RecordingTest, TheRecorderThreadsHiddenWindowGoesWithQuit) {
+  ASSERT_EQ(1, launch());
+  startRecordingThread(false);
+  ASSERT_NE("", nextRecorded());
+  HWND hidden = nullptr;
+  ASSERT_TRUE(waitFor([&] { return (hidden = FindWindowA("CSkerrowApp", "ZURI Daruru")) != nullptr; }));
+  RECT bounds{};
+  ASSERT_TRUE(GetWindowRect(hidden, &bounds));
+  EXPECT_EQ(10, bounds.left);
+  EXPECT_EQ(10, bounds.top);
+  EXPECT_EQ(150, bounds.right - bounds.left);
+  EXPECT_EQ(100, bounds.bottom - bounds.top);
+  EXPECT_FALSE(IsWindowVisible(hidden));
+
+  callVoid(controller_, "Quit", "()V");
+  EXPECT_TRUE(waitFor([] { return FindWindowA("CSkerrowApp", "ZURI Daruru") == nullptr; }));
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "Quit leaves no loop waiting";
+}
+
+TEST_F(RecordingTest, StopThenStartAgainLosesNoLineOverManyRounds) {
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
+  startRecordingThread(true);
+  const std::string launchLine = "receiveEvents:launchApplication(\"" + siteUrl("index.html") + "\")";
+  ASSERT_EQ(launchLine, nextRecorded());
+  // The record loop wakes for each stop some time later; a restart made before that
+  // must stay in force.
+  for (int round = 0; round < 50; ++round) {
+    callVoid(controller_, "StopRecording", "()V");
+    callVoid(controller_, "StartRecording", "(Z)V", JNI_TRUE);
+    ASSERT_EQ(launchLine, nextRecorded()) << "round " << round;
+  }
+  closeAllBrowsers();
+  EXPECT_EQ("receiveEvents:closeWindow[windowname:,:NONE:;:windowtitle:,:Sample Home:;:parenttitle:,:Sample Home]",
+            nextRecorded());
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+}
+
+TEST_F(RecordingTest, StartRecordingWithNoBrowserReturnsAndALaterPlaybackStillWorks) {
+  WatchedCall recording([this] { callVoid(controller_, "StartRecording", "(Z)V", JNI_TRUE); });
+  ASSERT_TRUE(recording.returnsWithin(kPatienceMs)) << "nothing to wait for: every window is closed";
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+
+  ASSERT_TRUE(launchForPlayback());
+  startPlayLoopThread(siteUrl("index.html"));
+  EXPECT_EQ("receiveEvents:Success", nextPlayed());
+  closeAllBrowsers();
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs));
+}
+
+// A hook library that throws from InstallHook and UnHook stands in for "Tapwire.dll".
+TEST_F(RecordingTest, ExceptionsFromTheHookLibraryEndNeitherTheProcessNorTheSession) {
+  struct ThrowingHook {
+    ThrowingHook() { testbed::modules::substitute("Tapwire.dll", "ThrowingHook.dll"); }
+    ~ThrowingHook() { testbed::modules::restoreAll(); }
+  } throwing;
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
+  startRecordingThread(true);
+  EXPECT_EQ("receiveEvents:launchApplication(\"" + siteUrl("index.html") + "\")", nextRecorded());
+  closeAllBrowsers();  // the loop runs Quit, which calls UnHook
+  EXPECT_NE("", nextRecorded());  // the close line
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+  loops_.front().join();
+  loops_.clear();
+  EXPECT_TRUE(inOrder(traceLinesSince("Testing Record Start"),
+                      {"-- Start of Recorder Thread --", "All Browsers Closed", "Skerrow: Quit Called", "End of Quit",
+                       "End of Recording Events"}));
+}
+
+class PlaybackSessionTest : public SessionTest {
+ protected:
+  void goTo(const std::string& url) {
+    JNIEnv* e = env();
+    jstring address = e->NewStringUTF(url.c_str());
+    callBoolean(playback_, "goToURL", "(Ljava/lang/String;)Z", address);
+    e->DeleteLocalRef(address);
+  }
+};
+
+// Each native the host classes declare is exported by the library: calling one never
+// ends in an UnsatisfiedLinkError.
+TEST_F(PlaybackSessionTest, EveryNativeTheHostClassesDeclareIsExported) {
+  JNIEnv* e = env();
+  void* library = dlopen("libskerrow.so", RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(nullptr, library);
+  jclass classClass = e->FindClass("java/lang/Class");
+  jclass methodClass = e->FindClass("java/lang/reflect/Method");
+  jmethodID declared = e->GetMethodID(classClass, "getDeclaredMethods", "()[Ljava/lang/reflect/Method;");
+  jmethodID modifiers = e->GetMethodID(methodClass, "getModifiers", "()I");
+  jmethodID nameOf = e->GetMethodID(methodClass, "getName", "()Ljava/lang/String;");
+  constexpr jint kNative = 0x100;  // java.lang.reflect.Modifier.NATIVE
+  int natives = 0;
+  for (const char* name : {"com/corvalen/tarnwell/web/controller/IEBrowserController",
+                           "com/corvalen/tarnwell/web/replay/IEPlayBackControl",
+                           "com/corvalen/tarnwell/web/replay/WindowControl"}) {
+    jclass cls = e->FindClass(name);
+    ASSERT_NE(nullptr, cls) << name;
+    auto methods = static_cast<jobjectArray>(e->CallObjectMethod(cls, declared));
+    for (jsize i = 0; i < e->GetArrayLength(methods); ++i) {
+      jobject method = e->GetObjectArrayElement(methods, i);
+      if ((e->CallIntMethod(method, modifiers) & kNative) != 0) {
+        auto methodName = static_cast<jstring>(e->CallObjectMethod(method, nameOf));
+        std::string symbol = std::string("Java_") + name + "_" + testjvm::toUtf8(methodName);
+        std::replace(symbol.begin(), symbol.end(), '/', '_');
+        EXPECT_NE(nullptr, dlsym(library, symbol.c_str())) << symbol << " is declared but not exported";
+        ++natives;
+        e->DeleteLocalRef(methodName);
+      }
+      e->DeleteLocalRef(method);
+    }
+    e->DeleteLocalRef(methods);
+    e->DeleteLocalRef(cls);
+  }
+  EXPECT_GE(natives, 20);
+  e->DeleteLocalRef(classClass);
+  e->DeleteLocalRef(methodClass);
+  dlclose(library);
+}
 
 TEST_F(PlaybackSessionTest, GoToUrlRunsThePlayLoopAndReportsEachLoadedPage) {
-  ASSERT_TRUE(callBoolean(playback_, "launchBrowser", "(I)Z", 0));
+  ASSERT_TRUE(launchForPlayback());
   startPlayLoopThread(siteUrl("index.html"));
   EXPECT_EQ("receiveEvents:Success", nextPlayed());
 
@@ -243,6 +363,62 @@ TEST_F(PlaybackSessionTest, GoToUrlRunsThePlayLoopAndReportsEachLoadedPage) {
   EXPECT_EQ("", nextPlayed(300));  // one loop answers, once
   const auto lines = traceLinesSince("End of Script Play");
   EXPECT_TRUE(inOrder(lines, {"End of Script Play", "PLAY THREAD ENDS", "-- Start of Recorder Thread --"}));
+}
+
+// The call orders that once left a loop waiting for ever. Each blocking call runs
+// watched: a hang fails the test.
+
+TEST_F(PlaybackSessionTest, QuitDuringPlaybackEndsThePlayLoop) {
+  ASSERT_TRUE(launchForPlayback());
+  startPlayLoopThread(siteUrl("index.html"));
+  ASSERT_EQ("receiveEvents:Success", nextPlayed());
+  callVoid(controller_, "Quit", "()V");
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "Quit leaves no loop waiting";
+}
+
+TEST_F(PlaybackSessionTest, StartRecordingDuringPlaybackAndThenTheLastCloseEndBothLoops) {
+  ASSERT_TRUE(launchForPlayback());
+  startPlayLoopThread(siteUrl("index.html"));
+  ASSERT_EQ("receiveEvents:Success", nextPlayed());
+  startRecordingThread(false);
+  ASSERT_TRUE(waitFor([] { return contains(traceLinesSince("Testing Record Start"), "End of Recorder Thread"); }));
+  closeAllBrowsers();
+  EXPECT_TRUE(loops_[0].returnsWithin(kPatienceMs)) << "the play loop";
+  EXPECT_TRUE(loops_[1].returnsWithin(kPatienceMs)) << "the record loop";
+}
+
+TEST_F(PlaybackSessionTest, GoToUrlWithNoBrowserReturnsAndANewSessionWorks) {
+  startPlayLoopThread(siteUrl("index.html"));
+  EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "nothing to wait for: every window is closed";
+  EXPECT_EQ("TRUE", callString(playback_, "clearInstances", "()Ljava/lang/String;"));
+  while (!nextPlayed(0).empty()) {
+  }
+
+  ASSERT_TRUE(launchForPlayback());
+  startPlayLoopThread(siteUrl("index.html"));
+  EXPECT_EQ("receiveEvents:Success", nextPlayed());
+  closeAllBrowsers();
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  EXPECT_TRUE(loops_.back().returnsWithin(kPatienceMs));
+}
+
+// Sessions back to back: the recorder thread of a session that just ended may still be
+// handling its last events while the next session's thread starts (the thread
+// sanitizer watches what they share).
+TEST_F(PlaybackSessionTest, SessionsBackToBackEachEndWhenTheirBrowserCloses) {
+  for (int round = 0; round < 5; ++round) {
+    ASSERT_TRUE(launchForPlayback());
+    startPlayLoopThread(siteUrl(round % 2 == 0 ? "index.html" : "tables.html"));
+    ASSERT_EQ("receiveEvents:Success", nextPlayed()) << "round " << round;
+    goTo(siteUrl("form.html"));
+    ASSERT_EQ("receiveEvents:Success", nextPlayed()) << "round " << round;
+    closeAllBrowsers();
+    ASSERT_EQ("getNotification:All Browsers Closed", nextPlayed()) << "round " << round;
+    loops_.back().join();
+    loops_.clear();
+    while (!nextPlayed(0).empty()) {
+    }
+  }
 }
 
 }  // namespace

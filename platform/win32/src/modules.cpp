@@ -121,6 +121,7 @@ HMODULE remember(void* library) {
 struct HiddenModules {
   std::mutex mutex;
   std::set<std::string> names;
+  std::map<std::string, std::string> substitutes;  // host file names, the key lower case
 };
 
 HiddenModules& hiddenModules() {
@@ -140,6 +141,14 @@ bool isHidden(const std::string& fileName) {
   return hidden.names.count(lowerCase(fileName)) != 0;
 }
 
+// The host file name LoadLibrary loads for `fileName`.
+std::string substituteFor(const std::string& fileName) {
+  HiddenModules& hidden = hiddenModules();
+  std::lock_guard lock(hidden.mutex);
+  const auto found = hidden.substitutes.find(lowerCase(fileName));
+  return found == hidden.substitutes.end() ? fileName : found->second;
+}
+
 }  // namespace
 
 namespace testbed::modules {
@@ -150,10 +159,17 @@ void hide(const std::string& name) {
   hidden.names.insert(lowerCase(sharedObjectName(name)));
 }
 
+void substitute(const std::string& name, const std::string& replacement) {
+  HiddenModules& hidden = hiddenModules();
+  std::lock_guard lock(hidden.mutex);
+  hidden.substitutes[lowerCase(sharedObjectName(name))] = sharedObjectName(replacement);
+}
+
 void restoreAll() {
   HiddenModules& hidden = hiddenModules();
   std::lock_guard lock(hidden.mutex);
   hidden.names.clear();
+  hidden.substitutes.clear();
 }
 
 }  // namespace testbed::modules
@@ -163,7 +179,7 @@ extern "C" HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  const std::string fileName = sharedObjectName(lpLibFileName);
+  const std::string fileName = substituteFor(sharedObjectName(lpLibFileName));
   if (isHidden(fileName)) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;

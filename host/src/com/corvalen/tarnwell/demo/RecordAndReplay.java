@@ -74,7 +74,7 @@ public final class RecordAndReplay {
         System.out.println();
         System.out.println("== Replay in a fresh browser");
         IEPlayBackControl control = new IEPlayBackControl();
-        control.launchBrowser(0);
+        control.launchBrowser("");
         control.setMaxTimeLimit(30);
         RecordedScriptPlayer player = new RecordedScriptPlayer(control, 200);
         boolean allSucceeded = true;

@@ -2,12 +2,16 @@ package com.corvalen.tarnwell.web.replay;
 
 import com.corvalen.tarnwell.testbed.CallbackRecorder;
 
-/** Playback of a script in Internet Explorer (skerrow), one script line per call. */
+/**
+ * Playback of a script in Internet Explorer (skerrow), one script line per call.
+ * Declares the natives the library exports today; table access and property read-back
+ * join when the library has them, so no call here ends in an UnsatisfiedLinkError.
+ */
 public class IEPlayBackControl {
     /** What the library called back on this object, in order. */
     public final CallbackRecorder callbacks = new CallbackRecorder();
 
-    public native boolean launchBrowser(int unused);
+    public native boolean launchBrowser(String ignored);
 
     /** The first call runs the play loop and returns when the browser closes. */
     public native boolean goToURL(String url);
@@ -35,27 +39,12 @@ public class IEPlayBackControl {
     public native String setInputTextBox(String formName, String type, String name, String text, int index,
             String id);
 
-    public native String fixTable(String formName, String ignored, String firstCellText, int index, String id);
-
-    public native String getTableCellValue(int row, int column);
-
-    public native String getTableColumnValues(int column);
-
     public native String setWindow(String windowName, String windowTitle, String parentTitle, String conditions,
             int waitTime);
 
     public native String closeWindow(String windowNameOrTitle);
 
     public native String clickMainToolBarButton(String button);
-
-    public native String fixAndGetElementProp(String formName, String type, String name, int index, String id);
-
-    public native String fixAndGetCellProp(int column, int row, String cellId, int index);
-
-    public native String fixAndGetTableProp(String formName, String ignored, String firstCellText, int index,
-            String id);
-
-    public native String getBodyText();
 
     /** "Success" when the page of a playback navigation has loaded. */
     public void receiveEvents(String text) {
