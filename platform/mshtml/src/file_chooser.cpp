@@ -1,5 +1,7 @@
 #include "file_chooser.h"
 
+#include "dialog_children.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -18,21 +20,6 @@ constexpr char kDialogClass[] = "#32770";
 // to the dialog.
 constexpr char kShellViewClass[] = "SHELLDLL_DefView";
 constexpr char kAllFiles[] = "All Files (*.*)";
-
-HWND addChild(HWND parent, const char* className, const char* text, int id, RECT place, DWORD style = 0) {
-  if (!IsWindow(parent)) return nullptr;  // closed while being made
-  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-}
-
-std::string windowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-  return text;
-}
 
 std::string lowered(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
@@ -114,24 +101,24 @@ FileChooserWindow::FileChooserWindow(HWND owner, const std::string& folder, Answ
 
 void FileChooserWindow::createChildren() {
   const HWND dialog = dialog_;
-  addChild(dialog, "Static", "Look &in:", kLookInLabelId, {8, 12, 78, 28});
-  lookIn_ = addChild(dialog, "ComboBox", "", kLookInComboId, {84, 8, 392, 30}, CBS_DROPDOWNLIST | WS_TABSTOP);
-  const HWND view = addChild(dialog, kShellViewClass, "", kShellViewId, {84, 40, 549, 290});
-  list_ = addChild(view, WC_LISTVIEWA, "FolderView", kFileListId, {0, 0, 465, 250},
+  addDialogChild(dialog, "Static", "Look &in:", kLookInLabelId, {8, 12, 78, 28});
+  lookIn_ = addDialogChild(dialog, "ComboBox", "", kLookInComboId, {84, 8, 392, 30}, CBS_DROPDOWNLIST | WS_TABSTOP);
+  const HWND view = addDialogChild(dialog, kShellViewClass, "", kShellViewId, {84, 40, 549, 290});
+  list_ = addDialogChild(view, WC_LISTVIEWA, "FolderView", kFileListId, {0, 0, 465, 250},
                    LVS_LIST | LVS_SINGLESEL | WS_TABSTOP);
-  addChild(dialog, "Static", "File &name:", kFileNameLabelId, {84, 302, 174, 318});
-  const HWND nameBox = addChild(dialog, WC_COMBOBOXEXA, "", kFileNameComboId, {180, 298, 460, 320},
+  addDialogChild(dialog, "Static", "File &name:", kFileNameLabelId, {84, 302, 174, 318});
+  const HWND nameBox = addDialogChild(dialog, WC_COMBOBOXEXA, "", kFileNameComboId, {180, 298, 460, 320},
                                 CBS_DROPDOWN | WS_TABSTOP);
   if (nameBox) nameEdit_ = reinterpret_cast<HWND>(SendMessageA(nameBox, CBEM_GETEDITCONTROL, 0, 0));
-  addChild(dialog, "Static", "Files of &type:", kFileTypeLabelId, {84, 330, 174, 346});
-  const HWND types = addChild(dialog, "ComboBox", "", kFileTypeComboId, {180, 326, 460, 348},
+  addDialogChild(dialog, "Static", "Files of &type:", kFileTypeLabelId, {84, 330, 174, 346});
+  const HWND types = addDialogChild(dialog, "ComboBox", "", kFileTypeComboId, {180, 326, 460, 348},
                               CBS_DROPDOWNLIST | WS_TABSTOP);
   if (types) {
     SendMessageA(types, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kAllFiles));
     SendMessageA(types, CB_SETCURSEL, 0, 0);
   }
-  addChild(dialog, "Button", "&Open", IDOK, {468, 298, 543, 321}, BS_DEFPUSHBUTTON | WS_TABSTOP);
-  addChild(dialog, "Button", "Cancel", IDCANCEL, {468, 326, 543, 349}, WS_TABSTOP);
+  addDialogChild(dialog, "Button", "&Open", IDOK, {468, 298, 543, 321}, BS_DEFPUSHBUTTON | WS_TABSTOP);
+  addDialogChild(dialog, "Button", "Cancel", IDCANCEL, {468, 326, 543, 349}, WS_TABSTOP);
 }
 
 void FileChooserWindow::showFolder(const std::string& folder) {
@@ -223,7 +210,7 @@ INT_PTR CALLBACK FileChooserWindow::dialogProc(HWND dialog, UINT message, WPARAM
         return TRUE;
       }
       if (LOWORD(wParam) == IDOK && !self->done_) {
-        const std::string name = self->nameEdit_ && IsWindow(self->nameEdit_) ? windowText(self->nameEdit_) : "";
+        const std::string name = self->nameEdit_ && IsWindow(self->nameEdit_) ? dialogChildText(self->nameEdit_) : "";
         if (!name.empty()) {
           self->openName(name);
         } else if (const int index = self->selectedEntry(); index >= 0) {

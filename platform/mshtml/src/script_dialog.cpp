@@ -1,26 +1,12 @@
 #include "script_dialog.h"
 
+#include "dialog_children.h"
+
 namespace mshtml {
 namespace {
 
 constexpr char kDialogClass[] = "#32770";
 constexpr char kPromptLabel[] = "Script Prompt:";
-
-// Children are placed roughly where IE's templates place them: a click lands inside them.
-HWND addChild(HWND dialog, const char* className, const char* text, int id, RECT place, DWORD style = 0) {
-  if (!IsWindow(dialog)) return nullptr;  // closed while being made
-  return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, dialog,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-}
-
-std::string windowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-  return text;
-}
 
 }  // namespace
 
@@ -56,19 +42,19 @@ void ScriptDialogWindow::createChildren(std::string_view message, std::string_vi
   const std::string text(message);
   const HWND dialog = dialog_;
   if (kind_ == ScriptDialogKind::Alert) {
-    addChild(dialog, "Button", "OK", IDOK, {122, 80, 197, 103}, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    addDialogChild(dialog, "Button", "OK", IDOK, {122, 80, 197, 103}, BS_DEFPUSHBUTTON | WS_TABSTOP);
   } else {
-    addChild(dialog, "Button", "OK", IDOK, {82, 80, 157, 103}, BS_DEFPUSHBUTTON | WS_TABSTOP);
-    addChild(dialog, "Button", "Cancel", IDCANCEL, {163, 80, 238, 103}, WS_TABSTOP);
+    addDialogChild(dialog, "Button", "OK", IDOK, {82, 80, 157, 103}, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    addDialogChild(dialog, "Button", "Cancel", IDCANCEL, {163, 80, 238, 103}, WS_TABSTOP);
   }
   if (kind_ == ScriptDialogKind::Prompt) {
-    edit_ = addChild(dialog, "Edit", std::string(defaultText).c_str(), kPromptEditId, {10, 48, 310, 70},
+    edit_ = addDialogChild(dialog, "Edit", std::string(defaultText).c_str(), kPromptEditId, {10, 48, 310, 70},
                      WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL);
-    addChild(dialog, "Static", kPromptLabel, kPromptLabelId, {10, 6, 310, 20});
-    addChild(dialog, "Static", text.c_str(), kDialogMessageId, {10, 22, 310, 44}, SS_NOPREFIX);
+    addDialogChild(dialog, "Static", kPromptLabel, kPromptLabelId, {10, 6, 310, 20});
+    addDialogChild(dialog, "Static", text.c_str(), kDialogMessageId, {10, 22, 310, 44}, SS_NOPREFIX);
   } else {
-    addChild(dialog, "Static", "", kDialogIconId, {10, 10, 42, 42}, SS_ICON);
-    addChild(dialog, "Static", text.c_str(), kDialogMessageId, {50, 10, 310, 70}, SS_NOPREFIX);
+    addDialogChild(dialog, "Static", "", kDialogIconId, {10, 10, 42, 42}, SS_ICON);
+    addDialogChild(dialog, "Static", text.c_str(), kDialogMessageId, {50, 10, 310, 70}, SS_NOPREFIX);
   }
 }
 
@@ -84,7 +70,7 @@ ScriptDialogWindow::~ScriptDialogWindow() {
 void ScriptDialogWindow::answer(bool accepted) {
   if (done_) return;
   done_ = true;
-  const std::string text = edit_ && accepted && IsWindow(edit_) ? windowText(edit_) : std::string();
+  const std::string text = edit_ && accepted && IsWindow(edit_) ? dialogChildText(edit_) : std::string();
   if (kind_ == ScriptDialogKind::Alert) accepted = true;
   // The callback may destroy this object (the engine closes the dialog once answered).
   Answered answered = std::move(answered_);
