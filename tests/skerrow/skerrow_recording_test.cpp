@@ -300,5 +300,15 @@ TEST_F(RecordedLinesTest, NestedFramesNameTheTopPageTitle) {
   expectNoLine();
 }
 
+TEST_F(RecordedLinesTest, NestedFramesOfAPageLoadedBeforeRecordingAreRecorded) {
+  recordOn("frames.html");
+  userDoes("frame right\ntype #field abc");
+  EXPECT_EQ("setWindow[windowname:,:right:;:windowtitle:,:Right:;:parenttitle:,:Frame Set:;:index:,:0]", line());
+  EXPECT_EQ("setText[name:,:field:;:id:,:field:;:formname:,:NONE:;:sourceindex:,:5:;:type:,:text:;:disable:,:false:;:"
+            "value:,:abc:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  expectNoLine();
+}
+
 }  // namespace
 }  // namespace skerrowtest
