@@ -273,9 +273,14 @@ TEST_F(RecordedLinesTest, FieldsAndButtonsOutsideAFormAndAFieldLeftForAButton) {
   EXPECT_EQ("clickButton[name:,:send:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:5:;:type:,:button:;:source:,:NONE:;:"
             "value:,:Send:;:disable:,:false:;:index:,:0:;:tooltip:,:NONE]",
             line());
+  // The page takes the choice back at once: nothing is selected.
+  userDoes("choose name=emptied Blue");
+  EXPECT_EQ("selectItem[name:,:emptied:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:6:;:type:,:select-multiple:;:"
+            "source:,:NONE:;:value:,:NONE:;:index:,:0:;:tooltip:,:NONE]",
+            line());
   // The field of the same name in a form counts after the one outside it.
   userDoes("type INPUT[2] yo");
-  EXPECT_EQ("setText[name:,:note:;:id:,:NONE:;:formname:,:letter:;:sourceindex:,:7:;:type:,:text:;:disable:,:false:;:"
+  EXPECT_EQ("setText[name:,:note:;:id:,:NONE:;:formname:,:letter:;:sourceindex:,:10:;:type:,:text:;:disable:,:false:;:"
             "value:,:yo:;:index:,:1:;:tooltip:,:NONE]",
             line());
   expectNoLine();
