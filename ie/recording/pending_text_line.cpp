@@ -14,28 +14,29 @@ void PendingTextLine::keep(std::string line) {
 
 void PendingTextLine::commit(const std::string& line) {
   std::lock_guard lock(mutex_);
-  if (!sent_ && !line.empty()) handOverLine(line);
-  sent_ = false;
+  if (!line.empty() && line != flushed_) handOverLine(line);
+  flushed_.clear();
   line_.clear();
 }
 
 void PendingTextLine::leave() {
   std::lock_guard lock(mutex_);
-  if (line_.size() >= 2 && !sent_) handOverLine(line_);
+  if (line_.size() >= 2 && line_ != flushed_) handOverLine(line_);
+  flushed_.clear();
   line_.clear();
 }
 
 void PendingTextLine::flush() {
   std::lock_guard lock(mutex_);
   if (line_.empty()) return;
-  handOverLine(std::exchange(line_, {}));
-  sent_ = true;
+  flushed_ = std::exchange(line_, {});
+  handOverLine(flushed_);
 }
 
 void PendingTextLine::clear() {
   std::lock_guard lock(mutex_);
   line_.clear();
-  sent_ = false;
+  flushed_.clear();
 }
 
 std::string PendingTextLine::pending() const {

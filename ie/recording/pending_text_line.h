@@ -11,13 +11,15 @@ class PendingTextLine {
   // The newest state of the field being typed into.
   void keep(std::string line);
   // The field's value was committed: `line` (built from the committed value) goes to the
-  // host unless the pending line was already flushed for it. The pending line is done.
+  // host unless it is the line a flush already handed over. The pending line is done.
   void commit(const std::string& line);
   // The field lost the focus: a pending line of at least 2 characters goes to the host,
-  // unless it was already flushed.
+  // unless a flush already handed it over.
   void leave();
-  // A dialog box appeared: the pending line goes to the host now, and the commit that
-  // follows records nothing.
+  // A dialog box appeared: the pending line goes to the host now, and a commit of the
+  // same line that follows records nothing. Text typed after the flush still records:
+  // only the flushed line itself is held back, and only until the field's next commit
+  // or leave.
   void flush();
   // Forgets the pending line (recording starts afresh).
   void clear();
@@ -27,7 +29,7 @@ class PendingTextLine {
  private:
   mutable std::mutex mutex_;
   std::string line_;
-  bool sent_ = false;  // flushed, and its commit not seen yet
+  std::string flushed_;  // the line a flush handed over, its commit not seen yet
 };
 
 PendingTextLine& pendingTextLine();

@@ -20,6 +20,17 @@
 
 namespace {
 
+// Framesets inside framesets followed when attaching sinks; deeper frames are left.
+constexpr int kMaxFrameNesting = 16;
+
+// Whether the document holds frames (without a trace line: frameCount traces).
+bool hasFrames(IHTMLDocument2* document) {
+  ComPtr<IHTMLFramesCollection2> frames;
+  LONG length = 0;
+  return SUCCEEDED(document->get_frames(frames.put())) && frames && SUCCEEDED(frames->get_length(&length)) &&
+         length > 0;
+}
+
 // Argument `i` (in declaration order) of an event call; DISPPARAMS holds them in
 // reverse order.
 VARIANT* argument(DISPPARAMS* params, UINT i) {
@@ -358,7 +369,9 @@ void CWebBrowser2::sinkSingleFrame(IHTMLDocument2* document) {
   attachSink(list, document, windowName);
 }
 
-void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) {
+void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) { sinkFramesOf(document, 0); }
+
+void CWebBrowser2::sinkFramesOf(IHTMLDocument2* document, int depth) {
   trace("Sink Events For Document With Frames %s\n", urlOf(document).c_str());
   ComPtr<IOleContainer> container;
   if (FAILED(document->QueryInterface(IID_IOleContainer, container.putVoid()))) {
@@ -376,7 +389,13 @@ void CWebBrowser2::sinkDocumentWithFrames(IHTMLDocument2* document) {
     if (embedded->Next(1, object.put(), &fetched) != S_OK || fetched != 1) break;
     ComPtr<IWebBrowser2> frame;
     if (FAILED(object.query(IID_IWebBrowser2, frame))) continue;
-    if (ComPtr<IHTMLDocument2> frameDocument = htmlDocumentOf(frame.get())) sinkSingleFrame(frameDocument.get());
+    ComPtr<IHTMLDocument2> frameDocument = htmlDocumentOf(frame.get());
+    if (!frameDocument) continue;
+    sinkSingleFrame(frameDocument.get());
+    // A frame that is a frameset itself: its frames get sinks too. When recording starts
+    // on a page already loaded, no frame reports its completion, and the inner frames
+    // would otherwise stay unrecorded.
+    if (depth < kMaxFrameNesting && hasFrames(frameDocument.get())) sinkFramesOf(frameDocument.get(), depth + 1);
   }
 }
 

@@ -100,6 +100,8 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   void onQuit();
 
  private:
+  // The frames of `document` and, frameset by frameset, the frames inside them.
+  void sinkFramesOf(IHTMLDocument2* document, int depth);
   // Subscribes to the browser's events and appends the connection (cookie, browser,
   // window) to the connection arrays.
   HRESULT subscribe(IWebBrowser2* target);

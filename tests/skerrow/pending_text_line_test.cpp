@@ -46,4 +46,22 @@ TEST_F(PendingTextLineTest, AFlushedLineIsNotRecordedAgainByTheCommitThatFollows
   EXPECT_EQ((std::vector<std::string>{"setText[value:,:Jane]", "setText[value:,:12]"}), queued());
 }
 
+
+TEST_F(PendingTextLineTest, AFlushSuppressesOnlyTheCommitOfTheLineItFlushed) {
+  // Typing goes on after the flush: the commit of the longer text still records.
+  pending.keep("setText[value:,:Jane]");
+  pending.flush();
+  pending.keep("setText[value:,:Janet]");
+  pending.commit("setText[value:,:Janet]");
+  // A flush whose field is left without a commit does not silence the next field.
+  pending.keep("setText[name:,:a:;:value:,:xy]");
+  pending.flush();
+  pending.leave();
+  pending.keep("setText[name:,:b:;:value:,:zz]");
+  pending.commit("setText[name:,:b:;:value:,:zz]");
+  EXPECT_EQ((std::vector<std::string>{"setText[value:,:Jane]", "setText[value:,:Janet]",
+                                      "setText[name:,:a:;:value:,:xy]", "setText[name:,:b:;:value:,:zz]"}),
+            queued());
+}
+
 }  // namespace

@@ -263,5 +263,57 @@ TEST_F(RecordedLinesTest, AnOverlongTitleIsKeptWhole) {
             line());
 }
 
+TEST_F(RecordedLinesTest, FieldsAndButtonsOutsideAFormAndAFieldLeftForAButton) {
+  recordOn("recording_edges.html");
+  userDoes("type INPUT[0] hi\nclick name=send");
+  EXPECT_EQ(firstWindowLine("Edges"), line());
+  EXPECT_EQ("setText[name:,:note:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:4:;:type:,:text:;:disable:,:false:;:"
+            "value:,:hi:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  EXPECT_EQ("clickButton[name:,:send:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:5:;:type:,:button:;:source:,:NONE:;:"
+            "value:,:Send:;:disable:,:false:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  // The page takes the choice back at once: nothing is selected.
+  userDoes("choose name=emptied Blue");
+  EXPECT_EQ("selectItem[name:,:emptied:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:6:;:type:,:select-multiple:;:"
+            "source:,:NONE:;:value:,:NONE:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  // The field of the same name in a form counts after the one outside it.
+  userDoes("type INPUT[2] yo");
+  EXPECT_EQ("setText[name:,:note:;:id:,:NONE:;:formname:,:letter:;:sourceindex:,:10:;:type:,:text:;:disable:,:false:;:"
+            "value:,:yo:;:index:,:1:;:tooltip:,:NONE]",
+            line());
+  expectNoLine();
+}
+
+TEST_F(RecordedLinesTest, NestedFramesNameTheTopPageTitle) {
+  ASSERT_EQ(1, callInt(controller_, "LaunchBrowser", "(I)I", 0));
+  startRecordingThread(false);
+  ASSERT_EQ("receiveEvents:launchApplication(\"about:blank\")", nextRecorded());
+  userDoes("open " + siteUrl("frames.html"));
+  ASSERT_TRUE(waitFor([] { return !traceLinesSince("Name of Single Frame right").empty(); }));
+  waitForQuietTrace();
+  userDoes("frame right\ntype #field abc");
+  EXPECT_EQ("setWindow[windowname:,:right:;:windowtitle:,:Right:;:parenttitle:,:Frame Set:;:index:,:0]", line());
+  EXPECT_EQ("setText[name:,:field:;:id:,:field:;:formname:,:NONE:;:sourceindex:,:5:;:type:,:text:;:disable:,:false:;:"
+            "value:,:abc:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  userDoes("frame left\nclick #rename");
+  EXPECT_EQ("setWindow[windowname:,:left:;:windowtitle:,:Left:;:parenttitle:,:Frame Set:;:index:,:0]", line());
+  // The button renamed the frameset between the frame and the top page: that is no move.
+  userDoes("frame left\nclick #where");
+  expectNoLine();
+}
+
+TEST_F(RecordedLinesTest, NestedFramesOfAPageLoadedBeforeRecordingAreRecorded) {
+  recordOn("frames.html");
+  userDoes("frame right\ntype #field abc");
+  EXPECT_EQ("setWindow[windowname:,:right:;:windowtitle:,:Right:;:parenttitle:,:Frame Set:;:index:,:0]", line());
+  EXPECT_EQ("setText[name:,:field:;:id:,:field:;:formname:,:NONE:;:sourceindex:,:5:;:type:,:text:;:disable:,:false:;:"
+            "value:,:abc:;:index:,:0:;:tooltip:,:NONE]",
+            line());
+  expectNoLine();
+}
+
 }  // namespace
 }  // namespace skerrowtest
