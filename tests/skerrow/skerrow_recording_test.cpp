@@ -68,6 +68,7 @@ TEST_F(RecordedLinesTest, ClicksOnEachKindOfInput) {
   EXPECT_EQ("clickButton[name:,:upload:;:id:,:NONE:;:formname:,:shop:;:sourceindex:,:14:;:source:,:NONE:;:value:,::;:"
             "type:,:file:;:disable:,:false:;:tooltip:,:NONE]",
             line());
+  userDoes("dialog Cancel");  // the file chooser the click opened
   userDoes("click name=pay");
   EXPECT_EQ("clickImage[name:,:pay:;:type:,:image:;:id:,:NONE:;:formname:,:shop:;:sourceindex:,:15:;:source:,:" +
                 siteUrl("images/go.gif") + ":;:value:,::;:index:,:0:;:tooltip:,:NONE]",
