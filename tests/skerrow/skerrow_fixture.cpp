@@ -25,7 +25,7 @@ void userDoes(const std::string& script, size_t browserIndex) {
   RunningBrowsers browsers;
   ASSERT_LT(browserIndex, browsers.size()) << "no browser " << browserIndex << " for: " << script;
   const testbed::ie::ActionResult result = testbed::ie::run(browsers[browserIndex], script);
-  ASSERT_TRUE(result.ok) << result.message;
+  ASSERT_TRUE(result.ok) << script << ": " << result.message;
 }
 
 void waitForQuietTrace() {
