@@ -52,7 +52,7 @@ class RoundTripTest : public SkerrowTest {
     closeAllBrowsers();
     while (!nextRecorded(2000).empty()) {
     }
-    for (std::thread& loop : loops_) loop.join();
+    for (WatchedCall& loop : loops_) loop.join();
     loops_.clear();
     return lines;
   }
