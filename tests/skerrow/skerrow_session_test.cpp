@@ -242,6 +242,28 @@ TEST_F(RecordingTest, TheRecorderThreadsHiddenWindowGoesWithQuit) {
   EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "Quit leaves no loop waiting";
 }
 
+// The first StartRecording made from several threads at once runs one record loop; the
+// others, asked for a launch line, each record one, and the last close is announced once.
+TEST_F(RecordingTest, StartRecordingFromSeveralThreadsAtOnceRunsOneLoop) {
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
+  constexpr int kThreads = 4;
+  for (int i = 0; i < kThreads; ++i) startRecordingThread(true);
+  const auto returned = [this] {
+    return std::count_if(loops_.begin(), loops_.end(), [](const WatchedCall& call) { return call.returned(); });
+  };
+  EXPECT_TRUE(waitFor([&] { return returned() == kThreads - 1; })) << "all but one return";
+  const std::string launchLine = "receiveEvents:launchApplication(\"" + siteUrl("index.html") + "\")";
+  for (int i = 0; i < kThreads; ++i) EXPECT_EQ(launchLine, nextRecorded()) << i;
+  waitForQuietTrace();
+  EXPECT_EQ(kThreads - 1, returned()) << "one loop runs";
+  closeAllBrowsers();
+  EXPECT_NE("", nextRecorded());  // the close line
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+  for (WatchedCall& loop : loops_) EXPECT_TRUE(loop.returnsWithin(kPatienceMs));
+  EXPECT_EQ("", nextRecorded(300)) << "one loop, one notification";
+}
+
 TEST_F(RecordingTest, StopThenStartAgainLosesNoLineOverManyRounds) {
   ASSERT_EQ(1, launch());
   userDoes("open " + siteUrl("index.html"));
