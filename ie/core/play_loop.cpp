@@ -117,6 +117,7 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   const RunningLoop loop(LoopKind::kPlay);
   if (!browser.hasBrowsers()) {
     // Every window is closed already: a loop would wait for a close that cannot come.
+    starting.unlock();  // no lock held while Java is called back
     trace(" Notify Browser Quit \n");
     state.setNotification("All Browsers Closed");
     callGetNotification(state.notification());

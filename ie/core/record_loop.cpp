@@ -70,6 +70,7 @@ void runRecordLoop(int relaunch) {
   const RunningLoop loop(LoopKind::kRecord);
   if (!browser.hasBrowsers()) {
     // Every window is closed already: the loop would wait for a close that cannot come.
+    starting.unlock();  // no lock held while Java is called back
     trace("Record: Notify Browser Quit \n");
     state.setNotification("All Browsers Closed");
     callGetNotification(state.notification());
