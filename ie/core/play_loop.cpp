@@ -32,6 +32,11 @@ void createPlayEvents() {
   });
 }
 
+std::mutex& playLoopStartMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
 void runPlayLoop(const RunningLoop& loop, HANDLE recorderThread) {
   ProcessState& state = processState();
   const auto& named = playEvents();
@@ -96,7 +101,12 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   CWebBrowser2& browser = theApp.webBrowser();
   browser.unmarshalBrowser(0);
   state.playing = true;
+  // Deciding which call runs the loop and starting its recorder thread is one step: two
+  // first calls from threads of the host would otherwise each start a loop, and every
+  // page and the last close would be reported twice.
+  std::unique_lock<std::mutex> starting(playLoopStartMutex());
   if (state.playThread.load() != nullptr) {
+    starting.unlock();
     browser.navigate(url);
     return true;
   }
@@ -107,6 +117,7 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   const RunningLoop loop(LoopKind::kPlay);
   if (!browser.hasBrowsers()) {
     // Every window is closed already: a loop would wait for a close that cannot come.
+    starting.unlock();  // no lock held while Java is called back
     trace(" Notify Browser Quit \n");
     state.setNotification("All Browsers Closed");
     callGetNotification(state.notification());
@@ -116,9 +127,14 @@ bool goToUrl(const std::string& url, const std::function<void()>& savePeer) {
   }
   const HANDLE recorderThread = startRecorderThread(theApp);
   state.playThread = recorderThread;
+  starting.unlock();
   browser.navigate(url);
   runPlayLoop(loop, recorderThread);
-  CloseHandle(recorderThread);
+  // A clearInstances that came while the loop was starting ended it before it set
+  // playThread; left set, every later goToURL would take the loop for running.
+  HANDLE ours = recorderThread;
+  state.playThread.compare_exchange_strong(ours, nullptr);
+  if (recorderThread != nullptr) CloseHandle(recorderThread);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "core/record_loop.h"
 
 #include <array>
+#include <mutex>
 
 #include "common/script_line.h"
 #include "common/trace_log.h"
@@ -52,7 +53,12 @@ void runRecordLoop(int relaunch) {
   CoInitialize(nullptr);
   browser.unmarshalBrowser(state.currentBrowserIndex);
 
+  // Which call runs the loop is decided, and its recorder thread started, in one step
+  // (see the play loop).
+  static std::mutex startMutex;
+  std::unique_lock<std::mutex> starting(startMutex);
   if (state.recordThread.load() != nullptr) {
+    starting.unlock();
     if (relaunch != 0) handOverLine(scriptline::launchLine<std::string>(browser.getLocationURL()));
     return;
   }
@@ -64,6 +70,7 @@ void runRecordLoop(int relaunch) {
   const RunningLoop loop(LoopKind::kRecord);
   if (!browser.hasBrowsers()) {
     // Every window is closed already: the loop would wait for a close that cannot come.
+    starting.unlock();  // no lock held while Java is called back
     trace("Record: Notify Browser Quit \n");
     state.setNotification("All Browsers Closed");
     callGetNotification(state.notification());
@@ -72,7 +79,9 @@ void runRecordLoop(int relaunch) {
     return;
   }
   trace("pThread initialized ");
-  state.recordThread = startRecorderThread(theApp);
+  const HANDLE recorderThread = startRecorderThread(theApp);
+  state.recordThread = recorderThread;
+  starting.unlock();
 
   // The loop's own close event stands in for the shared "Browser Closed" (see
   // running_loops.h); Quit ends the loop through the last one.
@@ -113,5 +122,10 @@ void runRecordLoop(int relaunch) {
         break;
     }
   }
+  // A Quit that came while the loop was starting ended it before it set recordThread;
+  // left set, every later StartRecording would take the loop for running.
+  HANDLE ours = recorderThread;
+  state.recordThread.compare_exchange_strong(ours, nullptr);
+  if (recorderThread != nullptr) CloseHandle(recorderThread);
   trace("End of Recording Events\n");
 }

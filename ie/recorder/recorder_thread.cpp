@@ -51,7 +51,10 @@ void runMessageLoop(CSkerrowApp& app) {
 
 HANDLE startRecorderThread(CSkerrowApp& app) {
   // Wait until the new thread has subscribed to the browser's events, so that a page
-  // navigated to right after (goToURL) cannot finish loading unseen.
+  // navigated to right after (goToURL) cannot finish loading unseen. The record and play
+  // loops may start threads at the same time; each waits for its own.
+  static std::mutex startMutex;
+  std::lock_guard starting(startMutex);
   subscribed = CreateEvent(nullptr, TRUE, FALSE, nullptr);
   DWORD id = 0;
   HANDLE thread = CreateThread(nullptr, 0, recorderThreadMain, &app, 0, &id);

@@ -295,7 +295,7 @@ TEST_F(SessionInputTest, ARetriedSearchForAHugeNameKeepsTheTraceSmall) {
   EXPECT_EQ("FAILURE", play({"setWindow", {text(huge), text("Playback"), text(huge), text("eq,eq,eq"), number(0)}}, 30s));
   const auto lines = traceLinesSince("setWindow wwww");
   ASSERT_FALSE(lines.empty());
-  EXPECT_NE(std::string::npos, lines.back().find("bytes cut]")) << lines.back().substr(0, 100);
+  EXPECT_NE(std::string::npos, lines.front().find("bytes cut]")) << lines.front().substr(0, 100);
 }
 
 // Indexes no page has: nothing is found and nothing clicked.

@@ -242,6 +242,28 @@ TEST_F(RecordingTest, TheRecorderThreadsHiddenWindowGoesWithQuit) {
   EXPECT_TRUE(loops_.front().returnsWithin(kPatienceMs)) << "Quit leaves no loop waiting";
 }
 
+// The first StartRecording made from several threads at once runs one record loop; the
+// others, asked for a launch line, each record one, and the last close is announced once.
+TEST_F(RecordingTest, StartRecordingFromSeveralThreadsAtOnceRunsOneLoop) {
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
+  constexpr int kThreads = 4;
+  for (int i = 0; i < kThreads; ++i) startRecordingThread(true);
+  const auto returned = [this] {
+    return std::count_if(loops_.begin(), loops_.end(), [](const WatchedCall& call) { return call.returned(); });
+  };
+  EXPECT_TRUE(waitFor([&] { return returned() == kThreads - 1; })) << "all but one return";
+  const std::string launchLine = "receiveEvents:launchApplication(\"" + siteUrl("index.html") + "\")";
+  for (int i = 0; i < kThreads; ++i) EXPECT_EQ(launchLine, nextRecorded()) << i;
+  waitForQuietTrace();
+  EXPECT_EQ(kThreads - 1, returned()) << "one loop runs";
+  closeAllBrowsers();
+  EXPECT_NE("", nextRecorded());  // the close line
+  EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
+  for (WatchedCall& loop : loops_) EXPECT_TRUE(loop.returnsWithin(kPatienceMs));
+  EXPECT_EQ("", nextRecorded(300)) << "one loop, one notification";
+}
+
 TEST_F(RecordingTest, StopThenStartAgainLosesNoLineOverManyRounds) {
   ASSERT_EQ(1, launch());
   userDoes("open " + siteUrl("index.html"));
@@ -400,6 +422,52 @@ TEST_F(PlaybackSessionTest, GoToUrlWithNoBrowserReturnsAndANewSessionWorks) {
   closeAllBrowsers();
   EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
   EXPECT_TRUE(loops_.back().returnsWithin(kPatienceMs));
+}
+
+// Calls that come before or after their session (clearInstances with no play loop,
+// StopRecording with nothing recorded, Quit twice) leave nothing behind that the next
+// session trips over; its last close then ends the loop in the order the host relies on:
+// the notification, Quit, and the loop's end.
+TEST_F(PlaybackSessionTest, CallsOutsideASessionAndTheLastCloseInOrder) {
+  EXPECT_EQ("TRUE", callString(playback_, "clearInstances", "()Ljava/lang/String;"));
+  callVoid(controller_, "StopRecording", "()V");
+  callVoid(controller_, "Quit", "()V");
+  callVoid(controller_, "Quit", "()V");
+  EXPECT_EQ("", nextPlayed(0));
+  EXPECT_EQ("", nextRecorded(0));
+
+  ASSERT_TRUE(launchForPlayback());
+  startPlayLoopThread(siteUrl("index.html"));
+  EXPECT_EQ("receiveEvents:Success", nextPlayed());
+  closeAllBrowsers();
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  loops_.back().join();
+  EXPECT_EQ("", nextPlayed(300));
+  EXPECT_TRUE(inOrder(traceLinesSince("PLAY STARTS"), {"Navigate2 to url", " Notify Browser Quit ",
+                                                       "Skerrow: Quit Called", "End of Quit", "PLAY THREAD ENDS"}));
+  callVoid(controller_, "Quit", "()V");  // after the loop's own Quit
+  EXPECT_EQ("", nextPlayed(0));
+}
+
+// A host that starts its first goToURL from several threads at once gets one play loop:
+// the other calls navigate and return, and the last close is announced once.
+TEST_F(PlaybackSessionTest, GoToUrlFromSeveralThreadsAtOnceRunsOnePlayLoop) {
+  ASSERT_TRUE(launchForPlayback());
+  constexpr int kThreads = 4;
+  for (int i = 0; i < kThreads; ++i) startPlayLoopThread(siteUrl("index.html"));
+  const auto returned = [this] {
+    return std::count_if(loops_.begin(), loops_.end(), [](const WatchedCall& call) { return call.returned(); });
+  };
+  EXPECT_TRUE(waitFor([&] { return returned() == kThreads - 1; })) << "all but one return at once";
+  EXPECT_EQ("receiveEvents:Success", nextPlayed());
+  waitForQuietTrace();
+  while (!nextPlayed(0).empty()) {
+  }
+  EXPECT_EQ(kThreads - 1, returned()) << "one loop runs";
+  closeAllBrowsers();
+  EXPECT_EQ("getNotification:All Browsers Closed", nextPlayed());
+  for (WatchedCall& loop : loops_) EXPECT_TRUE(loop.returnsWithin(kPatienceMs));
+  EXPECT_EQ("", nextPlayed(300)) << "one loop, one notification";
 }
 
 // Sessions back to back: the recorder thread of a session that just ended may still be
