@@ -13,8 +13,9 @@ struct Registry {
   std::vector<const RunningLoop*> loops;
 };
 
+// Never destroyed: a loop may still be ending on a Java thread while the process exits.
 Registry& registry() {
-  static Registry instance;
+  static auto& instance = *new Registry;
   return instance;
 }
 

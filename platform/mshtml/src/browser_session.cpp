@@ -35,6 +35,19 @@ Registry& registry() {
   return instance;
 }
 
+// The reapers, unlike the instances, are joined at exit: each only ends an instance
+// whose last window has closed, which no dialog can hold up.
+struct ReapersJoinedAtExit {
+  ~ReapersJoinedAtExit() {
+    std::vector<std::thread> threads;
+    {
+      std::lock_guard lock(registry().mutex);
+      threads.swap(registry().reapers);
+    }
+    for (std::thread& thread : threads) thread.join();
+  }
+};
+
 // A top-level navigation names no frame (null BSTR, as IE passes); a frame's names it.
 BSTR targetFrameName(const engine::Window& window, const std::string& targetName) {
   if (!targetName.empty()) return allocBstr(targetName);
@@ -308,6 +321,7 @@ void BrowserSession::quit(engine::Window& window) {
 void BrowserSession::retireWhenLastWindowCloses() {
   // The engine ends its thread when it is destroyed, which cannot happen on that
   // thread: a reaper thread does it once this notification has returned.
+  static ReapersJoinedAtExit joinAtExit;
   std::lock_guard lock(registry().mutex);
   auto& sessions = registry().sessions;
   const auto it = std::find_if(sessions.begin(), sessions.end(),
