@@ -6,12 +6,15 @@
 #include "frame_window.h"
 #include "web_browser.h"
 
+#include <engine/dialog.h>
 #include <engine/user.h>
 #include <engine/user_script.h>
 
 #include <mshtml.h>
 #include <ocidl.h>
 #include <strings.h>
+
+#include <algorithm>
 
 namespace testbed::ie {
 namespace {
@@ -114,6 +117,9 @@ BOOL CALLBACK findDialogControl(HWND child, LPARAM into) {
   return TRUE;
 }
 
+// How long a page may take to go on after its dialog was answered (real time).
+constexpr int kDialogSettleMs = 10000;
+
 // A dialog: type into its Edit, press its button, as a person does.
 ActionResult answerDialog(const Target& target, const engine::UserAction& action) {
   HWND dialog = nullptr;
@@ -126,7 +132,24 @@ ActionResult answerDialog(const Target& target, const engine::UserAction& action
     if (!controls.edit) return failure(action, "the dialog has no text field");
     SetWindowTextA(controls.edit, action.text.c_str());
   }
+  engine::Browser& browser = target.session->engineBrowser();
+  std::shared_ptr<engine::Dialog> answered;
+  onBrowserThread(target, [&] {
+    if (!browser.openDialogs().empty()) answered = browser.openDialogs().back();
+  });
   SendMessageA(controls.button, BM_CLICK, 0, 0);
+  // The click answers the dialog; the page goes on once the dialog's loop has ended.
+  // Wait for that as for any action, or the next action would still find the dialog
+  // up. A click that did not answer it (a file name that is not there) leaves it open.
+  const bool settled = browser.thread().waitUntil(
+      [&] {
+        const auto& open = browser.openDialogs();
+        const bool stillOpen = answered && std::find(open.begin(), open.end(), answered) != open.end();
+        if (stillOpen) return !answered->answered();
+        return !browser.busy() || !open.empty();
+      },
+      kDialogSettleMs);
+  if (!settled) return failure(action, "the dialog did not close in time");
   return {};
 }
 

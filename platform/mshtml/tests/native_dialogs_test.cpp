@@ -434,5 +434,14 @@ TEST_F(FileChooserTest, AFileChosenThroughTheDialogLandsInTheField) {
   EXPECT_TRUE(pumpUntil([&] { return title() == chosen; })) << title();
 }
 
+// An answered dialog is gone before the user's next action: the next click must not
+// find the page still held by it.
+TEST_F(FileChooserTest, TheNextActionAfterAnAnswerFindsNoDialog) {
+  for (int round = 0; round < 10; ++round) {
+    act("click #upload\ndialog Cancel\nclick #upload\ndialog Cancel");
+    EXPECT_EQ(nullptr, frontDialog()) << "round " << round;
+  }
+}
+
 }  // namespace
 }  // namespace mshtml_test
