@@ -28,6 +28,9 @@ struct ProcessState {
   std::atomic<HANDLE> recordThread{nullptr};
   std::atomic<HANDLE> playThread{nullptr};
 
+  // What playback does to a page is not recorded.
+  bool recordsPageActions() const { return !playing; }
+
   // The text getNotification carries when the last browser window has closed.
   void setNotification(const std::string& text);
   std::string notification() const;

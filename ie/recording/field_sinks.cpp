@@ -34,9 +34,6 @@ ComPtr<IHTMLElement> sourceWithTag(IHTMLEventObj* event, const char* tag) {
   return element;
 }
 
-// What playback does to a page is not recorded.
-bool recordingPage() { return !processState().playing; }
-
 // A sink's event map: DISPID -> handler.
 template <class Sink>
 struct Handler {
@@ -168,7 +165,7 @@ void CHTMLSelectElementEventSink::onEvent(DISPID member, IHTMLEventObj* event) {
 }
 
 void CHTMLSelectElementEventSink::OnSelect(IHTMLEventObj* event) {
-  if (processState().checkPointMode || !recordingPage()) return;
+  if (processState().checkPointMode || !processState().recordsPageActions()) return;
   const ComPtr<IHTMLElement> element = sourceWithTag(event, "SELECT");
   if (!element) return;
   const ComPtr<IHTMLDocument2> document = recording::documentOf(element.get());
@@ -192,7 +189,7 @@ void CHTMLTextAreaElementEventSink::onEvent(DISPID member, IHTMLEventObj* event)
 
 // Runs in checkpoint mode too: the record loop drops what it hands over then.
 void CHTMLTextAreaElementEventSink::OnChange(IHTMLEventObj* event) {
-  if (!recordingPage()) return;
+  if (!processState().recordsPageActions()) return;
   const ComPtr<IHTMLElement> element = sourceWithTag(event, "TEXTAREA");
   if (!element) return;
   const ComPtr<IHTMLDocument2> document = recording::documentOf(element.get());
@@ -216,7 +213,7 @@ void CHTMLInputTextElementEventSink::onEvent(DISPID member, IHTMLEventObj* event
 }
 
 void CHTMLInputTextElementEventSink::OnPropertyChange(IHTMLEventObj* event) {
-  if (!recordingPage()) return;
+  if (!processState().recordsPageActions()) return;
   const ComPtr<IHTMLEventObj2> details = queryAs<IHTMLEventObj2>(event, IID_IHTMLEventObj2);
   Bstr property;
   if (!details || FAILED(details->get_propertyName(property.put())) || property.toAnsi() != "value") return;
@@ -230,7 +227,7 @@ void CHTMLInputTextElementEventSink::OnPropertyChange(IHTMLEventObj* event) {
 }
 
 void CHTMLInputTextElementEventSink::OnChange(IHTMLEventObj* event) {
-  if (!recordingPage()) return;
+  if (!processState().recordsPageActions()) return;
   std::string line;
   if (const ComPtr<IHTMLElement> element = sourceWithTag(event, "INPUT")) {
     const ComPtr<IHTMLDocument2> document = recording::documentOf(element.get());
@@ -241,6 +238,6 @@ void CHTMLInputTextElementEventSink::OnChange(IHTMLEventObj* event) {
 }
 
 void CHTMLInputTextElementEventSink::OnBlur(IHTMLEventObj*) {
-  if (!recordingPage()) return;
+  if (!processState().recordsPageActions()) return;
   pendingTextLine().leave();
 }

@@ -43,9 +43,6 @@ bool readSource(IHTMLEventObj* event, EventSource& source) {
 bool isPushButton(const std::string& type) { return type == "submit" || type == "reset" || type == "button"; }
 bool isCheckable(const std::string& type) { return type == "checkbox" || type == "radio"; }
 
-// What playback does to a page is not recorded.
-bool recordingPage() { return !processState().playing; }
-
 }  // namespace
 
 CHTMLDocument2::CHTMLDocument2()
@@ -189,7 +186,7 @@ void CHTMLDocument2::postEnclosingLink(IHTMLElement* element, IHTMLDocument2* do
 
 void CHTMLDocument2::OnKeyDown(IHTMLEventObj* event) {
   ProcessState& state = processState();
-  if (state.checkPointMode || !recordingPage()) return;
+  if (state.checkPointMode || !state.recordsPageActions()) return;
   VARIANT_BOOL alt = VARIANT_FALSE, shift = VARIANT_FALSE;
   event->get_altKey(&alt);
   event->get_shiftKey(&shift);
@@ -233,7 +230,7 @@ void CHTMLDocument2::OnKeyDown(IHTMLEventObj* event) {
 }
 
 void CHTMLDocument2::OnMouseUp(IHTMLEventObj* event) {
-  if (!recordingPage()) return;
+  if (!processState().recordsPageActions()) return;
   EventSource source;
   if (!readSource(event, source)) return;
   LONG button = 0;
