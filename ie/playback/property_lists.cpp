@@ -1,5 +1,9 @@
 #include "playback/property_lists.h"
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "com/bstr.h"
 #include "com/com_ptr.h"
 #include "com/variant.h"

@@ -82,7 +82,8 @@ ComPtr<IHTMLElementCollection> cellsOf(IDispatch* row) {
   return cells;
 }
 
-// A cell's inner text; nullopt-like: `isNull` set when the page gives no text.
+// A cell's inner text as read: `read` false when the cell or its text could not be
+// had, `isNull` when the page gives no text.
 struct CellText {
   bool read = false;
   bool isNull = true;
