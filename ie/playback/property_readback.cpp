@@ -29,6 +29,8 @@ std::string withWindowProps(const std::string& list) {
 struct ElementRead {
   PropertyListKind kind;
   std::string word;  // the finder's
+  // A list's read-back describes the SELECT fixSelect keeps, not the target element, so
+  // it does not depend on an element an earlier finder left there.
   bool describesList = false;
 };
 
