@@ -4,11 +4,11 @@
 #include "common/line_kinds.h"
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "playback/first_cell_text.h"
 #include "recording/checkpoint_highlight.h"
 #include "recording/element_checkpoint.h"
 #include "recording/element_descriptors.h"
 #include "recording/element_properties.h"
-#include "recording/first_cell_text.h"
 
 namespace recording {
 
@@ -75,7 +75,7 @@ TableIdentity identify(IHTMLElement* table, IHTMLDocument2* document) {
   if (table == nullptr) return identity;
   identity.id = idOf(table);
   const bool byId = identity.id != kNone;
-  if (!byId) identity.firstCellValue = firstCellText(table);
+  if (!byId) identity.firstCellValue = firstCellText(queryAs<IHTMLTable2>(table, IID_IHTMLTable2).get());
   const ComPtr<IHTMLElementCollection> tables = elementsTagged(document, "TABLE");
   if (!tables) {
     trace(byId ? "SearchTable Collection Dispatch Failed\n" : "Table Collection Disp Failed\n");
@@ -85,11 +85,12 @@ TableIdentity identify(IHTMLElement* table, IHTMLDocument2* document) {
   collectSourceIndexes(
       tables.get(),
       [&](IDispatch* item, IHTMLElement* element) {
-        if (!queryAs<IHTMLTable2>(item, IID_IHTMLTable2)) {
+        const ComPtr<IHTMLTable2> table2 = queryAs<IHTMLTable2>(item, IID_IHTMLTable2);
+        if (!table2) {
           trace("SearchTable : pTable2 query failed\n");
           return false;
         }
-        return byId ? idOf(element) == identity.id : firstCellText(element) == identity.firstCellValue;
+        return byId ? idOf(element) == identity.id : firstCellText(table2.get()) == identity.firstCellValue;
       },
       matches);
   identity.index = positionIn(matches, sourceIndexOf(table));
