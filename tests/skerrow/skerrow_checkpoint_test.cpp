@@ -302,7 +302,7 @@ TEST_F(CheckpointTest, UnknownTypePicksNothingAndLeavingTwiceIsHarmless) {
   expectNothing();
 }
 
-class CheckpointBeforeRecordingTest : public SkerrowTest {
+class CheckpointSessionTest : public SkerrowTest {
  protected:
   // How many lines of the trace file hold `text`.
   static size_t traceCount(const std::string& text) {
@@ -318,7 +318,7 @@ class CheckpointBeforeRecordingTest : public SkerrowTest {
   }
 };
 
-TEST_F(CheckpointBeforeRecordingTest, PickingChosenBeforeRecordingStartsHoldsOnceItRuns) {
+TEST_F(CheckpointSessionTest, PickingChosenBeforeRecordingStartsHoldsOnceItRuns) {
   // No browser yet: the call returns and only sets the mode.
   callVoid(controller_, "SelectCheckPoint", "(I)V", 0);
   ASSERT_EQ(1, callInt(controller_, "LaunchBrowser", "(I)I", 0));
@@ -335,6 +335,24 @@ TEST_F(CheckpointBeforeRecordingTest, PickingChosenBeforeRecordingStartsHoldsOnc
   callVoid(controller_, "DisableCheckPointMode", "()V");
   userDoes("click #calc");
   EXPECT_EQ(0u, nextRecorded().rfind("receiveEvents:clickButton[name:,:NONE:;:id:,:calc:", 0));
+}
+
+TEST_F(CheckpointSessionTest, AnElementInAFrameNamesItsFrameAndTheTopPageAndItsLinkStaysPut) {
+  ASSERT_EQ(1, callInt(controller_, "LaunchBrowser", "(I)I", 0));
+  userDoes("open " + siteUrl("frames.html"));
+  startRecordingThread(false);
+  ASSERT_EQ("receiveEvents:launchApplication(\"" + siteUrl("frames.html") + "\")", nextRecorded());
+  callVoid(controller_, "SelectCheckPoint", "(I)V", 0);
+  userDoes("frame nav\nclick #toTables");
+  EXPECT_EQ("receiveCheckPoints:windowtitle:,:Navigation:;:windowname:,:nav:;:parenttitle:,:Frame Set:;:tooltip:,:NONE:;:"
+            "type:,:link:;:name:,:NONE:;:formname:,:NONE:;:id:,:toTables:;:sourceindex:,:6:;:"
+            "innertext:,:Tables in the main frame:;:index:,:0:;:tooltip:,:NONE:;::;;:",
+            nextRecorded());
+  // The link's target frame was not navigated.
+  waitForQuietTrace();
+  const std::vector<std::string> since = traceLinesSince("checkPointType is : 0");
+  ASSERT_FALSE(since.empty());
+  for (const std::string& line : since) EXPECT_EQ(std::string::npos, line.find("NavigateComplete")) << line;
 }
 
 }  // namespace
