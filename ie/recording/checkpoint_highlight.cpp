@@ -91,10 +91,6 @@ void CheckpointHighlight::mouseOut(IHTMLElement* element, int type) {
   }
 }
 
-}  // namespace recording
-
-namespace recording {
-
 void CheckpointHighlight::mouseOutAfterPicking(IHTMLElement* element) {
   if (!drawnOn_) return;
   const ComPtr<IHTMLElement> left =

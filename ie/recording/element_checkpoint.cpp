@@ -27,13 +27,11 @@ void setIndexAndId(Line& line, IHTMLElement* element, const std::string& name, c
   line.set("index", index).set("ID", checkpointId(idOf(element), name, index));
 }
 
-std::string formName(IHTMLFormElement* form) { return formNameOf(form); }
-
 template <class Field>
 std::string formOf(Field* field) {
   ComPtr<IHTMLFormElement> form;
   field->get_form(form.put());
-  return formName(form.get());
+  return formNameOf(form.get());
 }
 
 // Trailing white space off a joined option list.
