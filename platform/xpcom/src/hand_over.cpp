@@ -48,6 +48,8 @@ struct Completion {
   bool ran = false;
 };
 
+// The waiter may return as soon as `finished` is set, so the completion is not touched
+// after the lock is released; the waiter's inbox is kept alive by the caller's capture.
 void finish(Inbox& waiter, Completion& completion, bool ran) {
   {
     std::lock_guard lock(waiter.mutex);
@@ -81,7 +83,9 @@ bool callAndWait(Inbox& target, std::function<void()> call) {
   // The completion lives in this frame: this function does not return before the call
   // has either run or been discarded, both of which finish it under the waiter's lock.
   Completion completion;
-  Inbox* waiter = self.get();
+  // The calls hold the waiter's inbox: it may end (with its thread) before they finish
+  // notifying it.
+  std::shared_ptr<Inbox> waiter = self;
   CarriedCall carried;
   carried.run = [&completion, waiter, body = std::move(call)] {
     bool ran = true;
@@ -92,7 +96,7 @@ bool callAndWait(Inbox& target, std::function<void()> call) {
     }
     finish(*waiter, completion, ran);
   };
-  carried.discard = [&completion, waiter] { finish(*waiter, completion, false); };
+  carried.discard = [&completion, waiter = std::move(waiter)] { finish(*waiter, completion, false); };
   if (!post(target, std::move(carried))) return false;
   for (;;) {
     serveOwn();
