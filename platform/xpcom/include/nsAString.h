@@ -113,6 +113,29 @@ class nsTAString {
     }
   }
   void AssignLiteral(const char* aData) { AssignASCII(aData); }
+  // Widening (each byte one unit) into a UTF-16 string, as Gecko's 1.7 classes do.
+  void AssignWithConversion(const char* aData)
+    requires(!std::is_same_v<CharT, char>)
+  {
+    AssignASCII(aData);
+  }
+  void AppendWithConversion(const char* aData)
+    requires(!std::is_same_v<CharT, char>)
+  {
+    AppendASCII(aData);
+  }
+  // Narrowing (each unit's low byte) into a byte string.
+  void AssignWithConversion(const PRUnichar* aData)
+    requires(std::is_same_v<CharT, char>)
+  {
+    mData.clear();
+    AppendWithConversion(aData);
+  }
+  void AppendWithConversion(const PRUnichar* aData)
+    requires(std::is_same_v<CharT, char>)
+  {
+    for (; aData && *aData; ++aData) mData.push_back(static_cast<char>(*aData & 0xFF));
+  }
   void Append(const self_type& aOther) { mData.append(aOther.mData); }
   void Append(const CharT* aData) {
     if (aData) mData.append(aData);

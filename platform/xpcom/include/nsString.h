@@ -150,6 +150,15 @@ typedef NS_ConvertUTF8toUTF16 NS_ConvertUTF8toUCS2;
 typedef NS_ConvertASCIItoUTF16 NS_ConvertASCIItoUCS2;
 typedef NS_LossyConvertUTF16toASCII NS_LossyConvertUCS2toASCII;
 
+inline const nsString& EmptyString() {
+  static const nsString empty;
+  return empty;
+}
+inline const nsCString& EmptyCString() {
+  static const nsCString empty;
+  return empty;
+}
+
 #define NS_LITERAL_STRING(s) nsDependentString(u"" s, static_cast<PRUint32>(sizeof(u"" s) / sizeof(PRUnichar) - 1))
 #define NS_LITERAL_CSTRING(s) nsDependentCString("" s, static_cast<PRUint32>(sizeof("" s) - 1))
 #define NS_NAMED_LITERAL_STRING(n, s) const nsDependentString n(NS_LITERAL_STRING(s))

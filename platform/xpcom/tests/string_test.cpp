@@ -4,6 +4,7 @@
 
 #include "nsMemory.h"
 #include "nsString.h"
+#include "nsXPIDLString.h"
 
 namespace {
 
@@ -118,6 +119,28 @@ TEST(Strings, AllocatedCopiesAreNullTerminatedAndFreedWithNsMemory) {
   PRUnichar* wide = ToNewUnicode(text);
   EXPECT_EQ(std::u16string(wide), u"h\u00E9llo");
   nsMemory::Free(wide);
+}
+
+TEST(Strings, CopiesFromOutParametersAreTakenOverAndFreed) {
+  nsXPIDLCString text;
+  EXPECT_EQ(text.get(), nullptr);
+  const auto fill = [](char** out) {
+    *out = ToNewCString(nsDependentCString("value"));
+    return NS_OK;
+  };
+  fill(getter_Copies(text));
+  EXPECT_STREQ(text.get(), "value");
+  const auto none = [](char** out) {
+    *out = nullptr;
+    return NS_OK;
+  };
+  none(getter_Copies(text));
+  EXPECT_EQ(text.get(), nullptr);
+  nsString wide;
+  wide.AssignWithConversion("abc");
+  wide.AppendWithConversion("d");
+  EXPECT_TRUE(wide.EqualsLiteral("abcd"));
+  EXPECT_TRUE(EmptyString().IsEmpty());
 }
 
 }  // namespace
