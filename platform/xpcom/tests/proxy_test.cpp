@@ -214,4 +214,39 @@ TEST_F(Proxies, EventQueuesRunPostedEventsOnTheirThread) {
   EXPECT_EQ(ui, current);
 }
 
+TEST_F(Proxies, AnEventLoopServesUntilItsQueueStopsAccepting) {
+  std::atomic<int> runs{0};
+  nsCOMPtr<nsIEventQueue> loopQueue;
+  std::atomic<bool> ready{false};
+  std::thread loop([&] {
+    queues->CreateThreadEventQueue();
+    queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(loopQueue));
+    ready = true;
+    // Events taken one by one, as an embedder's own loop would.
+    PLEvent* event = nullptr;
+    loopQueue->WaitForEvent(&event);
+    ASSERT_NE(event, nullptr);
+    loopQueue->HandleEvent(event);
+    loopQueue->EventLoop();
+  });
+  while (!ready.load()) std::this_thread::yield();
+  for (int i = 0; i < 3; ++i) {
+    auto* event = new PLEvent;
+    PL_InitEvent(event, &runs, noteRun, destroyEvent);
+    EXPECT_EQ(loopQueue->PostEvent(event), NS_OK);
+  }
+  auto* last = new PLEvent;
+  PL_InitEvent(last, &runs, noteRun, destroyEvent);
+  void* answer = nullptr;
+  EXPECT_EQ(loopQueue->PostSynchronousEvent(last, &answer), NS_OK);  // all before it ran too
+  delete last;
+  EXPECT_EQ(runs.load(), 4);
+  loopQueue->StopAcceptingEvents();
+  loop.join();
+  auto* refused = new PLEvent;
+  PL_InitEvent(refused, &runs, noteRun, destroyEvent);
+  EXPECT_EQ(loopQueue->PostEvent(refused), NS_ERROR_FAILURE);
+  delete refused;
+}
+
 }  // namespace
