@@ -2,7 +2,7 @@
 """Compares the XPCOM stand-in's headers with the platform reference.
 
 For every interface the headers declare: its IID and base, and (where the reference
-lists the interface's C++ signatures) its methods in order with their parameter counts
+lists the interface's C++ signatures) its methods in order with their parameter types
 and its constants. For every contract ID, CID and result code the headers define: the
 reference's value. Facts the reference does not list are named as unverified (they
 were taken from the Mozilla 1.7.3 tree by hand) and do not fail the check; the
@@ -20,6 +20,20 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 INCLUDE = os.path.join(ROOT, "include")
 REFERENCE = sys.argv[1] if len(sys.argv) > 1 else os.path.abspath(os.path.join(ROOT, "..", "..", "..", "shared",
                                                                                  "reference"))
+
+
+def param_types(params):
+    """The parameter types of a C++ parameter list, names and spacing dropped."""
+    params = " ".join(params.split())
+    if params in ("", "void"):
+        return ()
+    types = []
+    for param in params.split(","):
+        param = re.sub(r"\s*([*&])\s*", r"\1 ", param.strip())
+        param = re.sub(r"\s+\w+$", "", param)  # the parameter's name
+        param = param.replace("REFNSIID", "const nsIID&")
+        types.append(re.sub(r"\s+", "", param))
+    return tuple(types)
 
 
 def norm_guid(text):
@@ -50,9 +64,7 @@ def read_reference():
             continue
         m = re.match(r"\s+NS_IMETHOD(?:_\([^)]*\))?\s+(\w+)\((.*)\);", line)
         if m:
-            params = m.group(2).strip()
-            count = 0 if params in ("", "void") else params.count(",") + 1
-            current["methods"].append((m.group(1), count))
+            current["methods"].append((m.group(1), param_types(m.group(2))))
         m = re.match(r"\s+const \w+ (\w+) = (-?\w+);", line)
         if m:
             current["constants"][m.group(1)] = int(m.group(2), 0)
@@ -115,9 +127,7 @@ def read_headers():
         accessor = re.search(r"NS_DEFINE_STATIC_IID_ACCESSOR\((\w+)\)", body)
         methods = []
         for method in re.finditer(r"NS_IMETHOD(?:_\([^)]*\))?\s+(\w+)\(([^;]*?)\)\s*=\s*0;", body, re.S):
-            params = " ".join(method.group(2).split())
-            count = 0 if params in ("", "void") else params.count(",") + 1
-            methods.append((method.group(1), count))
+            methods.append((method.group(1), param_types(method.group(2))))
         constants = {}
         for enum in re.findall(r"enum \{([^}]*)\}", body):
             for item in enum.split(","):
@@ -161,7 +171,11 @@ def main():
         if ref["base"] not in ("–", None) and ours["base"] != ref["base"]:
             problems.append(f"{name}: base {ours['base']}, reference {ref['base']}")
         if ref["methods"] is not None and ours["methods"] != ref["methods"]:
-            problems.append(f"{name}: methods {ours['methods']}, reference {ref['methods']}")
+            ours_list, ref_list = ours["methods"], ref["methods"]
+            at = next((i for i, (a, b) in enumerate(zip(ours_list, ref_list)) if a != b), min(len(ours_list), len(ref_list)))
+            mine = ours_list[at] if at < len(ours_list) else "(none)"
+            theirs = ref_list[at] if at < len(ref_list) else "(none)"
+            problems.append(f"{name}: method {at + 1} is {mine}, reference {theirs}")
         if ref["methods"] is None and ours["methods"]:
             unverified.append(f"methods of {name}")
         for constant, value in ours["constants"].items():
