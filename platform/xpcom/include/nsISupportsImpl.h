@@ -188,3 +188,56 @@ class nsAutoRefCnt {
 #define NS_IMPL_THREADSAFE_ISUPPORTS10(_class, _i1, _i2, _i3, _i4, _i5, _i6, _i7, _i8, _i9, _i10) \
   NS_IMPL_THREADSAFE_ADDREF(_class) NS_IMPL_THREADSAFE_RELEASE(_class) NS_IMPL_QUERY_INTERFACE10(_class, _i1, _i2, _i3, _i4, _i5, _i6, _i7, _i8, _i9, _i10)
 #define NS_IMPL_THREADSAFE_QUERY_INTERFACE10 NS_IMPL_QUERY_INTERFACE10
+
+// Classes that add interfaces to a base that already implements nsISupports.
+#define NS_DECL_ISUPPORTS_INHERITED                                        \
+ public:                                                                   \
+  NS_IMETHOD QueryInterface(REFNSIID aIID, void** aInstancePtr) override; \
+  NS_IMETHOD_(nsrefcnt) AddRef(void) override;                             \
+  NS_IMETHOD_(nsrefcnt) Release(void) override;
+
+#define NS_IMPL_ADDREF_INHERITED(Class, Super) \
+  NS_IMETHODIMP_(nsrefcnt) Class::AddRef(void) { return Super::AddRef(); }
+#define NS_IMPL_RELEASE_INHERITED(Class, Super) \
+  NS_IMETHODIMP_(nsrefcnt) Class::Release(void) { return Super::Release(); }
+
+#define NS_INTERFACE_MAP_END_INHERITING(_baseclass)                       \
+  nsresult status = NS_NOINTERFACE;                                       \
+  if (foundInterface) {                                                   \
+    NS_ADDREF(foundInterface);                                            \
+    status = NS_OK;                                                       \
+    *aInstancePtr = foundInterface;                                       \
+  } else {                                                                \
+    status = _baseclass::QueryInterface(aIID, aInstancePtr);              \
+  }                                                                       \
+  return status;                                                          \
+  }
+
+#define NS_IMPL_QUERY_INTERFACE_INHERITED0(Class, Super) \
+  NS_INTERFACE_MAP_BEGIN(Class)  NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED0(Class, Super) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED0(Class, Super) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)
+#define NS_IMPL_QUERY_INTERFACE_INHERITED1(Class, Super, _i1) \
+  NS_INTERFACE_MAP_BEGIN(Class) NS_INTERFACE_MAP_ENTRY(_i1) NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED1(Class, Super, _i1) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED1(Class, Super, _i1) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)
+#define NS_IMPL_QUERY_INTERFACE_INHERITED2(Class, Super, _i1, _i2) \
+  NS_INTERFACE_MAP_BEGIN(Class) NS_INTERFACE_MAP_ENTRY(_i1) NS_INTERFACE_MAP_ENTRY(_i2) NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED2(Class, Super, _i1, _i2) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED2(Class, Super, _i1, _i2) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)
+#define NS_IMPL_QUERY_INTERFACE_INHERITED3(Class, Super, _i1, _i2, _i3) \
+  NS_INTERFACE_MAP_BEGIN(Class) NS_INTERFACE_MAP_ENTRY(_i1) NS_INTERFACE_MAP_ENTRY(_i2) NS_INTERFACE_MAP_ENTRY(_i3) NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED3(Class, Super, _i1, _i2, _i3) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED3(Class, Super, _i1, _i2, _i3) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)
+#define NS_IMPL_QUERY_INTERFACE_INHERITED4(Class, Super, _i1, _i2, _i3, _i4) \
+  NS_INTERFACE_MAP_BEGIN(Class) NS_INTERFACE_MAP_ENTRY(_i1) NS_INTERFACE_MAP_ENTRY(_i2) NS_INTERFACE_MAP_ENTRY(_i3) NS_INTERFACE_MAP_ENTRY(_i4) NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED4(Class, Super, _i1, _i2, _i3, _i4) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED4(Class, Super, _i1, _i2, _i3, _i4) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)
+#define NS_IMPL_QUERY_INTERFACE_INHERITED5(Class, Super, _i1, _i2, _i3, _i4, _i5) \
+  NS_INTERFACE_MAP_BEGIN(Class) NS_INTERFACE_MAP_ENTRY(_i1) NS_INTERFACE_MAP_ENTRY(_i2) NS_INTERFACE_MAP_ENTRY(_i3) NS_INTERFACE_MAP_ENTRY(_i4) NS_INTERFACE_MAP_ENTRY(_i5) NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED5(Class, Super, _i1, _i2, _i3, _i4, _i5) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED5(Class, Super, _i1, _i2, _i3, _i4, _i5) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)
+#define NS_IMPL_QUERY_INTERFACE_INHERITED6(Class, Super, _i1, _i2, _i3, _i4, _i5, _i6) \
+  NS_INTERFACE_MAP_BEGIN(Class) NS_INTERFACE_MAP_ENTRY(_i1) NS_INTERFACE_MAP_ENTRY(_i2) NS_INTERFACE_MAP_ENTRY(_i3) NS_INTERFACE_MAP_ENTRY(_i4) NS_INTERFACE_MAP_ENTRY(_i5) NS_INTERFACE_MAP_ENTRY(_i6) NS_INTERFACE_MAP_END_INHERITING(Super)
+#define NS_IMPL_ISUPPORTS_INHERITED6(Class, Super, _i1, _i2, _i3, _i4, _i5, _i6) \
+  NS_IMPL_QUERY_INTERFACE_INHERITED6(Class, Super, _i1, _i2, _i3, _i4, _i5, _i6) NS_IMPL_ADDREF_INHERITED(Class, Super) NS_IMPL_RELEASE_INHERITED(Class, Super)

@@ -6,6 +6,7 @@
 #include "nsIGenericFactory.h"
 #include "nsIObserver.h"
 #include "nsIRunnable.h"
+#include "nsIThread.h"
 #include "nsIWeakReferenceUtils.h"
 #include "nsMemory.h"
 #include "nsWeakReference.h"
@@ -14,7 +15,7 @@ namespace {
 
 int gAlive = 0;
 
-class Sample final : public nsIObserver, public nsIRunnable, public nsSupportsWeakReference {
+class Sample : public nsIObserver, public nsIRunnable, public nsSupportsWeakReference {
  public:
   NS_DECL_ISUPPORTS
   Sample() { ++gAlive; }
@@ -22,8 +23,8 @@ class Sample final : public nsIObserver, public nsIRunnable, public nsSupportsWe
   NS_IMETHOD Run(void) override { return NS_OK; }
   nsrefcnt count() const { return mRefCnt; }
 
- private:
-  ~Sample() { --gAlive; }
+ protected:
+  virtual ~Sample() { --gAlive; }
 };
 
 NS_IMPL_THREADSAFE_ISUPPORTS3(Sample, nsIObserver, nsIRunnable, nsISupportsWeakReference)
@@ -135,6 +136,31 @@ TEST(Supports, GenericConstructorRefusesAggregationAndAnswersTheAskedInterface) 
   ASSERT_EQ(SampleConstructor(nullptr, NS_GET_IID(nsIRunnable), &result), NS_OK);
   auto* runnable = static_cast<nsIRunnable*>(result);
   EXPECT_EQ(runnable->Release(), 0u);
+}
+
+// A class adding an interface to a base that implements nsISupports already.
+class Extended final : public Sample, public nsIFactory {
+ public:
+  NS_DECL_ISUPPORTS_INHERITED
+  NS_IMETHOD CreateInstance(nsISupports*, const nsIID&, void**) override { return NS_ERROR_NOT_IMPLEMENTED; }
+  NS_IMETHOD LockFactory(PRBool) override { return NS_OK; }
+};
+NS_IMPL_ISUPPORTS_INHERITED1(Extended, Sample, nsIFactory)
+
+TEST(Supports, InheritedImplementationsAnswerTheirOwnAndTheBasesInterfaces) {
+  nsCOMPtr<nsIFactory> factory = new Extended();
+  nsCOMPtr<nsIRunnable> runnable = do_QueryInterface(factory);
+  ASSERT_NE(runnable, nullptr);
+  nsCOMPtr<nsIFactory> again = do_QueryInterface(runnable);
+  EXPECT_EQ(again, factory);
+  EXPECT_TRUE(SameCOMIdentity(factory, runnable));
+  nsresult rv = NS_OK;
+  nsCOMPtr<nsIThread> none = do_QueryInterface(factory, &rv);
+  EXPECT_EQ(rv, NS_NOINTERFACE);
+  factory = nullptr;
+  again = nullptr;
+  runnable = nullptr;
+  EXPECT_EQ(gAlive, 0);
 }
 
 TEST(Supports, IdsReadAndWriteTheirTextForm) {
