@@ -10,11 +10,13 @@
 
 namespace xpcom::internal {
 
-// Factories of the built-in services (category manager, event queue service, proxy
-// object manager), registered by the component manager when XPCOM starts.
+// Factories of the built-in classes (category manager, event queue service, proxy
+// object manager, thread), registered by the component manager when XPCOM starts.
 already_AddRefed<nsIFactory> newCategoryManagerFactory(const std::string& persistFile);
 already_AddRefed<nsIFactory> newEventQueueServiceFactory();
 already_AddRefed<nsIFactory> newProxyObjectManagerFactory();
+// Threads made by contract ID, started with nsIThread::Init.
+already_AddRefed<nsIFactory> newThreadFactory();
 
 // The UI thread: the registered one, else the thread that started XPCOM.
 void setStartupUIThread();

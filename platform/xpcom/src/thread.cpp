@@ -3,7 +3,9 @@
 #include <mutex>
 #include <thread>
 
+#include "builtin_services.h"
 #include "nsISupportsImpl.h"
+#include "simple_factory.h"
 #include "nsIThread.h"
 #include "thread_record.h"
 
@@ -146,6 +148,14 @@ class Thread final : public nsIThread {
 NS_IMPL_THREADSAFE_ISUPPORTS1(Thread, nsIThread)
 
 }  // namespace
+
+already_AddRefed<nsIFactory> newThreadFactory() {
+  return newSimpleFactory([]() -> nsCOMPtr<nsISupports> {
+    nsIThread* thread = new Thread();
+    return nsCOMPtr<nsISupports>(thread);
+  });
+}
+
 }  // namespace xpcom::internal
 
 nsresult nsIThread::GetCurrent(nsIThread** result) {

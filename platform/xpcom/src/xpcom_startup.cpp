@@ -12,6 +12,7 @@
 #include "nsIEventQueueService.h"
 #include "nsIObserver.h"
 #include "nsIProxyObjectManager.h"
+#include "nsIThread.h"
 #include "nsISupportsPrimitives.h"
 #include "nsMemory.h"
 #include "nsServiceManagerUtils.h"
@@ -26,8 +27,9 @@ namespace {
 std::mutex gStartMutex;
 std::string gCategoryFile;
 
-// Built-in classes have no CID of their own in the SDK; these name them here.
+// Some built-in classes have no CID in the reference; these name them here.
 const nsCID kCategoryManagerCID = {0x4c1b6a0e, 0x2f75, 0x4d38, {0x8b, 0x0c, 0x61, 0x3e, 0x9a, 0x27, 0xd4, 0x50}};
+const nsCID kThreadCID = {0x4c1b6a0f, 0x2f75, 0x4d38, {0x8b, 0x0c, 0x61, 0x3e, 0x9a, 0x27, 0xd4, 0x50}};
 
 nsresult registerBuiltins(Registrar* registrar, const std::string& categoryFile) {
   const nsCID eventQueueServiceCID = NS_EVENTQUEUESERVICE_CID;
@@ -43,6 +45,10 @@ nsresult registerBuiltins(Registrar* registrar, const std::string& categoryFile)
   }
   if (NS_SUCCEEDED(rv)) {
     rv = registrar->RegisterFactory(proxyManagerCID, "Proxy Object Manager", NS_XPCOMPROXY_CONTRACTID, proxies);
+  }
+  if (NS_SUCCEEDED(rv)) {
+    nsCOMPtr<nsIFactory> threads = newThreadFactory();
+    rv = registrar->RegisterFactory(kThreadCID, "Thread", NS_THREAD_CONTRACTID, threads);
   }
   return rv;
 }

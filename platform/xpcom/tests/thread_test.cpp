@@ -6,9 +6,11 @@
 #include <thread>
 
 #include "nsCOMPtr.h"
+#include "nsComponentManagerUtils.h"
 #include "nsIRunnable.h"
 #include "nsIThread.h"
 #include "nsISupportsImpl.h"
+#include "testbed/xpcom.h"
 
 namespace {
 
@@ -103,6 +105,21 @@ TEST(Threads, AThreadNotStartedHereHasOneThreadObject) {
   EXPECT_EQ(first->GetPRThread(&prthread), NS_OK);
   EXPECT_EQ(prthread, PR_GetCurrentThread());
   EXPECT_EQ(first->Join(), NS_ERROR_FAILURE);
+}
+
+TEST(Threads, AThreadMadeByContractIdStartsWithInit) {
+  ASSERT_EQ(xpcom::testbed::startXPCOM("", ""), NS_OK);
+  nsCOMPtr<Task> task = new Task();
+  nsresult rv = NS_ERROR_FAILURE;
+  nsCOMPtr<nsIThread> thread = do_CreateInstance(NS_THREAD_CONTRACTID, &rv);
+  ASSERT_EQ(rv, NS_OK);
+  ASSERT_EQ(thread->Init(task, 0, PR_PRIORITY_NORMAL, PR_GLOBAL_THREAD, PR_JOINABLE_THREAD), NS_OK);
+  EXPECT_EQ(thread->Init(task, 0, PR_PRIORITY_NORMAL, PR_GLOBAL_THREAD, PR_JOINABLE_THREAD),
+            NS_ERROR_ALREADY_INITIALIZED);
+  task->mRelease = true;
+  EXPECT_EQ(thread->Join(), NS_OK);
+  EXPECT_TRUE(task->mRan.load());
+  xpcom::testbed::shutdownXPCOM();
 }
 
 }  // namespace
