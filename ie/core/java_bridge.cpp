@@ -69,14 +69,30 @@ void callReceiveEvents(const std::string& text) { callWithString("receiveEvents"
 void callReceiveCheckPoints(const std::string& text) { callWithString("receiveCheckPoints", text); }
 void callGetNotification(const std::string& text) { callWithString("getNotification", text); }
 
-void callReceiveColumnValues(const std::vector<std::string>& values) {
-  callPeer("receiveColumnValues", "([Ljava/lang/String;)V", [&](JNIEnv* env) -> jobject {
-    jobjectArray array = newJavaStringArray(env, static_cast<jsize>(values.size()));
-    for (size_t i = 0; array != nullptr && i < values.size(); ++i) {
-      jstring text = newJavaString(env, values[i]);
-      env->SetObjectArrayElement(array, static_cast<jsize>(i), text);
-      env->DeleteLocalRef(text);
+void callReceiveColumnValues(JNIEnv* env, jobject caller, const std::vector<std::string>& values) {
+  if (javaVm.load() == nullptr || env == nullptr || caller == nullptr) return;
+  const jsize length = static_cast<jsize>(values.size());
+  jobjectArray array = newJavaStringArray(env, length);
+  if (array == nullptr) {
+    if (env->ExceptionCheck()) env->ExceptionClear();
+    return;
+  }
+  for (jsize i = 0; i < length; ++i) {
+    jstring text = newJavaString(env, values[static_cast<size_t>(i)]);
+    if (text == nullptr && env->ExceptionCheck()) {  // the VM is out of memory: no callback
+      env->ExceptionClear();
+      env->DeleteLocalRef(array);
+      return;
     }
-    return array;
-  });
+    env->SetObjectArrayElement(array, i, text);
+    if (text != nullptr) env->DeleteLocalRef(text);
+  }
+  jclass callerClass = env->GetObjectClass(caller);
+  jmethodID id = env->GetMethodID(callerClass, "receiveColumnValues", "([Ljava/lang/String;)V");
+  if (id != nullptr) env->CallVoidMethod(caller, id, array);
+  // A missing method or what the host's method threw must not stay pending on the
+  // native's thread: the native still has its word to hand back.
+  if (env->ExceptionCheck()) env->ExceptionClear();
+  env->DeleteLocalRef(callerClass);
+  env->DeleteLocalRef(array);
 }

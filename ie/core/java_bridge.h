@@ -18,5 +18,7 @@ void callReceiveEvents(const std::string& text);
 void callReceiveCheckPoints(const std::string& text);
 // getNotification(String): "All Browsers Closed".
 void callGetNotification(const std::string& text);
-// receiveColumnValues(String[]): the texts of a table column.
-void callReceiveColumnValues(const std::vector<std::string>& values);
+// receiveColumnValues(String[]): the texts of a table column, handed to `caller` (the
+// object whose native read them) on the calling thread, before that native returns.
+// Nothing is called before a session-starting native has saved the VM.
+void callReceiveColumnValues(JNIEnv* env, jobject caller, const std::vector<std::string>& values);

@@ -27,6 +27,9 @@ struct ProcessState {
   std::atomic<int> recordLaunchLine{0};
   std::atomic<HANDLE> recordThread{nullptr};
   std::atomic<HANDLE> playThread{nullptr};
+  // Set the first time a table's border is saved before a table highlight, never
+  // cleared: in table mode the border is saved once per process.
+  std::atomic<bool> tableBorderSaved{false};
 
   // What playback does to a page is not recorded.
   bool recordsPageActions() const { return !playing; }

@@ -8,11 +8,15 @@
 
 #include "common/java_strings.h"
 #include "common/script_line.h"
+#include "common/trace_log.h"
+#include "core/java_bridge.h"
 #include "core/native_call.h"
 #include "playback/action_worker.h"
 #include "playback/element_actions.h"
 #include "playback/element_finders.h"
 #include "playback/playback_state.h"
+#include "playback/property_readback.h"
+#include "playback/table_access.h"
 #include "playback/text_replace.h"
 #include "playback/window_navigation.h"
 
@@ -146,6 +150,50 @@ JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(closeWindow)(JNIEnv* env, jobject, jst
 
 JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(clickMainToolBarButton)(JNIEnv* env, jobject, jstring button) {
   return guarded(env, [&] { return clickMainToolBarButton(ansiFromJava(env, button)); });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixTable)(JNIEnv* env, jobject, jstring, jstring, jstring firstCellText,
+                                                    jint index, jstring id) {
+  return guarded(env, [&] { return fixTable(ansiFromJava(env, firstCellText), index, ansiFromJava(env, id)); });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(getTableCellValue)(JNIEnv* env, jobject, jint row, jint column) {
+  return guarded(env, [&] {
+    std::string text = tableCellText(row, column);
+    trace("getTableCellValue Return string is \n");
+    return text;
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(getTableColumnValues)(JNIEnv* env, jobject self, jint column) {
+  return guarded(env, [&] {
+    const ColumnValues read = tableColumnValues(column);
+    if (read.word == result::kSuccess) callReceiveColumnValues(env, self, read.values);
+    return read.word;
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndGetElementProp)(JNIEnv* env, jobject, jstring, jstring type,
+                                                                jstring name, jint index, jstring id) {
+  return guarded(env, [&] {
+    return fixAndGetElementProp(ansiFromJava(env, type), ansiFromJava(env, name), index, ansiFromJava(env, id));
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndGetCellProp)(JNIEnv* env, jobject, jint column, jint row,
+                                                             jstring cellId, jint index) {
+  return guarded(env, [&] { return fixAndGetCellProp(column, row, ansiFromJava(env, cellId), index); });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(fixAndGetTableProp)(JNIEnv* env, jobject, jstring, jstring,
+                                                              jstring firstCellText, jint index, jstring id) {
+  return guarded(env, [&] {
+    return fixAndGetTableProp(ansiFromJava(env, firstCellText), index, ansiFromJava(env, id));
+  });
+}
+
+JNIEXPORT jstring JNICALL PLAYBACK_NATIVE(getBodyText)(JNIEnv* env, jobject) {
+  return guarded(env, [] { return getBodyText(); });
 }
 
 }  // extern "C"

@@ -46,6 +46,21 @@ inline constexpr const char* kIOleContainerNull = "ERROR_IOLECONTAINER_NULL";
 inline constexpr const char* kEnumerationFailed = "ERROR_ENUMERATION_FAILED";
 inline constexpr const char* kBrowserRefNull = "ERROR_BROWSER_REF_NULL";
 inline constexpr const char* kTypeNotFound = "ERROR_TYPE_NOT_FOUND";
+// Tables and cells.
+inline constexpr const char* kElementCounts0 = "ERROR_ELEMENT_COUNTS_0";
+inline constexpr const char* kTableNotFound = "ERROR_TABLE_NOT_FOUND";
+inline constexpr const char* kTargetNull = "ERROR_ELEMENT_DISP_NULL";
+inline constexpr const char* kNotATable = "ERROR_ELEMENT_MISMATCH";
+inline constexpr const char* kInvalidRowCol = "ERROR_INVALID_ROW_COL";
+inline constexpr const char* kRowColMismatch = "ERROR_ROW_COL_MISMATCH";
+inline constexpr const char* kCellIdentificationFailed = "ERROR_CELL_IDENTIFICATION_FAILED";
+inline constexpr const char* kCellTextGetFailed = "ERROR_CELL_TEXT_GET_FAILED";
+inline constexpr const char* kColValuesGetFailed = "ERROR_COL_VALUES_GET_FAILED";
+inline constexpr const char* kElementCastingFailed = "ERROR_ELEMENT_CASTING_FAILED";
+// Property read-back.
+inline constexpr const char* kIdentificationFailed = "ERROR_ELEMENT_IDENTIFICATION_FAILED";
+inline constexpr const char* kElementNull = "ERROR_ELEMENT_NULL";
+inline constexpr const char* kRowColCountFailed = "ERROR_ERR_IN_COL_ROW_COUNT";
 }  // namespace result
 
 // Stores the time limit; a negative limit is taken as 0 (no waiting, no retries). A huge

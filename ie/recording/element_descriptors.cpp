@@ -40,10 +40,6 @@ ItemTest tagAnd(std::string_view upper, std::string_view lower, REFIID iid) {
   };
 }
 
-std::string innerTextOf(IHTMLElement* element) {
-  return readText([&](BSTR* p) { return element->get_innerText(p); });
-}
-
 // A link's text as playback compares it: cleaned, an empty text counted as "NONE".
 std::string cleanedLinkText(IHTMLElement* element) {
   std::string text = innerTextOf(element);
@@ -52,6 +48,38 @@ std::string cleanedLinkText(IHTMLElement* element) {
 }
 
 }  // namespace
+
+std::string imageButtonIndex(IHTMLDocument2* document, IHTMLElement* element, const std::string& source) {
+  const std::string id = idOf(element);
+  const ItemTest kind = [](IDispatch* item, IHTMLElement* itemElement) {
+    return tagIs(itemElement, "INPUT", "input") && inputOfType("image")(item, itemElement);
+  };
+  const ItemTest sameSource = [source](IDispatch* item, IHTMLElement*) {
+    const ComPtr<IHTMLInputElement> input = queryAs<IHTMLInputElement>(item, IID_IHTMLInputElement);
+    return input && readText([&](BSTR* p) { return input->get_src(p); }) == source;
+  };
+  return indexAmong(document, element, kind, id != kNone ? sameId(id) : sameSource);
+}
+
+std::string imageIndex(IHTMLDocument2* document, IHTMLElement* element, const std::string& source) {
+  const std::string id = idOf(element);
+  const ItemTest sameSource = [source](IDispatch* item, IHTMLElement*) {
+    const ComPtr<IHTMLImgElement> image = queryAs<IHTMLImgElement>(item, IID_IHTMLImgElement);
+    if (!image) return false;
+    std::string src = readText([&](BSTR* p) { return image->get_src(p); });
+    return (src.empty() ? std::string(kNone) : src) == source;
+  };
+  return indexAmong(document, element, tagAnd<IHTMLImgElement>("IMG", "img", IID_IHTMLImgElement),
+                    id != kNone ? sameId(id) : sameSource);
+}
+
+std::string linkIndex(IHTMLDocument2* document, IHTMLElement* element) {
+  const std::string id = idOf(element);
+  const std::string text = cleanedLinkText(element);
+  const ItemTest sameText = [text](IDispatch*, IHTMLElement* item) { return cleanedLinkText(item) == text; };
+  return indexAmong(document, element, tagAnd<IHTMLAnchorElement>("A", "a", IID_IHTMLAnchorElement),
+                    id != kNone ? sameId(id) : sameText);
+}
 
 std::string buildButtonLine(IHTMLElement* element, IHTMLDocument2* document) {
   Line line(kinds::kClickPushButton);
@@ -129,15 +157,7 @@ std::string buildImageButtonLine(IHTMLElement* element, IHTMLDocument2* document
     if (source.empty()) source = kNone;
   }
   line.set("source", source);
-  const std::string id = idOf(element);
-  const ItemTest kind = [](IDispatch* item, IHTMLElement* itemElement) {
-    return tagIs(itemElement, "INPUT", "input") && inputOfType("image")(item, itemElement);
-  };
-  const ItemTest sameSource = [source](IDispatch* item, IHTMLElement*) {
-    const ComPtr<IHTMLInputElement> input = queryAs<IHTMLInputElement>(item, IID_IHTMLInputElement);
-    return input && readText([&](BSTR* p) { return input->get_src(p); }) == source;
-  };
-  line.set("index", indexAmong(document, element, kind, id != kNone ? sameId(id) : sameSource));
+  line.set("index", imageButtonIndex(document, element, source));
   return line.recordedLine();
 }
 
@@ -154,15 +174,7 @@ std::string buildImageLine(IHTMLElement* element, IHTMLDocument2* document) {
     if (source.empty()) source = kNone;
   }
   line.set("source", source);
-  const std::string id = idOf(element);
-  const ItemTest sameSource = [source](IDispatch* item, IHTMLElement*) {
-    const ComPtr<IHTMLImgElement> image = queryAs<IHTMLImgElement>(item, IID_IHTMLImgElement);
-    if (!image) return false;
-    std::string src = readText([&](BSTR* p) { return image->get_src(p); });
-    return (src.empty() ? std::string(kNone) : src) == source;
-  };
-  line.set("index", indexAmong(document, element, tagAnd<IHTMLImgElement>("IMG", "img", IID_IHTMLImgElement),
-                               id != kNone ? sameId(id) : sameSource));
+  line.set("index", imageIndex(document, element, source));
   return line.recordedLine();
 }
 
@@ -173,12 +185,8 @@ std::string buildLinkLine(IHTMLElement* element, IHTMLDocument2* document) {
   setCommon(line, element);
   line.set("name", readText([&](BSTR* p) { return anchor->get_name(p); }));
   line.set("target", readText([&](BSTR* p) { return anchor->get_target(p); }));
-  const std::string text = cleanedLinkText(element);
-  line.set("innertext", text);
-  const std::string id = idOf(element);
-  const ItemTest sameText = [text](IDispatch*, IHTMLElement* item) { return cleanedLinkText(item) == text; };
-  line.set("index", indexAmong(document, element, tagAnd<IHTMLAnchorElement>("A", "a", IID_IHTMLAnchorElement),
-                               id != kNone ? sameId(id) : sameText));
+  line.set("innertext", cleanedLinkText(element));
+  line.set("index", linkIndex(document, element));
   return line.recordedLine();
 }
 

@@ -29,6 +29,15 @@ std::string buildListPairs(IHTMLElement* element, IHTMLDocument2* document);
 // AREA: clickMap, naming the AREA's MAP and the AREA's coordinates.
 std::string buildMapLine(IHTMLElement* element, IHTMLDocument2* document);
 
+// The indexes the lines above record, for the checkpoint lists that count the same way.
+// An INPUT of type image among image INPUTs: by id, else by `source` (its src, "NONE"
+// when empty).
+std::string imageButtonIndex(IHTMLDocument2* document, IHTMLElement* element, const std::string& source);
+// An IMG among IMGs: by id, else by `source` (its src, "NONE" when empty).
+std::string imageIndex(IHTMLDocument2* document, IHTMLElement* element, const std::string& source);
+// An A among links: by id, else by cleaned text.
+std::string linkIndex(IHTMLDocument2* document, IHTMLElement* element);
+
 // The window block that opens a checkpoint's property list: windowtitle, windowname,
 // parenttitle and tooltip of the event's element, as key, value, key, value.
 std::vector<std::string> windowBlock(IHTMLEventObj* event);

@@ -52,6 +52,23 @@ std::string tagNameOf(IHTMLElement* element) {
   return readText([&](BSTR* p) { return element->get_tagName(p); });
 }
 
+std::string innerTextOf(IHTMLElement* element) {
+  return readText([&](BSTR* p) { return element->get_innerText(p); });
+}
+
+ComPtr<IHTMLElement> selfOrAncestorTagged(IHTMLElement* element, std::initializer_list<std::string_view> tags) {
+  ComPtr<IHTMLElement> at(element);
+  while (at) {
+    const std::string tag = tagNameOf(at.get());
+    for (std::string_view wanted : tags)
+      if (tag == wanted) return at;
+    ComPtr<IHTMLElement> parent;
+    if (FAILED(at->get_parentElement(parent.put()))) return {};
+    at = parent;
+  }
+  return {};
+}
+
 std::string sourceIndexOf(IHTMLElement* element) {
   LONG index = 0;
   if (element == nullptr || FAILED(element->get_sourceIndex(&index))) return {};

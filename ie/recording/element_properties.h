@@ -6,7 +6,9 @@
 #include <mshtml.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "com/bstr.h"
 #include "com/com_ptr.h"
@@ -37,6 +39,11 @@ std::string readFlag(Read&& read) {
   if (FAILED(read(&value))) return "false";
   return flagOf(value);
 }
+// innerText as read ("NONE" when the element has none).
+std::string innerTextOf(IHTMLElement* element);
+// The element itself or the nearest element above it whose tag is one of `tags`; none
+// when there is no such element.
+ComPtr<IHTMLElement> selfOrAncestorTagged(IHTMLElement* element, std::initializer_list<std::string_view> tags);
 // The element's document as IHTMLDocument2.
 ComPtr<IHTMLDocument2> documentOf(IHTMLElement* element);
 // The value of an INPUT's type, through IHTMLInputElement; "" when it has none.

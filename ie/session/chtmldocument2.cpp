@@ -5,9 +5,12 @@
 #include "com/variant.h"
 #include "common/trace_log.h"
 #include "core/process_state.h"
+#include "recording/element_checkpoint.h"
 #include "recording/element_descriptors.h"
 #include "recording/element_properties.h"
 #include "recording/event_object.h"
+#include "recording/table_checkpoint.h"
+#include "recording/text_checkpoint.h"
 #include "recording/window_change.h"
 
 namespace {
@@ -138,9 +141,7 @@ ULONG STDMETHODCALLTYPE CHTMLDocument2::Release() {
   return left;
 }
 
-// The events the recorder acts on; the others are accepted and ignored. Mouse-down,
-// mouse-over and mouse-out only draw the checkpoint highlight, which comes with
-// checkpoint picking.
+// The events the recorder acts on; the others are accepted and ignored.
 HRESULT STDMETHODCALLTYPE CHTMLDocument2::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS* params,
                                                  VARIANT*, EXCEPINFO*, UINT*) {
   struct Entry {
@@ -149,7 +150,10 @@ HRESULT STDMETHODCALLTYPE CHTMLDocument2::Invoke(DISPID dispIdMember, REFIID, LC
   };
   static constexpr Entry kEventMap[] = {
       {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONMOUSEUP), &CHTMLDocument2::OnMouseUp},
+      {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONMOUSEDOWN), &CHTMLDocument2::OnMouseDown},
       {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONKEYDOWN), &CHTMLDocument2::OnKeyDown},
+      {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONMOUSEOVER), &CHTMLDocument2::OnMouseOver},
+      {static_cast<DISPID>(DISPID_HTMLDOCUMENTEVENTS2_ONMOUSEOUT), &CHTMLDocument2::OnMouseOut},
   };
   const ComPtr<IHTMLEventObj> event = recording::eventObjectOf(params);
   if (!event) return S_OK;
@@ -236,9 +240,10 @@ void CHTMLDocument2::OnMouseUp(IHTMLEventObj* event) {
   LONG button = 0;
   event->get_button(&button);
   recording::recordWindowChange(event);
-  // Picking a checkpoint records no element line; the capture of the picked element,
-  // text or table comes with checkpoint picking.
-  if (processState().checkPointMode) return;
+  if (processState().checkPointMode) {
+    pickCheckpoint(event);
+    return;
+  }
 
   IHTMLElement* element = source.element.get();
   IHTMLDocument2* document = source.document.get();
@@ -266,4 +271,56 @@ void CHTMLDocument2::OnMouseUp(IHTMLEventObj* event) {
   } else if (tag != "SELECT") {
     postEnclosingLink(element, document);
   }
+}
+
+void CHTMLDocument2::pickCheckpoint(IHTMLEventObj* event) {
+  switch (processState().checkPointType.load()) {
+    case recording::kElementCheckpoint:
+      recording::elementCheckpoint(event);
+      break;
+    case recording::kTextCheckpoint:
+      recording::textCheckpoint(event);
+      break;
+    case recording::kTableCheckpoint:
+      recording::tableCheckpoint(event);
+      break;
+    default:
+      return;  // no such kind: nothing is picked
+  }
+  signalNamedEvent(kCheckPointEvent);
+}
+
+namespace {
+
+// The element of a checkpoint-mode mouse event; none outside checkpoint mode, during
+// playback, or when the event has no element.
+ComPtr<IHTMLElement> pickingElement(IHTMLEventObj* event) {
+  const ProcessState& state = processState();
+  ComPtr<IHTMLElement> element;
+  if (!state.checkPointMode || !state.recordsPageActions()) return element;
+  event->get_srcElement(element.put());
+  return element;
+}
+
+}  // namespace
+
+void CHTMLDocument2::OnMouseDown(IHTMLEventObj* event) {
+  if (const ComPtr<IHTMLElement> element = pickingElement(event))
+    highlight_.mouseDown(element.get(), processState().checkPointType);
+}
+
+void CHTMLDocument2::OnMouseOver(IHTMLEventObj* event) {
+  if (const ComPtr<IHTMLElement> element = pickingElement(event))
+    highlight_.mouseOver(element.get(), processState().checkPointType);
+}
+
+void CHTMLDocument2::OnMouseOut(IHTMLEventObj* event) {
+  if (const ComPtr<IHTMLElement> element = pickingElement(event)) {
+    highlight_.mouseOut(element.get(), processState().checkPointType);
+    return;
+  }
+  // Picking ended while the mouse was over what it highlighted: the page is not left
+  // with the highlight once the mouse moves on.
+  ComPtr<IHTMLElement> element;
+  if (SUCCEEDED(event->get_srcElement(element.put())) && element) highlight_.mouseOutAfterPicking(element.get());
 }

@@ -13,6 +13,7 @@
 
 #include "com/com_ptr.h"
 #include "com/event_dispatch.h"
+#include "recording/checkpoint_highlight.h"
 #include "recording/field_sinks.h"
 
 class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
@@ -33,9 +34,15 @@ class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
   // Disconnects the field sinks and every document connection (the lists are kept).
   void resetConnections();
 
-  // Page actions: a key pressed, a mouse button released.
+  // Page actions: a key pressed, a mouse button released. While a checkpoint is picked
+  // the release picks it instead of recording a line.
   virtual void OnKeyDown(IHTMLEventObj* event);
   virtual void OnMouseUp(IHTMLEventObj* event);
+  // Only while a checkpoint is picked: a button pressed, the mouse coming over an
+  // element and leaving it draw and remove the highlight.
+  virtual void OnMouseDown(IHTMLEventObj* event);
+  virtual void OnMouseOver(IHTMLEventObj* event);
+  virtual void OnMouseOut(IHTMLEventObj* event);
 
   // IUnknown / IDispatch (the rest in EventDispatch).
   ULONG STDMETHODCALLTYPE AddRef() override;
@@ -49,6 +56,8 @@ class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
 
   // Hands a recorded line to the record loop.
   void postLine(const std::string& line);
+  // Fills the checkpoint properties for the kind being picked and tells the record loop.
+  void pickCheckpoint(IHTMLEventObj* event);
   // The line of the link or image around `element` (itself included), if any.
   void postEnclosingLink(IHTMLElement* element, IHTMLDocument2* document);
 
@@ -59,5 +68,7 @@ class CHTMLDocument2 : public EventDispatch<DIID_HTMLDocumentEvents2> {
   const ComPtr<CHTMLTextAreaElementEventSink> textAreaSink_;
   std::vector<DWORD> documentCookies_;
   std::vector<ComPtr<IHTMLDocument2>> connectedDocuments_;
+  // The runtime border saved before a checkpoint highlight.
+  recording::CheckpointHighlight highlight_;
   DWORD lastDocumentCookie_ = 0;
 };

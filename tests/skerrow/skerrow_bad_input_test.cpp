@@ -339,6 +339,77 @@ TEST_F(SessionInputTest, ExtremeTimeLimitsAndWaitTimes) {
   EXPECT_EQ("SUCCESS", play(playbackWindow(INT_MAX))) << "the one search used the limit up: no page wait";
 }
 
+// The table and read-back natives with null, empty and megabyte texts, and rows,
+// columns and indexes at the ends of their range: a clear word each, at once.
+TEST_F(SessionInputTest, TableAndReadBackNativesWithExtremeInput) {
+  const Arg none = text("NONE");
+  const auto open = [&](const char* page, const char* title) {
+    ASSERT_EQ("true", word(playback_, {"goToURL", {text(siteUrl(page))}}, kQuick, "Z"));
+    ASSERT_EQ("receiveEvents:Success", nextPlayed());
+    ASSERT_EQ("SUCCESS", play({"setWindow", {none, text(title), none, text("eq,eq,eq"), number(0)}}));
+  };
+  const auto bad = [&](const Call& base, size_t at, const std::string& nullOrEmpty, const std::string& megabyte) {
+    Call changed = base;
+    changed.args[at] = nullText();
+    EXPECT_EQ(nullOrEmpty, play(changed)) << describe(changed);
+    changed.args[at] = text("");
+    EXPECT_EQ(nullOrEmpty, play(changed)) << describe(changed);
+    changed.args[at] = text(kMegabyte);
+    EXPECT_EQ(megabyte, play(changed)) << describe(changed);
+  };
+
+  open("readback.html", "Read Back");
+  const Call element{"fixAndGetElementProp", {text("entry"), text("text"), text("customer"), number(0), none}};
+  EXPECT_EQ(0u, play(element).find("name:,:customer:;:"));
+  bad(element, 0, play(element), play(element));  // the form name does not narrow the search
+  bad(element, 1, "ERROR_TYPE_NOT_FOUND", "ERROR_TYPE_NOT_FOUND");
+  bad(element, 2, "ERROR_ELEMENT_IDENTIFICATION_FAILED", "ERROR_ELEMENT_IDENTIFICATION_FAILED");
+  bad(element, 4, "ERROR_ELEMENT_IDENTIFICATION_FAILED", "ERROR_ELEMENT_IDENTIFICATION_FAILED");
+  EXPECT_NE(std::string::npos, play({"getBodyText", {}}).find("Go elsewhere"));
+
+  open("readback_tables.html", "Read Back Tables");
+  const Call table{"fixTable", {none, none, text("Quarterly "), number(0), none}};
+  const Call tableProps{"fixAndGetTableProp", {none, none, text("Quarterly "), number(0), none}};
+  for (size_t at : {0u, 1u}) {
+    bad(table, at, "SUCCESS", "SUCCESS");
+    bad(tableProps, at, "1-2", "1-2");
+  }
+  bad(table, 2, "ERROR_TABLE_NOT_FOUND", "ERROR_TABLE_NOT_FOUND");
+  bad(table, 4, "ERROR_TABLE_NOT_FOUND", "ERROR_TABLE_NOT_FOUND");
+  bad(tableProps, 2, "ERROR_TABLE_NOT_FOUND", "ERROR_TABLE_NOT_FOUND");
+  const Call cell{"fixAndGetCellProp", {number(1), number(1), text("c1"), number(0)}};
+  EXPECT_EQ(0u, play(cell).find("cellvalue:,:c1:;:"));
+  bad(cell, 2, "ERROR_CELL_IDENTIFICATION_FAILED", "ERROR_CELL_IDENTIFICATION_FAILED");
+
+  for (const jint extreme : {INT_MIN, -1, INT_MAX}) {
+    const std::string what = std::to_string(extreme);
+    EXPECT_EQ("ERROR_TABLE_NOT_FOUND", play({"fixTable", {none, none, text("Quarterly "), number(extreme), none}}))
+        << what;
+    EXPECT_EQ("ERROR_TABLE_NOT_FOUND",
+              play({"fixAndGetTableProp", {none, none, text("Quarterly "), number(extreme), none}}))
+        << what;
+    EXPECT_EQ("ERROR_ELEMENT_IDENTIFICATION_FAILED",
+              play({"fixAndGetElementProp", {none, text("text"), text("customer"), number(extreme), none}}))
+        << what;
+    EXPECT_EQ("ERROR_CELL_IDENTIFICATION_FAILED",
+              play({"fixAndGetCellProp", {number(1), number(1), text("c1"), number(extreme)}}))
+        << what;
+    ASSERT_EQ("SUCCESS", play({"fixTable", {none, none, none, number(0), text("T")}}));
+    // "row minus 1" of the lowest row does not wrap round to a row that exists.
+    const std::string row = play({"getTableCellValue", {number(extreme), number(1)}});
+    EXPECT_EQ("ERROR_INVALID_ROW_COL", row) << what;
+    const std::string column = play({"getTableCellValue", {number(2), number(extreme)}});
+    EXPECT_EQ(extreme == INT_MAX ? "ERROR_ROW_COL_MISMATCH" : "ERROR_CELL_TEXT_GET_FAILED", column) << what;
+    EXPECT_EQ("ERROR_ROW_COL_MISMATCH", play({"getTableColumnValues", {number(extreme)}})) << what;
+    EXPECT_EQ("", nextPlayed(0)) << "no column, no callback";
+    for (const auto& [c, r] : {std::pair{extreme, 1}, std::pair{1, extreme}}) {
+      ASSERT_EQ("SUCCESS", play({"fixTable", {none, none, none, number(0), text("T")}}));
+      EXPECT_EQ("ERROR_CELL_IDENTIFICATION_FAILED", play({"fixAndGetCellProp", {number(c), number(r), none, number(0)}}))
+          << c << "," << r;
+    }
+  }
+}
+
 // goToURL navigates the open browser to whatever it is given and returns.
 TEST_F(SessionInputTest, GoToUrlWithNullEmptyAndHugeAddressesReturns) {
   for (const Arg& url : {nullText(), text(""), text("file://" + kMegabyte), text(":,::;:<VK_RETURN>")})

@@ -86,6 +86,10 @@ void WatchedCall::join(int timeoutMs) {
 
 void SkerrowTest::SetUpTestSuite() {
   if (controller_ != nullptr) return;
+  // A message box of the library blocks the calling Java thread until answered; a suite
+  // run by hand, outside ctest's environment, must not wait on one either. A value set
+  // by the caller (the suites' CMake sets one each) wins.
+  setenv("PLATFORM_MESSAGEBOX_ANSWER", "IDOK", 0);
   testjvm::loadLibrary("skerrow");
   controller_ = testjvm::newObject("com/corvalen/tarnwell/web/controller/IEBrowserController");
   playback_ = testjvm::newObject("com/corvalen/tarnwell/web/replay/IEPlayBackControl");

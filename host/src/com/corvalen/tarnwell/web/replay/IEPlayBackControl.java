@@ -4,8 +4,8 @@ import com.corvalen.tarnwell.testbed.CallbackRecorder;
 
 /**
  * Playback of a script in Internet Explorer (skerrow), one script line per call.
- * Declares the natives the library exports today; table access and property read-back
- * join when the library has them, so no call here ends in an UnsatisfiedLinkError.
+ * Declares the natives the library exports, so no call here ends in an
+ * UnsatisfiedLinkError.
  */
 public class IEPlayBackControl {
     /** What the library called back on this object, in order. */
@@ -45,6 +45,26 @@ public class IEPlayBackControl {
     public native String closeWindow(String windowNameOrTitle);
 
     public native String clickMainToolBarButton(String button);
+
+    /** Finds a table by id or, with id "NONE", by the first ten bytes of its first cell. */
+    public native String fixTable(String formName, String ignored, String firstCellText, int index, String id);
+
+    /** The text of a cell of the table fixTable found; row and column count from 1. */
+    public native String getTableCellValue(int row, int column);
+
+    /** Hands a column of the table fixTable found to receiveColumnValues before it returns. */
+    public native String getTableColumnValues(int column);
+
+    /** The element's properties as "key:,:value" pairs joined by ":;:", or an error word. */
+    public native String fixAndGetElementProp(String formName, String type, String name, int index, String id);
+
+    public native String fixAndGetCellProp(int column, int row, String cellId, int index);
+
+    /** The table's number of rows and the number of cells of its first row, as "rows-cells". */
+    public native String fixAndGetTableProp(String formName, String ignored, String firstCellText, int index,
+            String id);
+
+    public native String getBodyText();
 
     /** "Success" when the page of a playback navigation has loaded. */
     public void receiveEvents(String text) {
