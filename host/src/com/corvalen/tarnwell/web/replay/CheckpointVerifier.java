@@ -12,6 +12,9 @@ import java.util.Map;
  * list and the read-back carry is compared. A checkpoint passes when no such key
  * differs.
  *
+ * <p>The checkpoint's window comes first: {@code setWindow} with the window block's name,
+ * title and parent title, so that the read-back looks where the user picked.
+ *
  * <p>The kind of a checkpoint follows from its keys:
  * <ul>
  * <li>text ("selectedText"): the page's body text ({@code getBodyText}) must still
@@ -76,19 +79,51 @@ public final class CheckpointVerifier {
     /** Verifies a checkpoint property list as handed to {@code receiveCheckPoints}. */
     public Result verify(String checkpoint) {
         Map<String, String> recorded = checkpointPairs(checkpoint);
+        String kind = kind(recorded);
+        if (kind.equals("none")) {
+            return new Result(kind, null, new ArrayList<>(), new ArrayList<>());
+        }
+        String window = selectWindow(recorded);
+        if (!window.equals("SUCCESS")) {
+            return failed(kind, window);
+        }
+        switch (kind) {
+            case "text":
+                return verifyText(recorded);
+            case "table":
+                return verifyTable(recorded);
+            case "cell":
+                return verifyCell(recorded);
+            default:
+                return verifyElement(recorded);
+        }
+    }
+
+    private static String kind(Map<String, String> recorded) {
         if (recorded.containsKey("selectedText")) {
-            return verifyText(recorded);
+            return "text";
         }
         if (recorded.containsKey("rowcount")) {
-            return verifyTable(recorded);
+            return "table";
         }
         if (recorded.containsKey("tableid")) {
-            return verifyCell(recorded);
+            return "cell";
         }
         if (recorded.containsKey("type") || recorded.containsKey("tagName")) {
-            return verifyElement(recorded);
+            return "element";
         }
-        return new Result("none", null, new ArrayList<>(), new ArrayList<>());
+        return "none";
+    }
+
+    /**
+     * Makes the checkpoint's window (or frame) the one playback reads from, by the window
+     * block every checkpoint starts with. An unnamed window's name is recorded empty; the
+     * window search takes "NONE" for it, as the recorded setWindow lines write it.
+     */
+    private String selectWindow(Map<String, String> recorded) {
+        String name = value(recorded, "windowname");
+        return control.setWindow(name.isEmpty() ? NONE : name, value(recorded, "windowtitle"),
+                value(recorded, "parenttitle"), "eq,eq,eq", 0);
     }
 
     /**
