@@ -1,13 +1,17 @@
 // Calls carried between threads (see platform_internal/thread_calls.h).
 #include "platform_internal/thread_calls.h"
 
+#include <atomic>
 #include <chrono>
 
+#include "platform_internal/carried_call_count.h"
 #include "platform_internal/time_scale.h"
 #include "thread_state.h"
 
 namespace win32::internal {
 namespace {
+
+std::atomic<std::uint64_t> callsCarried{0};
 
 void complete(const std::shared_ptr<CallCompletion>& completion, bool ran, std::exception_ptr error) {
   ThreadState& waiter = *completion->waiter;
@@ -92,6 +96,7 @@ bool callOnThread(DWORD threadId, std::function<void()> call) {
   auto completion = std::make_shared<CallCompletion>();
   completion->waiter = self;
   if (!carry(threadId, CarriedCall{std::move(call), completion})) return false;
+  callsCarried.fetch_add(1, std::memory_order_relaxed);
   for (;;) {
     serveCarriedCalls();
     std::unique_lock lock(self->mutex);
@@ -144,5 +149,7 @@ bool waitForCallsOrMessages(DWORD timeoutMs) {
     }
   }
 }
+
+std::uint64_t carriedCallCount() { return callsCarried.load(std::memory_order_relaxed); }
 
 }  // namespace win32::internal
