@@ -11,11 +11,15 @@ namespace {
 // Long enough to cover a carried call's round trip and a scanning caller's work between
 // two calls; short enough that a thread with nothing coming costs little. Yielding is a
 // system call (over a microsecond under virtualisation), so the first part of the spin
-// only pauses; the rest yields between looks, so that on a machine whose processors are
-// all busy the thread being waited for can run.
-constexpr auto kSpinBudget = std::chrono::microseconds(8);
+// only pauses; the rest yields between looks, so that a thread waiting for one on the
+// same processor lets it run.
+constexpr auto kSpinBudget = std::chrono::microseconds(5);
 constexpr auto kPauseOnly = std::chrono::microseconds(2);
 constexpr int kLooksPerClockRead = 16;
+// After a spin that found nothing, this many waits park at once: nothing was coming, or
+// the thread that would ring had no processor, and spinning again would only take the
+// processor from it.
+constexpr int kWaitsWithoutSpinAfterMiss = 8;
 
 inline void relax() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -52,7 +56,14 @@ bool HandOver::spinPast(std::uint64_t seen, Clock::time_point deadline) const {
 }
 
 bool HandOver::waitPast(std::uint64_t seen, Clock::time_point deadline) {
-  if (spinPast(seen, deadline)) return true;
+  const int skip = waitsWithoutSpin_.load(std::memory_order_relaxed);
+  if (skip > 0) {
+    waitsWithoutSpin_.store(skip - 1, std::memory_order_relaxed);
+  } else if (spinPast(seen, deadline)) {
+    return true;
+  } else {
+    waitsWithoutSpin_.store(kWaitsWithoutSpinAfterMiss, std::memory_order_relaxed);
+  }
   std::unique_lock lock(mutex_);
   parked_.fetch_add(1, std::memory_order_seq_cst);
   bool rung = true;

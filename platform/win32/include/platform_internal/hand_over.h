@@ -12,8 +12,11 @@
 // A waiter first spins for a few microseconds (pausing, then yielding the processor
 // between looks), because the answer to a carried call, or the next call of a caller
 // that makes many, usually comes within that time; only then does it park. Ringing costs
-// the giver a system call only when the receiver is parked. Message order is the
-// queue's business: the hand-over only says that something arrived.
+// the giver a system call only when the receiver is parked. After a spin that found
+// nothing the next few waits park at once, so an idle thread, or one on a machine too
+// busy to run the thread that would answer, mostly does not spin. One thread waits on a
+// hand-over (its owner); any number ring it. Message order is the queue's business: the
+// hand-over only says that something arrived.
 #pragma once
 
 #include <windef.h>
@@ -47,6 +50,7 @@ class DECLSPEC_EXPORT HandOver {
 
   std::atomic<std::uint64_t> rings_{0};
   std::atomic<int> parked_{0};
+  std::atomic<int> waitsWithoutSpin_{0};  // the waiter's own count; atomic for misuse only
   std::mutex mutex_;  // only for parking
   std::condition_variable woken_;
 };
