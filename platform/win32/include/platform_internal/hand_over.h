@@ -9,8 +9,9 @@
 //               handOver.waitPast(seen);
 //             }
 //
-// A waiter first spins for a few microseconds (pausing between looks), because the answer to a carried call, or the next call of a caller
-// that makes many, usually comes within that time; only then does it park. Ringing costs
+// A waiter first spins for a few microseconds (pausing between looks), because the
+// answer to a carried call, or the next call of a caller that makes many, usually comes
+// within that time; only then does it park. Ringing costs
 // the giver a system call only when the receiver is parked. After a spin that found
 // nothing the next few waits park at once, so an idle thread, or one on a machine too
 // busy to run the thread that would answer, mostly does not spin. One thread waits on a
