@@ -1,17 +1,22 @@
 // Scanning every element of the largest sample page through MSHTML, reading tagName, id
 // and sourceIndex, as the element finders do: once on the browser thread (each call
 // direct) and once from another thread (each call carried to the browser thread).
+// ElementScanRatio does both in turn on the same elements and reports carried time over
+// in-thread time, and the calls carried per element.
 #include <exdisp.h>
 #include <mshtml.h>
 #include <objbase.h>
 #include <oleauto.h>
+#include <platform_internal/carried_call_count.h>
 #include <platform_internal/thread_calls.h>
 #include <testbed/internet_explorer.h>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -121,5 +126,42 @@ void ElementScanFromAnotherThread(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * b.length);
 }
 BENCHMARK(ElementScanFromAnotherThread)->Unit(benchmark::kMillisecond);
+
+// Medians of both scans, taken alternately so that both see the same machine load.
+void ElementScanRatio(benchmark::State& state) {
+  Browser b;
+  if (!b.all) {
+    state.SkipWithError("the page did not load");
+    return;
+  }
+  using Clock = std::chrono::steady_clock;
+  std::vector<double> inThread, carried;
+  std::uint64_t calls = 0;
+  for (auto _ : state) {
+    auto start = Clock::now();
+    long read = 0;
+    testbed::ie::onBrowserThread(b.browser, [&] { read = scan(b.all, b.length); });
+    inThread.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    const std::uint64_t before = win32::internal::carriedCallCount();
+    start = Clock::now();
+    read += scan(b.all, b.length);
+    carried.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    calls += win32::internal::carriedCallCount() - before;
+    benchmark::DoNotOptimize(read);
+  }
+  const auto median = [](std::vector<double>& v) {
+    std::nth_element(v.begin(), v.begin() + static_cast<long>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+  };
+  const double inThreadMs = median(inThread);
+  const double carriedMs = median(carried);
+  state.counters["elements"] = static_cast<double>(b.length);
+  state.counters["in_thread_ms"] = inThreadMs;
+  state.counters["carried_ms"] = carriedMs;
+  state.counters["ratio"] = inThreadMs > 0 ? carriedMs / inThreadMs : 0;
+  state.counters["calls_per_element"] =
+      static_cast<double>(calls) / static_cast<double>(state.iterations()) / static_cast<double>(b.length);
+}
+BENCHMARK(ElementScanRatio)->Unit(benchmark::kMillisecond)->Iterations(15);
 
 }  // namespace

@@ -86,6 +86,7 @@ extern "C" BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, U
   }
   ThreadState& self = *currentThread();
   for (;;) {
+    const auto seen = self.handOver.rings();  // before looking, so no arrival is missed
     serveCarriedCalls();
     std::unique_lock lock(self.mutex);
     if (!self.calls.empty()) continue;
@@ -94,7 +95,8 @@ extern "C" BOOL WINAPI GetMessageA(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, U
       if (!messageTakenFromQueue(*lpMsg, true)) continue;  // a mouse hook discarded it
       return lpMsg->message != WM_QUIT;
     }
-    self.changed.wait(lock);
+    lock.unlock();
+    self.handOver.waitPast(seen);
   }
 }
 
@@ -183,5 +185,5 @@ extern "C" void WINAPI PostQuitMessage(int nExitCode) {
     self.quitPosted = true;
     self.quitCode = nExitCode;
   }
-  self.changed.notify_all();
+  self.handOver.ring();
 }

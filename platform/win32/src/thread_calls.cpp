@@ -1,13 +1,17 @@
 // Calls carried between threads (see platform_internal/thread_calls.h).
 #include "platform_internal/thread_calls.h"
 
+#include <atomic>
 #include <chrono>
 
+#include "platform_internal/carried_call_count.h"
 #include "platform_internal/time_scale.h"
 #include "thread_state.h"
 
 namespace win32::internal {
 namespace {
+
+std::atomic<std::uint64_t> callsCarried{0};
 
 void complete(const std::shared_ptr<CallCompletion>& completion, bool ran, std::exception_ptr error) {
   ThreadState& waiter = *completion->waiter;
@@ -17,7 +21,7 @@ void complete(const std::shared_ptr<CallCompletion>& completion, bool ran, std::
     completion->ran = ran;
     completion->error = std::move(error);
   }
-  waiter.changed.notify_all();
+  waiter.handOver.ring();
 }
 
 // Tells the caller the call has finished, also when ExitThread ends the thread inside
@@ -49,7 +53,7 @@ bool carry(DWORD threadId, CarriedCall carried) {
     if (target->ended) return false;
     target->calls.push_back(std::move(carried));
   }
-  target->changed.notify_all();
+  target->handOver.ring();
   return true;
 }
 
@@ -79,7 +83,7 @@ bool postToQueue(ThreadState& state, const MSG& message) {
     if (state.ended) return false;
     state.posted.push_back(message);
   }
-  state.changed.notify_all();
+  state.handOver.ring();
   return true;
 }
 
@@ -92,12 +96,16 @@ bool callOnThread(DWORD threadId, std::function<void()> call) {
   auto completion = std::make_shared<CallCompletion>();
   completion->waiter = self;
   if (!carry(threadId, CarriedCall{std::move(call), completion})) return false;
+  callsCarried.fetch_add(1, std::memory_order_relaxed);
   for (;;) {
+    const auto seen = self->handOver.rings();  // before looking, so no arrival is missed
     serveCarriedCalls();
-    std::unique_lock lock(self->mutex);
-    if (completion->finished) break;
-    if (!self->calls.empty()) continue;
-    self->changed.wait(lock);
+    {
+      std::lock_guard lock(self->mutex);
+      if (completion->finished) break;
+      if (!self->calls.empty()) continue;
+    }
+    self->handOver.waitPast(seen);
   }
   if (completion->error) std::rethrow_exception(completion->error);
   return completion->ran;
@@ -130,19 +138,21 @@ bool waitForCallsOrMessages(DWORD timeoutMs) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(scaled);
   ThreadState& self = *currentThread();
   for (;;) {
+    const auto seen = self.handOver.rings();  // before looking, so no arrival is missed
     if (serveCarriedCalls() > 0) return messageWaiting(self);
-    std::unique_lock lock(self.mutex);
-    if (!self.posted.empty() || self.quitPosted) return true;
-    if (!self.calls.empty()) continue;
+    {
+      std::lock_guard lock(self.mutex);
+      if (!self.posted.empty() || self.quitPosted) return true;
+      if (!self.calls.empty()) continue;
+    }
     if (scaled == 0) return false;
-    if (scaled == INFINITE) {
-      self.changed.wait(lock);
-    } else if (self.changed.wait_until(lock, deadline) == std::cv_status::timeout) {
-      lock.unlock();
+    if (!self.handOver.waitPast(seen, scaled == INFINITE ? HandOver::Clock::time_point::max() : deadline)) {
       serveCarriedCalls();
       return messageWaiting(self);
     }
   }
 }
+
+std::uint64_t carriedCallCount() { return callsCarried.load(std::memory_order_relaxed); }
 
 }  // namespace win32::internal

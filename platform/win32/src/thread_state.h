@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <condition_variable>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -12,6 +11,7 @@
 #include <mutex>
 
 #include "kernel_objects.h"
+#include "platform_internal/hand_over.h"
 
 namespace win32::internal {
 
@@ -61,10 +61,10 @@ struct ThreadState {
   const DWORD threadId;
   const std::shared_ptr<ThreadObject> object;
 
-  // The message queue. `changed` is notified for every new call, message, quit request
-  // and finished call of a caller waiting on this thread.
+  // The message queue, under `mutex`. `handOver` rings for every new call, message,
+  // quit request and finished call of a caller waiting on this thread.
   std::mutex mutex;
-  std::condition_variable changed;
+  HandOver handOver;
   std::deque<CarriedCall> calls;
   std::deque<MSG> posted;
   bool quitPosted = false;
