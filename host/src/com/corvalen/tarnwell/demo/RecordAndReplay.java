@@ -99,7 +99,7 @@ public final class RecordAndReplay {
             int type = (Integer) pick[0];
             String step = (String) pick[1];
             if (type >= 0) {
-                System.out.println("  user picks a " + KINDS[type] + " checkpoint: " + step);
+                System.out.println("  user picks a checkpoint (" + KINDS[type] + "): " + step);
                 controller.SelectCheckPoint(type);
                 user(step);
                 collect(controller, script, 1_000);
@@ -147,6 +147,7 @@ public final class RecordAndReplay {
         System.out.println(caught
                 ? "The changed page failed its element checkpoint on the changed key alone."
                 : "The changed page was NOT caught as it should be.");
+        deleteCopy(site);
         if (!(reproduced && caught)) {
             System.exit(1);
         }
@@ -221,6 +222,16 @@ public final class RecordAndReplay {
             }
         }
         return to;
+    }
+
+    private static void deleteCopy(Path site) throws IOException {
+        try (Stream<Path> files = Files.walk(site)) {
+            List<Path> all = new ArrayList<>();
+            files.forEach(all::add);
+            for (int i = all.size() - 1; i >= 0; --i) {
+                Files.deleteIfExists(all.get(i)); // children before their folders
+            }
+        }
     }
 
     private static void user(String step) {
