@@ -302,6 +302,44 @@ TEST_F(CheckpointTest, UnknownTypePicksNothingAndLeavingTwiceIsHarmless) {
   expectNothing();
 }
 
+// Tables inside tables, a cell after a row-spanning one, a header cell, and a list
+// with an option without text, picked as the user does.
+class CheckpointEdgesTest : public CheckpointTest {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(1, callInt(controller_, "LaunchBrowser", "(I)I", 0));
+    userDoes("open " + siteUrl("table_edges.html"));
+    startRecordingThread(false);
+    ASSERT_EQ("receiveEvents:launchApplication(\"" + siteUrl("table_edges.html") + "\")", nextRecorded());
+  }
+  static std::string edges(const std::string& rest) {
+    return "receiveCheckPoints:windowtitle:,:Table Edges:;:windowname:,::;:parenttitle:,:Table Edges:;:tooltip:,:NONE:;:" +
+           rest + ":;;:";
+  }
+};
+
+TEST_F(CheckpointEdgesTest, NestedAndSpanningTablesAndAnOptionWithoutText) {
+  select(0);
+  // A cell of the inner table belongs to that table, not to the one around it.
+  EXPECT_EQ(edges("rowindex:,:2:;:formname:,:NONE:;:columnindex:,:2:;:cellvalue:,:j2:;:tableid:,:inner:;:"
+                  "id:,:NONE:;:firstcellvalue:,:NONE:;:ID:,:inner:;:tableindex:,:0:;:index:,:0:;:type:,:cell:;:"),
+            pick("click TD[5]"));
+  // Below a cell spanning two rows the column is the position in the row's own cells.
+  EXPECT_EQ(edges("rowindex:,:3:;:formname:,:NONE:;:columnindex:,:2:;:cellvalue:,:c3:;:tableid:,:spans:;:"
+                  "id:,:NONE:;:firstcellvalue:,:NONE:;:ID:,:spans:;:tableindex:,:0:;:index:,:0:;:type:,:cell:;:"),
+            pick("click TD[10]"));
+  // An option without text is NONE among the items, as the read-back reports it.
+  const std::string list = pick("click name=sizes");
+  EXPECT_NE(std::string::npos, list.find(":;:allitems:,:Small:-:NONE:-:Large:;:")) << list;
+  select(2);
+  EXPECT_EQ(edges("align:,:NONE:;:formname:,:NONE:;:type:,:table:;:rowcount:,:3:;:columncount:,:3:;:"
+                  "rowindex:,:1:;:columnindex:,:2:;:cellvalue:,:H2:;:firstcellvalue:,:NONE:;:id:,:spans:;:index:,:0:;:"),
+            pick("click TH[1]"));
+  EXPECT_EQ(edges("align:,:NONE:;:formname:,:NONE:;:type:,:table:;:rowcount:,:2:;:columncount:,:2:;:"
+                  "rowindex:,:2:;:columnindex:,:2:;:cellvalue:,:j2:;:firstcellvalue:,:NONE:;:id:,:inner:;:index:,:0:;:"),
+            pick("click TD[5]"));
+}
+
 class CheckpointSessionTest : public SkerrowTest {
  protected:
   // How many lines of the trace file hold `text`.
