@@ -278,6 +278,20 @@ TEST_F(CheckpointTest, AHighlightLeftWhenPickingEndsIsUndoneWhenTheMouseMovesOn)
   EXPECT_EQ("hand|||", runtimeStyle("T"));
 }
 
+// The host may change the kind while the mouse rests on a highlighted element: leaving
+// it afterwards still undoes the highlight the element was given.
+TEST_F(CheckpointTest, AHighlightOfOneKindIsUndoneWhenTheMouseLeavesWhilePickingAnother) {
+  select(0);
+  userDoes("hover #calc");
+  select(2);
+  userDoes("hover #inCell");
+  EXPECT_EQ("default|||", runtimeStyle("calc"));
+  EXPECT_EQ("hand|dotted|#0000CC|thin", runtimeStyle("T"));
+  select(1);
+  userDoes("hover #loose");
+  EXPECT_EQ("hand|||", runtimeStyle("T"));
+}
+
 TEST_F(CheckpointTest, UnknownTypePicksNothingAndLeavingTwiceIsHarmless) {
   select(7);
   userDoes("hover #mail\nclick #mail");
