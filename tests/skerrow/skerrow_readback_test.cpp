@@ -144,6 +144,25 @@ TEST_F(ReadBackTest, AnElementInAFrameReportsTheFrameAndTheTopPage) {
   EXPECT_EQ(0u, list.find("name:,:framed:;:")) << list;
 }
 
+// A list and a table in a frame read back with the frame's window properties; a header
+// cell is a cell like any other.
+TEST_F(ReadBackTest, AListAndATableInAFrame) {
+  callBoolean(playback_, "goToURL", "(Ljava/lang/String;)Z", s(siteUrl("readback_frames.html")));
+  ASSERT_EQ("receiveEvents:Success", nextPlayed());
+  ASSERT_TRUE(waitFor([&] { return setWindow("inner", "Inner Frame", "Read Back Frames") == "SUCCESS"; }));
+  const std::string list = elementProps("select-one", "framedList");
+  EXPECT_NE(std::string::npos,
+            list.find(":;:windowtitle:,:Inner Frame:;:allitems:,:One:-:Two:;:selecteditems:,:One:;:windowname:,:inner:;:"
+                      "parenttitle:,:Read Back Frames"))
+      << list;
+  EXPECT_EQ("1-2", tableProps("NONE", 0, "framedTable"));
+  ASSERT_EQ("SUCCESS", fixTable("NONE", 0, "framedTable"));
+  const std::string header = cellProps(1, 1);
+  EXPECT_EQ(0u, header.find("cellvalue:,:Head:;:id:,:head:;:")) << header;
+  EXPECT_NE(std::string::npos, header.find(":;:windowtitle:,:Inner Frame:;:windowname:,:inner:;:")) << header;
+  EXPECT_EQ(header, cellProps(0, 0, "head"));
+}
+
 TEST_F(ReadBackTest, BodyTextOfAPageAndOfAnEmptyPage) {
   const std::string text = bodyText();
   EXPECT_NE(std::string::npos, text.find("Go elsewhere")) << text;
