@@ -292,6 +292,23 @@ TEST_F(CheckpointTest, AHighlightOfOneKindIsUndoneWhenTheMouseLeavesWhilePicking
   EXPECT_EQ("hand|||", runtimeStyle("T"));
 }
 
+// A page opened again while recording gets one sink: the highlight is drawn and undone
+// once.
+TEST_F(CheckpointTest, AfterThePageIsOpenedAgainTheHighlightIsStillUndone) {
+  userDoes("open " + siteUrl("checkpoints.html"));
+  waitForQuietTrace();
+  select(0);
+  userDoes("hover #mail");
+  EXPECT_EQ("hand|dotted|#0000CC|thin", runtimeStyle("mail"));
+  userDoes("hover #calc");
+  EXPECT_EQ("default|||", runtimeStyle("mail"));
+  EXPECT_EQ(picked("Adds up",
+                   "type:,:button:;:name:,:NONE:;:formname:,:order:;:value:,:Calculate:;:sourceindex:,:11:;:"
+                   "disable:,:false:;:id:,:calc:;:tooltip:,:Adds up:;:index:,:0:;:ID:,:calc:;:"),
+            pick("click #calc"));
+  expectNothing();
+}
+
 TEST_F(CheckpointTest, UnknownTypePicksNothingAndLeavingTwiceIsHarmless) {
   select(7);
   userDoes("hover #mail\nclick #mail");
