@@ -78,6 +78,12 @@ void CheckpointHighlight::mouseDown(IHTMLElement* element, int type) {
 }
 
 void CheckpointHighlight::mouseOut(IHTMLElement* element, int type) {
+  // The kind changed while the mouse was over what the former kind highlighted: that
+  // highlight is undone the way it was drawn.
+  if (drawnOn_ && drawnType_ != type) {
+    mouseOutAfterPicking(element);
+    return;
+  }
   drawnOn_.reset();
   if (type == kElementCheckpoint) {
     const ComPtr<IHTMLStyle> style = runtimeStyleOf(element);

@@ -214,7 +214,9 @@ OptionTexts optionTextsOf(IHTMLSelectElement* select) {
     if (FAILED(select->item(*name.get(), *at.get(), item.put())) || !item) continue;
     const auto option = queryAs<IHTMLOptionElement>(item.get(), IID_IHTMLOptionElement);
     if (!option) continue;
-    const std::string text = readText([&](BSTR* p) { return option->get_text(p); });
+    // An option without text is "NONE" whether the page answers a null or an empty
+    // text, as the list's read-back in playback reads it, so the two compare equal.
+    const std::string text = scriptline::noneIfEmpty(readText([&](BSTR* p) { return option->get_text(p); }));
     all.push_back(text);
     VARIANT_BOOL isSelected = VARIANT_FALSE;
     if (SUCCEEDED(option->get_selected(&isSelected)) && isSelected == VARIANT_TRUE) selected.push_back(text);

@@ -278,6 +278,37 @@ TEST_F(CheckpointTest, AHighlightLeftWhenPickingEndsIsUndoneWhenTheMouseMovesOn)
   EXPECT_EQ("hand|||", runtimeStyle("T"));
 }
 
+// The host may change the kind while the mouse rests on a highlighted element: leaving
+// it afterwards still undoes the highlight the element was given.
+TEST_F(CheckpointTest, AHighlightOfOneKindIsUndoneWhenTheMouseLeavesWhilePickingAnother) {
+  select(0);
+  userDoes("hover #calc");
+  select(2);
+  userDoes("hover #inCell");
+  EXPECT_EQ("default|||", runtimeStyle("calc"));
+  EXPECT_EQ("hand|dotted|#0000CC|thin", runtimeStyle("T"));
+  select(1);
+  userDoes("hover #loose");
+  EXPECT_EQ("hand|||", runtimeStyle("T"));
+}
+
+// A page opened again while recording gets one sink: the highlight is drawn and undone
+// once.
+TEST_F(CheckpointTest, AfterThePageIsOpenedAgainTheHighlightIsStillUndone) {
+  userDoes("open " + siteUrl("checkpoints.html"));
+  waitForQuietTrace();
+  select(0);
+  userDoes("hover #mail");
+  EXPECT_EQ("hand|dotted|#0000CC|thin", runtimeStyle("mail"));
+  userDoes("hover #calc");
+  EXPECT_EQ("default|||", runtimeStyle("mail"));
+  EXPECT_EQ(picked("Adds up",
+                   "type:,:button:;:name:,:NONE:;:formname:,:order:;:value:,:Calculate:;:sourceindex:,:11:;:"
+                   "disable:,:false:;:id:,:calc:;:tooltip:,:Adds up:;:index:,:0:;:ID:,:calc:;:"),
+            pick("click #calc"));
+  expectNothing();
+}
+
 TEST_F(CheckpointTest, UnknownTypePicksNothingAndLeavingTwiceIsHarmless) {
   select(7);
   userDoes("hover #mail\nclick #mail");
@@ -300,6 +331,44 @@ TEST_F(CheckpointTest, UnknownTypePicksNothingAndLeavingTwiceIsHarmless) {
             "source:,:NONE:;:value:,:Calculate:;:disable:,:false:;:index:,:0:;:tooltip:,:Adds up]",
             nextRecorded());
   expectNothing();
+}
+
+// Tables inside tables, a cell after a row-spanning one, a header cell, and a list
+// with an option without text, picked as the user does.
+class CheckpointEdgesTest : public CheckpointTest {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(1, callInt(controller_, "LaunchBrowser", "(I)I", 0));
+    userDoes("open " + siteUrl("table_edges.html"));
+    startRecordingThread(false);
+    ASSERT_EQ("receiveEvents:launchApplication(\"" + siteUrl("table_edges.html") + "\")", nextRecorded());
+  }
+  static std::string edges(const std::string& rest) {
+    return "receiveCheckPoints:windowtitle:,:Table Edges:;:windowname:,::;:parenttitle:,:Table Edges:;:tooltip:,:NONE:;:" +
+           rest + ":;;:";
+  }
+};
+
+TEST_F(CheckpointEdgesTest, NestedAndSpanningTablesAndAnOptionWithoutText) {
+  select(0);
+  // A cell of the inner table belongs to that table, not to the one around it.
+  EXPECT_EQ(edges("rowindex:,:2:;:formname:,:NONE:;:columnindex:,:2:;:cellvalue:,:j2:;:tableid:,:inner:;:"
+                  "id:,:NONE:;:firstcellvalue:,:NONE:;:ID:,:inner:;:tableindex:,:0:;:index:,:0:;:type:,:cell:;:"),
+            pick("click TD[5]"));
+  // Below a cell spanning two rows the column is the position in the row's own cells.
+  EXPECT_EQ(edges("rowindex:,:3:;:formname:,:NONE:;:columnindex:,:2:;:cellvalue:,:c3:;:tableid:,:spans:;:"
+                  "id:,:NONE:;:firstcellvalue:,:NONE:;:ID:,:spans:;:tableindex:,:0:;:index:,:0:;:type:,:cell:;:"),
+            pick("click TD[10]"));
+  // An option without text is NONE among the items, as the read-back reports it.
+  const std::string list = pick("click name=sizes");
+  EXPECT_NE(std::string::npos, list.find(":;:allitems:,:Small:-:NONE:-:Large:;:")) << list;
+  select(2);
+  EXPECT_EQ(edges("align:,:NONE:;:formname:,:NONE:;:type:,:table:;:rowcount:,:3:;:columncount:,:3:;:"
+                  "rowindex:,:1:;:columnindex:,:2:;:cellvalue:,:H2:;:firstcellvalue:,:NONE:;:id:,:spans:;:index:,:0:;:"),
+            pick("click TH[1]"));
+  EXPECT_EQ(edges("align:,:NONE:;:formname:,:NONE:;:type:,:table:;:rowcount:,:2:;:columncount:,:2:;:"
+                  "rowindex:,:2:;:columnindex:,:2:;:cellvalue:,:j2:;:firstcellvalue:,:NONE:;:id:,:inner:;:index:,:0:;:"),
+            pick("click TD[5]"));
 }
 
 class CheckpointSessionTest : public SkerrowTest {

@@ -144,6 +144,25 @@ TEST_F(ReadBackTest, AnElementInAFrameReportsTheFrameAndTheTopPage) {
   EXPECT_EQ(0u, list.find("name:,:framed:;:")) << list;
 }
 
+// A list and a table in a frame read back with the frame's window properties; a header
+// cell is a cell like any other.
+TEST_F(ReadBackTest, AListAndATableInAFrame) {
+  callBoolean(playback_, "goToURL", "(Ljava/lang/String;)Z", s(siteUrl("readback_frames.html")));
+  ASSERT_EQ("receiveEvents:Success", nextPlayed());
+  ASSERT_TRUE(waitFor([&] { return setWindow("inner", "Inner Frame", "Read Back Frames") == "SUCCESS"; }));
+  const std::string list = elementProps("select-one", "framedList");
+  EXPECT_NE(std::string::npos,
+            list.find(":;:windowtitle:,:Inner Frame:;:allitems:,:One:-:Two:;:selecteditems:,:One:;:windowname:,:inner:;:"
+                      "parenttitle:,:Read Back Frames"))
+      << list;
+  EXPECT_EQ("1-2", tableProps("NONE", 0, "framedTable"));
+  ASSERT_EQ("SUCCESS", fixTable("NONE", 0, "framedTable"));
+  const std::string header = cellProps(1, 1);
+  EXPECT_EQ(0u, header.find("cellvalue:,:Head:;:id:,:head:;:")) << header;
+  EXPECT_NE(std::string::npos, header.find(":;:windowtitle:,:Inner Frame:;:windowname:,:inner:;:")) << header;
+  EXPECT_EQ(header, cellProps(0, 0, "head"));
+}
+
 TEST_F(ReadBackTest, BodyTextOfAPageAndOfAnEmptyPage) {
   const std::string text = bodyText();
   EXPECT_NE(std::string::npos, text.find("Go elsewhere")) << text;
@@ -239,6 +258,49 @@ TEST_F(TableTest, TableListsAreRowsAndCellsOfTheFirstRow) {
   EXPECT_EQ("1-2", tableProps("Quarterly "));
   EXPECT_EQ("2-1", tableProps("NONE", 0, "short"));
   EXPECT_EQ("ERROR_TABLE_NOT_FOUND", tableProps("Nowhere"));
+}
+
+// Tables inside tables, a row-spanning cell, arguments far out of range, and reads in
+// the wrong order.
+TEST_F(TableTest, NestedSpanningAndOutOfRangeReads) {
+  goTo("table_edges.html", "Table Edges");
+  EXPECT_EQ("1-2", tableProps("NONE", 0, "outer")) << "the inner table's rows are not the outer's";
+  ASSERT_EQ("SUCCESS", fixTable("NONE", 0, "inner"));
+  EXPECT_EQ("j2", cellValue(2, 2));
+  ASSERT_EQ("SUCCESS", fixTable("NONE", 0, "spans"));
+  EXPECT_EQ("c3", cellValue(3, 2)) << "the spanning cell is not repeated in the rows below";
+  EXPECT_EQ("ERROR_ROW_COL_MISMATCH", cellValue(3, 3));
+  EXPECT_EQ("ERROR_INVALID_ROW_COL", cellValue(2147483647, 1));
+  EXPECT_EQ("ERROR_INVALID_ROW_COL", cellValue(-2147483647 - 1, 1));
+  EXPECT_EQ("ERROR_ROW_COL_MISMATCH", cellValue(1, 2147483647));
+  EXPECT_EQ("ERROR_CELL_TEXT_GET_FAILED", cellValue(1, -2147483647 - 1));
+  EXPECT_EQ("ERROR_ROW_COL_MISMATCH", columnValues(-2147483647 - 1));
+  EXPECT_EQ("ERROR_ROW_COL_MISMATCH", columnValues(2147483647));
+  EXPECT_EQ("SUCCESS", columnValues(3));
+  EXPECT_EQ("receiveColumnValues:H3|b3", nextPlayed(0)) << "the last row has two cells";
+  EXPECT_EQ("ERROR_CELL_IDENTIFICATION_FAILED", cellProps(-2147483647 - 1, 2147483647));
+  ASSERT_EQ("SUCCESS", fixTable("NONE", 0, "spans"));
+  const std::string cell = cellProps(2, 3);
+  EXPECT_EQ(0u, cell.find("cellvalue:,:c3:;:")) << cell;
+  EXPECT_NE(std::string::npos, cell.find(":;:rowspan:,:1:;:cellindex:,:1:;:")) << cell;
+  // After a cell the table reads want the table again, and make no callback.
+  EXPECT_EQ("ERROR_ELEMENT_MISMATCH", columnValues(1));
+  EXPECT_EQ("ERROR_ELEMENT_MISMATCH", cellValue(1, 1));
+  EXPECT_EQ("", nextPlayed(0));
+  EXPECT_EQ(0u, cellProps(0, 0, "i2").find("cellvalue:,:i2:;:"));
+  EXPECT_EQ("ERROR_CELL_IDENTIFICATION_FAILED", cellProps(0, 0, "i2", 1)) << "one index beyond the cells with the id";
+  EXPECT_EQ("ERROR_CELL_IDENTIFICATION_FAILED", cellProps(0, 0, "i2", -1));
+  // The list reads an option without text as NONE, as the checkpoint records it.
+  const std::string list = elementProps("select-one", "sizes");
+  EXPECT_NE(std::string::npos, list.find(":;:allitems:,:Small:-:NONE:-:Large:;:selecteditems:,:Large:;:")) << list;
+}
+
+TEST_F(ReadBackTest, ReadsAfterQuitFindNoDocument) {
+  callVoid(controller_, "Quit", "()V");
+  EXPECT_EQ("ERROR_DOCUMENT_NULL", bodyText());
+  EXPECT_EQ("ERROR_DOCUMENT_NULL", elementProps("text", "customer"));
+  EXPECT_EQ("ERROR_DOCUMENT_NULL", cellProps(1, 1));
+  EXPECT_EQ("ERROR_DOCUMENT_NULL", tableProps("NONE", 0, "T"));
 }
 
 }  // namespace
