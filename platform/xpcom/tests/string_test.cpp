@@ -144,6 +144,8 @@ TEST(Strings, CopiesFromOutParametersAreTakenOverAndFreed) {
   };
   none(getter_Copies(text));
   EXPECT_EQ(text.get(), nullptr);
+  text.Append("written");  // text written in directly ends the void state
+  EXPECT_STREQ(text.get(), "written");
   nsString wide;
   wide.AssignWithConversion("abc");
   wide.AppendWithConversion("d");
