@@ -60,8 +60,8 @@ class nsTAString {
   {
     return aTarget ? FindIn(Widen(aTarget), aIgnoreCase, aOffset, aCount) : kNotFound;
   }
-  // The position of the last match starting at or before aOffset (-1: the end) and
-  // within aCount characters before it (-1: any), or kNotFound.
+  // The position of the last match starting at or before aOffset (-1: the end), among
+  // the aCount starts ending at aOffset (-1: any), or kNotFound.
   PRInt32 RFind(const self_type& aTarget, PRBool aIgnoreCase = PR_FALSE, PRInt32 aOffset = -1, PRInt32 aCount = -1) const {
     return RFindIn(aTarget.mData, aIgnoreCase, aOffset, aCount);
   }
@@ -328,9 +328,13 @@ class nsTAString {
   PRInt32 RFindIn(const std::basic_string<CharT>& aTarget, PRBool aIgnoreCase, PRInt32 aOffset, PRInt32 aCount) const {
     if (aTarget.size() > mData.size()) return kNotFound;
     const size_t maxStart = mData.size() - aTarget.size();
-    size_t start = aOffset < 0 ? maxStart : std::min(maxStart, static_cast<size_t>(aOffset));
-    const size_t floor = aCount < 0 || static_cast<size_t>(aCount) > start ? 0 : start - static_cast<size_t>(aCount);
-    for (;; --start) {
+    // aCount starts are tried, the last at aOffset (as the window is counted in Gecko);
+    // the window is placed before clamping aOffset to the last possible start.
+    const size_t offset = aOffset < 0 ? maxStart : static_cast<size_t>(aOffset);
+    if (aCount == 0) return kNotFound;
+    const size_t floor = aCount < 0 || static_cast<size_t>(aCount) > offset ? 0 : offset - static_cast<size_t>(aCount) + 1;
+    if (floor > maxStart) return kNotFound;
+    for (size_t start = std::min(maxStart, offset);; --start) {
       if (MatchesAt(start, aTarget, aIgnoreCase)) return static_cast<PRInt32>(start);
       if (start == floor) return kNotFound;
     }

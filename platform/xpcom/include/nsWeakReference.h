@@ -1,8 +1,9 @@
 // nsSupportsWeakReference: the base that gives an object weak references
 // (Gecko 1.7 nsWeakReference.h). The object's destruction clears them, after which
-// QueryReferent answers NS_ERROR_NULL_POINTER. As in Gecko, a weak reference is meant
-// for the referent's own thread: another thread may read it without a data race, but
-// could still reach an object that is being destroyed.
+// QueryReferent answers NS_ERROR_NULL_POINTER. The object and its weak reference may
+// end on different threads at once. As in Gecko, QueryReferent is meant for the
+// referent's own thread: from another it could still reach an object whose destructor
+// has begun but not yet cleared the link.
 #pragma once
 
 #include "nsIWeakReference.h"
@@ -20,10 +21,10 @@ class NS_COM nsSupportsWeakReference : public nsISupportsWeakReference {
  protected:
   ~nsSupportsWeakReference() { ClearWeakReferences(); }
   void ClearWeakReferences();
-  PRBool HasWeakReferences() const { return mProxy != nullptr; }
+  PRBool HasWeakReferences() const;
 
  private:
   friend class nsWeakReference;
   void NoticeProxyDestruction() { mProxy = nullptr; }
-  nsWeakReference* mProxy;
+  nsWeakReference* mProxy;  // guarded by the lock that links it (weak_reference.cpp)
 };

@@ -10,10 +10,11 @@ template <class StringT, class CharT>
 class nsTXPIDLString : public StringT {
  public:
   nsTXPIDLString() = default;
-  // Null until something was copied in, as Gecko's are ("void" strings).
-  const CharT* get() const { return mIsVoid ? nullptr : StringT::get(); }
+  // Null until something was copied in, as Gecko's are ("void" strings). Text written
+  // in through the base class's methods (which cannot clear the flag) also counts.
+  const CharT* get() const { return mIsVoid && StringT::IsEmpty() ? nullptr : StringT::get(); }
   operator const CharT*() const { return get(); }
-  PRBool IsVoid() const { return mIsVoid; }
+  PRBool IsVoid() const { return mIsVoid && StringT::IsEmpty(); }
 
   // Takes over `aBuffer` (null keeps the string void) and frees it.
   void Adopt(CharT* aBuffer) {

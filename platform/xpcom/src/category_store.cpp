@@ -13,10 +13,11 @@ CategoryTable readCategoryFile(const std::string& path) {
   std::ifstream in(path);
   std::string line;
   while (std::getline(in, line)) {
+    // Empty names are kept as written: the manager accepts them, so they persist too.
     const auto first = line.find('\t');
-    if (first == std::string::npos || first == 0) continue;
+    if (first == std::string::npos) continue;
     const auto second = line.find('\t', first + 1);
-    if (second == std::string::npos || second == first + 1) continue;
+    if (second == std::string::npos) continue;
     table[line.substr(0, first)][line.substr(first + 1, second - first - 1)] = line.substr(second + 1);
   }
   return table;

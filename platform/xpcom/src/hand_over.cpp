@@ -4,14 +4,12 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <thread>
 #include <utility>
 
 namespace xpcom::internal {
 
 class Inbox {
  public:
-  std::thread::id owner = std::this_thread::get_id();
   std::mutex mutex;
   std::condition_variable changed;
   std::deque<CarriedCall> calls;
@@ -63,7 +61,9 @@ void finish(Inbox& waiter, Completion& completion, bool ran) {
 
 const std::shared_ptr<Inbox>& currentInbox() { return tHolder.inbox; }
 
-bool isOwnerThread(const Inbox& inbox) { return inbox.owner == std::this_thread::get_id(); }
+// By the inbox itself, not the thread id: ids of ended threads are given to new ones,
+// which must not pass for the owner of an inbox that closed with its thread.
+bool isOwnerThread(const Inbox& inbox) { return &inbox == currentInbox().get(); }
 
 bool post(Inbox& target, CarriedCall call) {
   std::function<void()> wake;

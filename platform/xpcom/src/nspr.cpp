@@ -29,6 +29,7 @@ struct ThreadRecordHolder {
       queue.swap(record->queue);
       adopted.swap(record->adopted);
     }
+    noteAdoptedThreadEnded(adopted);
   }
 };
 thread_local ThreadRecordHolder tRecord;

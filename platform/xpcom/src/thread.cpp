@@ -95,6 +95,13 @@ class Thread final : public nsIThread {
     return NS_OK;
   }
 
+  // The adopted thread has ended: its record is about to go.
+  void NoteRecordGone() {
+    std::lock_guard lock(mMutex);
+    mEnded = true;
+    mPRThread = nullptr;
+  }
+
   NS_IMETHOD GetCurrentThread(nsIThread** aCurrentThread) override { return nsIThread::GetCurrent(aCurrentThread); }
 
   NS_IMETHOD Sleep(PRUint32 msec) override {
@@ -148,6 +155,10 @@ class Thread final : public nsIThread {
 NS_IMPL_THREADSAFE_ISUPPORTS1(Thread, nsIThread)
 
 }  // namespace
+
+void noteAdoptedThreadEnded(nsIThread* adopted) {
+  if (adopted) static_cast<Thread*>(adopted)->NoteRecordGone();
+}
 
 already_AddRefed<nsIFactory> newThreadFactory() {
   return newSimpleFactory([]() -> nsCOMPtr<nsISupports> {

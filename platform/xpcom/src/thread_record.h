@@ -23,4 +23,7 @@ struct PRThread {
 namespace xpcom::internal {
 // The calling thread's record.
 PRThread& currentThreadRecord();
+// Tells the nsIThread made for a thread not started here that its record is gone, so
+// that it no longer hands the record out.
+void noteAdoptedThreadEnded(nsIThread* adopted);
 }  // namespace xpcom::internal

@@ -5,6 +5,17 @@
 #include "nsIWeakReferenceUtils.h"
 #include "nsWeakReference.h"
 
+namespace {
+// One lock for every link between an object and its weak reference: either may end on
+// any thread, so the one that ends first unlinks both sides while the other cannot be
+// freed underneath it. The weak reference's count also reaches zero only under it, so
+// GetWeakReference never hands out one that is already being destroyed.
+std::mutex& linkMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+}  // namespace
+
 // One per referent, shared by all who asked; cleared when the referent ends.
 class nsWeakReference final : public nsIWeakReference {
  public:
@@ -14,30 +25,38 @@ class nsWeakReference final : public nsIWeakReference {
   NS_IMETHOD QueryReferent(const nsIID& aIID, void** aResult) override {
     if (!aResult) return NS_ERROR_NULL_POINTER;
     *aResult = nullptr;
-    std::lock_guard lock(mMutex);
+    std::lock_guard lock(linkMutex());
     if (!mReferent) return NS_ERROR_NULL_POINTER;
     return mReferent->QueryInterface(aIID, aResult);
   }
 
-  void NoticeReferentDestruction() {
-    std::lock_guard lock(mMutex);
-    mReferent = nullptr;
-  }
-
  private:
-  ~nsWeakReference() {
-    std::lock_guard lock(mMutex);
-    if (mReferent) mReferent->NoticeProxyDestruction();
-  }
+  friend class nsSupportsWeakReference;
+  ~nsWeakReference() = default;
 
-  std::mutex mMutex;
-  nsSupportsWeakReference* mReferent;
+  nsSupportsWeakReference* mReferent;  // guarded by linkMutex()
 };
 
-NS_IMPL_THREADSAFE_ISUPPORTS1(nsWeakReference, nsIWeakReference)
+NS_IMPL_THREADSAFE_ADDREF(nsWeakReference)
+NS_IMPL_QUERY_INTERFACE1(nsWeakReference, nsIWeakReference)
+
+NS_IMETHODIMP_(nsrefcnt) nsWeakReference::Release(void) {
+  nsrefcnt count;
+  {
+    std::lock_guard lock(linkMutex());
+    count = static_cast<nsrefcnt>(PR_AtomicDecrement(mRefCnt.AtomicAddress()));
+    if (count == 0 && mReferent) {
+      mReferent->NoticeProxyDestruction();
+      mReferent = nullptr;
+    }
+  }
+  if (count == 0) delete this;
+  return count;
+}
 
 NS_IMETHODIMP nsSupportsWeakReference::GetWeakReference(nsIWeakReference** _retval) {
   if (!_retval) return NS_ERROR_NULL_POINTER;
+  std::lock_guard lock(linkMutex());
   if (!mProxy) mProxy = new nsWeakReference(this);
   *_retval = mProxy;
   mProxy->AddRef();
@@ -45,10 +64,16 @@ NS_IMETHODIMP nsSupportsWeakReference::GetWeakReference(nsIWeakReference** _retv
 }
 
 void nsSupportsWeakReference::ClearWeakReferences() {
+  std::lock_guard lock(linkMutex());
   if (mProxy) {
-    mProxy->NoticeReferentDestruction();
+    mProxy->mReferent = nullptr;
     mProxy = nullptr;
   }
+}
+
+PRBool nsSupportsWeakReference::HasWeakReferences() const {
+  std::lock_guard lock(linkMutex());
+  return mProxy != nullptr;
 }
 
 nsIWeakReference* NS_GetWeakReference(nsISupports* aInstance, nsresult* aResult) {

@@ -111,12 +111,14 @@ TEST_F(Components, PersistedEntriesComeBackAtTheNextStartAndOthersDoNot) {
     nsCOMPtr<nsICategoryManager> categories = do_GetService(NS_CATEGORYMANAGER_CONTRACTID);
     EXPECT_EQ(categories->AddCategoryEntry("test", "kept", "one", PR_TRUE, PR_TRUE, nullptr), NS_OK);
     EXPECT_EQ(categories->AddCategoryEntry("test", "passing", "two", PR_FALSE, PR_TRUE, nullptr), NS_OK);
+    EXPECT_EQ(categories->AddCategoryEntry("test", "", "unnamed", PR_TRUE, PR_TRUE, nullptr), NS_OK);
+    EXPECT_EQ(categories->AddCategoryEntry("", "in no category", "", PR_TRUE, PR_TRUE, nullptr), NS_OK);
     EXPECT_EQ(namesIn([&] {
                 nsCOMPtr<nsISimpleEnumerator> names;
                 categories->EnumerateCategory("test", getter_AddRefs(names));
                 return names;
               }()),
-              (std::set<std::string>{"kept", "passing"}));
+              (std::set<std::string>{"", "kept", "passing"}));
   }
   const std::string stored = fileText(xpcom::testbed::categoryFile());
   EXPECT_NE(stored.find("test\tkept\tone\n"), std::string::npos);
@@ -130,10 +132,12 @@ TEST_F(Components, PersistedEntriesComeBackAtTheNextStartAndOthersDoNot) {
   nsCOMPtr<nsICategoryManager> categories = do_GetService(NS_CATEGORYMANAGER_CONTRACTID);
   EXPECT_EQ(entryOf(categories, "test", "kept"), "one");
   EXPECT_EQ(entryOf(categories, "test", "passing"), "<none>");
+  EXPECT_EQ(entryOf(categories, "test", ""), "unnamed");
+  EXPECT_EQ(entryOf(categories, "", "in no category"), "");
   EXPECT_EQ(entryOf(categories, "xpcom-startup", NS_TESTBEDSTARTUP_ENTRY), NS_TESTBEDSTARTUP_CONTRACTID);
   nsCOMPtr<nsISimpleEnumerator> all;
   categories->EnumerateCategories(getter_AddRefs(all));
-  EXPECT_EQ(namesIn(all), (std::set<std::string>{"test", "xpcom-startup", "xpcom-shutdown"}));
+  EXPECT_EQ(namesIn(all), (std::set<std::string>{"", "test", "xpcom-startup", "xpcom-shutdown"}));
 }
 
 TEST_F(Components, ReplaceIsHonouredAndTheReplacedValueReturned) {

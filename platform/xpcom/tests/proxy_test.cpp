@@ -155,6 +155,40 @@ TEST_F(Proxies, ACallToAThreadThatHasEndedFails) {
   EXPECT_EQ(calculator->Calls(), 0u);
 }
 
+// Thread ids are handed on to new threads (glibc gives the next thread the id of the
+// one that just ended), so a proxy must not take a new thread for its ended one.
+TEST_F(Proxies, ACallFromANewThreadToOneThatHasEndedIsNotRunThere) {
+  nsCOMPtr<Calculator> calculator = new Calculator();
+  nsCOMPtr<nsIEventQueue> queue;
+  std::atomic<bool> haveQueue{false};
+  std::atomic<bool> stop{false};
+  std::thread owner([&] {
+    queues->CreateThreadEventQueue();
+    queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(queue));
+    haveQueue = true;
+    while (!stop.load()) xpcom::testbed::waitForPendingCalls(5);
+  });
+  while (!haveQueue.load()) std::this_thread::yield();
+  nsCOMPtr<testICalculator> proxy;
+  manager->GetProxyForObject(queue, NS_GET_IID(testICalculator), static_cast<testICalculator*>(calculator),
+                             PROXY_SYNC, getter_AddRefs(proxy));
+  stop = true;
+  owner.join();
+  ASSERT_NE(proxy, nullptr);
+  nsresult rv = NS_OK;
+  std::thread later([&] {
+    PRInt32 sum = 0;
+    rv = proxy->Add(1, 2, &sum);
+  });
+  later.join();
+  EXPECT_EQ(rv, NS_ERROR_FAILURE);
+  EXPECT_EQ(calculator->Calls(), 0u);
+  PRBool onIt = PR_TRUE;
+  std::thread another([&] { queue->IsOnCurrentThread(&onIt); });
+  another.join();
+  EXPECT_FALSE(onIt);
+}
+
 void* PR_CALLBACK noteRun(PLEvent* event) {
   static_cast<std::atomic<int>*>(event->owner)->fetch_add(1);
   return event->owner;

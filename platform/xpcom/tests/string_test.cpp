@@ -78,6 +78,14 @@ TEST(Strings, FindAndReplaceWorkAsTheComponentUsesThem) {
   EXPECT_EQ(text.RFind("one"), 8);
   EXPECT_EQ(text.RFind("one", PR_FALSE, 7), 0);
   EXPECT_EQ(text.RFind("three"), kNotFound);
+  // A count tries that many starts, the last at the offset; the window is placed before
+  // the offset is clamped to the last possible start.
+  EXPECT_EQ(text.RFind("one", PR_FALSE, 8, 1), 8);
+  EXPECT_EQ(text.RFind("one", PR_FALSE, 9, 1), kNotFound);
+  EXPECT_EQ(text.RFind("one", PR_FALSE, 7, 7), kNotFound);
+  EXPECT_EQ(text.RFind("one", PR_FALSE, 7, 8), 0);
+  EXPECT_EQ(text.RFind("two", PR_FALSE, 14, 2), kNotFound);
+  EXPECT_EQ(text.RFind("two", PR_FALSE, 8, 0), kNotFound);
   EXPECT_EQ(text.FindChar(u't'), 4);
   EXPECT_EQ(text.RFindChar(u't'), 12);
 
@@ -136,6 +144,8 @@ TEST(Strings, CopiesFromOutParametersAreTakenOverAndFreed) {
   };
   none(getter_Copies(text));
   EXPECT_EQ(text.get(), nullptr);
+  text.Append("written");  // text written in directly ends the void state
+  EXPECT_STREQ(text.get(), "written");
   nsString wide;
   wide.AssignWithConversion("abc");
   wide.AppendWithConversion("d");

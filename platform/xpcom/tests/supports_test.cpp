@@ -2,6 +2,9 @@
 // weak references, the generic factory constructor, nsID text forms.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "nsCOMPtr.h"
 #include "nsIGenericFactory.h"
 #include "nsIObserver.h"
@@ -123,6 +126,43 @@ TEST(Supports, WeakReferenceOutlivedByItsObjectIsForgotten) {
   nsCOMPtr<nsIWeakReference> fresh = do_GetWeakReference(observer);
   nsCOMPtr<nsIObserver> strong = do_QueryReferent(fresh);
   EXPECT_EQ(strong, observer);
+}
+
+// An object that ends on one thread while its weak reference ends on another (the
+// component ends on its connection thread; weak references to it live on the UI thread).
+class Observed final : public nsIObserver, public nsSupportsWeakReference {
+ public:
+  NS_DECL_ISUPPORTS
+  NS_IMETHOD Observe(nsISupports*, const char*, const PRUnichar*) override { return NS_OK; }
+
+ private:
+  ~Observed() = default;
+};
+NS_IMPL_THREADSAFE_ISUPPORTS2(Observed, nsIObserver, nsISupportsWeakReference)
+
+TEST(Supports, AnObjectAndItsWeakReferenceMayEndOnDifferentThreadsAtOnce) {
+  for (int round = 0; round < 300; ++round) {
+    nsCOMPtr<nsIObserver> object = new Observed();
+    nsCOMPtr<nsIWeakReference> weak = do_GetWeakReference(object);
+    ASSERT_NE(weak, nullptr);
+    std::atomic<int> ready{0};
+    std::atomic<bool> go{false};
+    const auto endOnItsOwnThread = [&](auto& pointer) {
+      return std::thread([&] {
+        ++ready;
+        while (!go.load()) {
+        }
+        pointer = nullptr;
+      });
+    };
+    std::thread objectEnds = endOnItsOwnThread(object);
+    std::thread weakEnds = endOnItsOwnThread(weak);
+    while (ready.load() < 2) {
+    }
+    go = true;
+    objectEnds.join();
+    weakEnds.join();
+  }
 }
 
 TEST(Supports, GenericConstructorRefusesAggregationAndAnswersTheAskedInterface) {

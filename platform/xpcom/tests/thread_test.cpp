@@ -107,6 +107,15 @@ TEST(Threads, AThreadNotStartedHereHasOneThreadObject) {
   EXPECT_EQ(first->Join(), NS_ERROR_FAILURE);
 }
 
+TEST(Threads, AThreadNotStartedHereHandsOutNoRecordOnceItHasEnded) {
+  nsCOMPtr<nsIThread> kept;
+  std::thread([&] { nsIThread::GetCurrent(getter_AddRefs(kept)); }).join();
+  ASSERT_NE(kept, nullptr);
+  PRThread* prthread = PR_GetCurrentThread();
+  EXPECT_EQ(kept->GetPRThread(&prthread), NS_ERROR_FAILURE);
+  EXPECT_EQ(prthread, nullptr);
+}
+
 TEST(Threads, AThreadMadeByContractIdStartsWithInit) {
   ASSERT_EQ(xpcom::testbed::startXPCOM("", ""), NS_OK);
   nsCOMPtr<Task> task = new Task();

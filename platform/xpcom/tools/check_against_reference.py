@@ -4,7 +4,8 @@
 For every interface the headers declare: its IID and base, and (where the reference
 lists the interface's C++ signatures) its methods in order with their parameter types
 and its constants. For every contract ID, CID and result code the headers define: the
-reference's value. Facts the reference does not list are named as unverified (they
+reference's value. The member order of the module description structs and the magic
+queue and thread pointers. Facts the reference does not list are named as unverified (they
 were taken from the Mozilla 1.7.3 tree by hand) and do not fail the check; the
 stand-in's own internal interfaces (platform_internal/, src/) are not looked at.
 
@@ -111,6 +112,22 @@ def read_reference():
             enums[item] = value
             value += 1
     return interfaces, contracts, cids, results, constants, enums
+
+
+def struct_fields(text, name):
+    """The member names of `struct name { ... };` in order, or None when it is not there."""
+    m = re.search(r"struct " + name + r" \{(.*?)\};", re.sub(r"//[^\n]*", "", text), re.S)
+    if not m:
+        return None
+    return [re.search(r"(\w+)\s*$", field).group(1) for field in m.group(1).split(";") if field.strip()]
+
+
+def read_reference_layouts():
+    """Struct member orders and pointer-valued macros the reference spells out."""
+    apis = open(os.path.join(REFERENCE, "platform-apis.md")).read()
+    structs = {name: struct_fields(apis, name) for name in ("nsModuleComponentInfo", "nsModuleInfo")}
+    pointers = dict(re.findall(r"`(NS_\w+) (\(\(\w+\s*\*\)\d+\))`", apis))
+    return structs, pointers
 
 
 # ---------------------------------------------------------------- the headers
@@ -224,6 +241,22 @@ def main():
         checked += 1
         if ref_enums[name] != values[name]:
             problems.append(f"{name} = {values[name]}, reference {ref_enums[name]}")
+
+    # The component's static module description is laid out by these orders.
+    ref_structs, ref_pointers = read_reference_layouts()
+    header_text = "".join(open(os.path.join(INCLUDE, n)).read() for n in sorted(os.listdir(INCLUDE)) if n.endswith(".h"))
+    for name, ref_fields in sorted(ref_structs.items()):
+        checked += 1
+        ours = struct_fields(header_text, name)
+        if ref_fields is None:
+            unverified.append(f"member order of {name}")
+        elif ours != ref_fields:
+            problems.append(f"{name} members {ours}, reference {ref_fields}")
+    for name, ref_value in sorted(ref_pointers.items()):
+        checked += 1
+        ours = re.sub(r"\s+", "", macros.get(name, "(missing)"))
+        if ours != re.sub(r"\s+", "", ref_value):
+            problems.append(f"{name} = {ours}, reference {ref_value}")
 
     for line in unverified:
         print(f"not in the reference (unverified): {line}")
