@@ -42,22 +42,39 @@ PRThread& currentThreadRecord() { return *tRecord.record; }
 
 using xpcom::internal::timeScale;
 
-PR_IMPLEMENT(PRUint32) PR_TicksPerSecond(void) { return 1000000; }
+// NSPR keeps its tick rate between PR_INTERVAL_MIN (1,000) and PR_INTERVAL_MAX (100,000)
+// per second; the highest rate gives 10 microsecond ticks, and intervals wrap after
+// about 11.9 hours, as on the real platform.
+namespace {
+constexpr PRUint64 kTicksPerSecond = 100000;
+
+PRIntervalTime ticksOf(PRUint64 amount, PRUint64 unitsPerSecond) {
+  return static_cast<PRIntervalTime>((amount * kTicksPerSecond + unitsPerSecond / 2) / unitsPerSecond);
+}
+PRUint32 amountOf(PRIntervalTime ticks, PRUint64 unitsPerSecond) {
+  return static_cast<PRUint32>((static_cast<PRUint64>(ticks) * unitsPerSecond + kTicksPerSecond / 2) /
+                               kTicksPerSecond);
+}
+}  // namespace
+
+PR_IMPLEMENT(PRUint32) PR_TicksPerSecond(void) { return static_cast<PRUint32>(kTicksPerSecond); }
 
 // The platform clock: the real clock slowed by the time scale, so that intervals slept
 // with PR_Sleep and measured with PR_IntervalNow agree.
 PR_IMPLEMENT(PRIntervalTime) PR_IntervalNow(void) {
   const auto elapsed = std::chrono::steady_clock::now() - xpcom::internal::kStart;
-  const double micro = std::chrono::duration<double, std::micro>(elapsed).count() / timeScale();
-  return static_cast<PRIntervalTime>(static_cast<PRUint64>(micro) & 0xffffffffULL);
+  const double seconds = std::chrono::duration<double>(elapsed).count() / timeScale();
+  return static_cast<PRIntervalTime>(static_cast<PRUint64>(seconds * kTicksPerSecond) & 0xffffffffULL);
 }
 
-PR_IMPLEMENT(PRIntervalTime) PR_SecondsToInterval(PRUint32 seconds) { return seconds * 1000000U; }
-PR_IMPLEMENT(PRIntervalTime) PR_MillisecondsToInterval(PRUint32 milli) { return milli * 1000U; }
-PR_IMPLEMENT(PRIntervalTime) PR_MicrosecondsToInterval(PRUint32 micro) { return micro; }
-PR_IMPLEMENT(PRUint32) PR_IntervalToSeconds(PRIntervalTime ticks) { return ticks / 1000000U; }
-PR_IMPLEMENT(PRUint32) PR_IntervalToMilliseconds(PRIntervalTime ticks) { return ticks / 1000U; }
-PR_IMPLEMENT(PRUint32) PR_IntervalToMicroseconds(PRIntervalTime ticks) { return ticks; }
+PR_IMPLEMENT(PRIntervalTime) PR_SecondsToInterval(PRUint32 seconds) { return ticksOf(seconds, 1); }
+PR_IMPLEMENT(PRIntervalTime) PR_MillisecondsToInterval(PRUint32 milli) { return ticksOf(milli, 1000); }
+PR_IMPLEMENT(PRIntervalTime) PR_MicrosecondsToInterval(PRUint32 micro) { return ticksOf(micro, 1000000); }
+PR_IMPLEMENT(PRUint32) PR_IntervalToSeconds(PRIntervalTime ticks) {
+  return static_cast<PRUint32>(ticks / kTicksPerSecond);
+}
+PR_IMPLEMENT(PRUint32) PR_IntervalToMilliseconds(PRIntervalTime ticks) { return amountOf(ticks, 1000); }
+PR_IMPLEMENT(PRUint32) PR_IntervalToMicroseconds(PRIntervalTime ticks) { return amountOf(ticks, 1000000); }
 
 PR_IMPLEMENT(PRStatus) PR_Sleep(PRIntervalTime ticks) {
   if (ticks == PR_INTERVAL_NO_WAIT) {
@@ -65,7 +82,7 @@ PR_IMPLEMENT(PRStatus) PR_Sleep(PRIntervalTime ticks) {
     return PR_SUCCESS;
   }
   if (ticks == PR_INTERVAL_NO_TIMEOUT) return PR_FAILURE;  // NSPR refuses to sleep forever
-  const double micro = static_cast<double>(ticks) * timeScale();
+  const double micro = static_cast<double>(ticks) * (1e6 / kTicksPerSecond) * timeScale();
   std::this_thread::sleep_for(std::chrono::microseconds(micro < 1.0 ? 1 : static_cast<PRInt64>(micro)));
   return PR_SUCCESS;
 }

@@ -17,6 +17,15 @@ TEST(Nspr, IntervalConversionsAreExact) {
   EXPECT_EQ(PR_TicksPerSecond(), PR_SecondsToInterval(1));
 }
 
+// NSPR's tick rate stays between PR_INTERVAL_MIN and PR_INTERVAL_MAX per second, so an
+// interval of hours fits the 32-bit tick count.
+TEST(Nspr, LongIntervalsFitTheTickCount) {
+  EXPECT_GE(PR_TicksPerSecond(), 1000u);
+  EXPECT_LE(PR_TicksPerSecond(), 100000u);
+  EXPECT_EQ(PR_IntervalToMilliseconds(PR_MillisecondsToInterval(10000000)), 10000000u);
+  EXPECT_EQ(PR_IntervalToSeconds(PR_SecondsToInterval(36000)), 36000u);
+}
+
 // The suite runs at a time scale of 0.01 (cmake/test_time_scale.sh); under any scale
 // the platform clock and the sleep agree, and only the real duration changes.
 TEST(Nspr, SleepAndClockFollowTheTimeScale) {
