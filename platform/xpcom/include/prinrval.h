@@ -1,8 +1,9 @@
 // NSPR intervals (prinrval.h). One tick is 10 microseconds (100,000 a second, the
 // highest rate NSPR allows). Conversions are exact for whole milliseconds and round a
 // microsecond count to the nearest tick. The platform time scale (PLATFORM_TIME_SCALE)
-// applies once, where time passes: PR_Sleep sleeps scale x the interval and PR_IntervalNow runs 1/scale as fast
-// as the real clock, so code that sleeps and measures with NSPR sees consistent times.
+// applies once, where time passes: PR_Sleep sleeps scale x the interval and
+// PR_IntervalNow runs 1/scale as fast as the real clock, so code that sleeps and
+// measures with NSPR sees consistent times.
 #pragma once
 
 #include "prtypes.h"
