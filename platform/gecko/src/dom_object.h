@@ -62,11 +62,4 @@ class DomObject {
   NS_IMETHOD_(nsrefcnt) AddRef(void) override { return addRef(); }        \
   NS_IMETHOD_(nsrefcnt) Release(void) override { return release(); }
 
-// Hands `object` (an owned reference) out through an out-parameter as `Interface`.
-template <class Interface, class Object>
-nsresult handOut(Object* object, Interface** out) {
-  *out = object;
-  return NS_OK;
-}
-
 }  // namespace gecko
