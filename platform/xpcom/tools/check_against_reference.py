@@ -9,7 +9,11 @@ queue and thread pointers. Facts the reference does not list are named as unveri
 were taken from the Mozilla 1.7.3 tree by hand) and do not fail the check; the
 stand-in's own internal interfaces (platform_internal/, src/) are not looked at.
 
-  platform/xpcom/tools/check_against_reference.py [reference folder]
+  platform/xpcom/tools/check_against_reference.py [--headers DIR] [reference folder]
+
+With --headers, the interfaces of DIR are checked instead (the Gecko stand-in's DOM
+headers, which build on these); result codes and proxy constants belong to this
+library and are checked only without it.
 """
 import os
 import re
@@ -19,8 +23,12 @@ import tempfile
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 INCLUDE = os.path.join(ROOT, "include")
-REFERENCE = sys.argv[1] if len(sys.argv) > 1 else os.path.abspath(os.path.join(ROOT, "..", "..", "..", "shared",
-                                                                                 "reference"))
+ARGS = sys.argv[1:]
+CHECKED = INCLUDE
+if len(ARGS) >= 2 and ARGS[0] == "--headers":
+    CHECKED = os.path.abspath(ARGS[1])
+    ARGS = ARGS[2:]
+REFERENCE = ARGS[0] if ARGS else os.path.abspath(os.path.join(ROOT, "..", "..", "..", "shared", "reference"))
 
 
 def param_types(params):
@@ -66,7 +74,7 @@ def read_reference():
         m = re.match(r"\s+NS_IMETHOD(?:_\([^)]*\))?\s+(\w+)\((.*)\);", line)
         if m:
             current["methods"].append((m.group(1), param_types(m.group(2))))
-        m = re.match(r"\s+const \w+ (\w+) = (-?\w+);", line)
+        m = re.match(r"\s+const [\w ]+? (\w+) = (-?\w+);", line)
         if m:
             current["constants"][m.group(1)] = int(m.group(2), 0)
     # Interfaces only in the table of platform-apis.md: name, base and IID.
@@ -131,11 +139,11 @@ def read_reference_layouts():
 
 
 # ---------------------------------------------------------------- the headers
-def read_headers():
+def read_headers(folder):
     text = ""
-    for name in sorted(os.listdir(INCLUDE)):
+    for name in sorted(os.listdir(folder)):
         if name.endswith(".h"):
-            text += open(os.path.join(INCLUDE, name)).read() + "\n"
+            text += open(os.path.join(folder, name)).read() + "\n"
     joined = re.sub(r"\\\n", " ", text)
     macros = dict(re.findall(r"^#define (\w+)[ \t]+(.+)$", joined, re.M))
     interfaces = {}
@@ -174,7 +182,7 @@ def evaluate(names, extra_includes):
 
 def main():
     ref_interfaces, ref_contracts, ref_cids, ref_results, ref_constants, ref_enums = read_reference()
-    macros, interfaces = read_headers()
+    macros, interfaces = read_headers(CHECKED)
     problems, unverified, checked = [], [], 0
 
     for name, ours in sorted(interfaces.items()):
@@ -219,11 +227,14 @@ def main():
             elif ref_cids[macro] != norm_guid(value):
                 problems.append(f"{macro} = {norm_guid(value)}, reference {ref_cids[macro]}")
 
+    if CHECKED != INCLUDE:
+        macros = {}  # the DOM headers' result codes are named, not yet compared
     results = sorted(m for m in macros if re.match(r"NS_(OK|ERROR_\w+|NOINTERFACE)$", m)
                      and not m.startswith(("NS_ERROR_GENERATE", "NS_ERROR_MODULE", "NS_ERROR_SEVERITY")))
     constants = sorted(m for m in macros if m.startswith("PROXY_"))
-    enum_names = [n for n in ref_enums if re.search(r"\b" + n + r"\b", open(os.path.join(INCLUDE, "prthread.h")).read())]
-    values = evaluate(results + constants + enum_names, ["nscore.h", "nsProxyEvent.h", "prthread.h"])
+    enum_names = [] if CHECKED != INCLUDE else [n for n in ref_enums if re.search(r"\b" + n + r"\b", open(os.path.join(INCLUDE, "prthread.h")).read())]
+    values = evaluate(results + constants + enum_names, ["nscore.h", "nsProxyEvent.h", "prthread.h"]) \
+        if results or constants or enum_names else {}
     for name in results:
         checked += 1
         if name not in ref_results:

@@ -1,0 +1,36 @@
+// A simulated Gecko browser for tests (test bed, not SDK): one browser instance of the
+// simulated engine in the Mozilla dialect, whose pages are reached through the Gecko DOM
+// interfaces. The DOM objects it hands out may be used from any thread; each call is
+// carried to the browser thread.
+#pragma once
+
+#include "nsIDOMDocument.h"
+
+#include <memory>
+#include <string>
+
+namespace gecko::testbed {
+
+class SimulatedGecko {
+ public:
+  SimulatedGecko();
+  // Ends the browser. DOM references still held answer NS_ERROR_FAILURE from then on.
+  ~SimulatedGecko();
+  SimulatedGecko(const SimulatedGecko&) = delete;
+  SimulatedGecko& operator=(const SimulatedGecko&) = delete;
+
+  // Opens `url` in the browser's window (the first call opens the window) and waits
+  // until the page and its frames have loaded. False when loading did not finish in time.
+  bool open(const std::string& url);
+  // Shows `html` as if it had been loaded from `url`, and waits likewise.
+  bool loadString(const std::string& html, const std::string& url = "file:///test/page.html");
+
+  // The document the window shows, a new reference (NS_ERROR_FAILURE before open).
+  nsresult GetDocument(nsIDOMDocument** aDocument);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace gecko::testbed

@@ -1,0 +1,64 @@
+#include "testbed/gecko.h"
+
+#include "dom_node.h"
+#include "dom_session.h"
+#include "engine/browser.h"
+#include "engine/document.h"
+#include "engine/window.h"
+
+namespace gecko::testbed {
+
+namespace {
+constexpr int kLoadTimeoutMs = 10000;  // real time
+}
+
+struct SimulatedGecko::State {
+  engine::Browser browser{engine::BrowserOptions{engine::Dialect::Mozilla, "about:blank"}};
+  std::shared_ptr<DomSession> session = std::make_shared<DomSession>(browser.thread());
+  std::shared_ptr<engine::Window> window;  // touched on the browser thread only
+
+  bool waitIdle() {
+    return browser.thread().waitUntil([this] { return !browser.busy(); }, kLoadTimeoutMs);
+  }
+};
+
+SimulatedGecko::SimulatedGecko() : state_(std::make_unique<State>()) {}
+
+SimulatedGecko::~SimulatedGecko() {
+  state_->session->end();
+  state_->browser.thread().call([this] { state_->window.reset(); });
+}
+
+bool SimulatedGecko::open(const std::string& url) {
+  State& state = *state_;
+  state.browser.thread().call([&] {
+    if (!state.window) {
+      state.window = state.browser.openWindow(url);
+    } else {
+      state.browser.navigate(*state.window, url);
+    }
+  });
+  return state.waitIdle();
+}
+
+bool SimulatedGecko::loadString(const std::string& html, const std::string& url) {
+  State& state = *state_;
+  state.browser.thread().call([&] {
+    if (!state.window) state.window = state.browser.openWindow("");
+    state.browser.loadString(*state.window, html, url);
+  });
+  return state.waitIdle();
+}
+
+nsresult SimulatedGecko::GetDocument(nsIDOMDocument** aDocument) {
+  if (!aDocument) return NS_ERROR_NULL_POINTER;
+  *aDocument = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    auto document = state.window ? state.window->document() : nullptr;
+    if (!document) return NS_ERROR_FAILURE;
+    return wrapAs(*state.session, document, aDocument);
+  });
+}
+
+}  // namespace gecko::testbed
