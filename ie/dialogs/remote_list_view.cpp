@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -15,7 +16,10 @@ constexpr SIZE_T kItemTextBytes = 512;
 constexpr SIZE_T kPointBytes = 8;
 constexpr SIZE_T kReadBlockBytes = 1024;
 constexpr int kReadTextCapacity = static_cast<int>(kReadBlockBytes - kItemRecordBytes);  // 984
-static_assert(sizeof(LVITEMA) == kItemRecordBytes, "the record keeps its 32-bit layout");
+// The record as far as iIndent: newer headers add group fields after it, which the list
+// does not read for these messages, so only these 40 bytes are placed in its process.
+static_assert(offsetof(LVITEMA, iIndent) + sizeof(int) == kItemRecordBytes, "the record keeps its 32-bit layout");
+static_assert(sizeof(LVITEMA) >= kItemRecordBytes);
 
 class ProcessHandle {
  public:
@@ -93,7 +97,7 @@ std::optional<std::string> remoteListItemText(HWND list, int index) {
   item.iSubItem = 0;
   item.pszText = block.bytes() + kItemRecordBytes;
   item.cchTextMax = kReadTextCapacity;
-  if (!block.write(&item, sizeof item)) return std::nullopt;
+  if (!block.write(&item, kItemRecordBytes)) return std::nullopt;
   SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.address()));
   char local[kReadBlockBytes] = {};
   if (!block.read(local, sizeof local)) return std::nullopt;
@@ -118,7 +122,7 @@ bool activateListItem(HWND list, const std::string& text) {
     item.cchTextMax = static_cast<int>(kItemTextBytes);
     // The text is asked for twice before it is read; both answers are the same.
     for (int ask = 0; ask < 2; ++ask) {
-      if (!record.write(&item, sizeof item)) return false;
+      if (!record.write(&item, kItemRecordBytes)) return false;
       SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(record.address()));
     }
     SendMessageA(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(point.address()));
@@ -128,7 +132,7 @@ bool activateListItem(HWND list, const std::string& text) {
     if (boundedText(itemText, sizeof itemText) != text) continue;
     item.state = LVIS_SELECTED;
     item.stateMask = LVIS_SELECTED;
-    if (!record.write(&item, sizeof item)) return false;
+    if (!record.write(&item, kItemRecordBytes)) return false;
     SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(record.address()));
     const LPARAM at = MAKELPARAM(position[0], position[1]);
     SendMessageA(list, WM_LBUTTONDOWN, 0, at);
