@@ -180,6 +180,27 @@ def evaluate(names, extra_includes):
     return dict(zip(names, (int(v) for v in output)))
 
 
+def check_layouts(macros, problems, unverified):
+    """The module description structs' member order and the magic pointers; returns how
+    many facts were compared."""
+    checked = 0
+    ref_structs, ref_pointers = read_reference_layouts()
+    header_text = "".join(open(os.path.join(INCLUDE, n)).read() for n in sorted(os.listdir(INCLUDE)) if n.endswith(".h"))
+    for name, ref_fields in sorted(ref_structs.items()):
+        checked += 1
+        ours = struct_fields(header_text, name)
+        if ref_fields is None:
+            unverified.append(f"member order of {name}")
+        elif ours != ref_fields:
+            problems.append(f"{name} members {ours}, reference {ref_fields}")
+    for name, ref_value in sorted(ref_pointers.items()):
+        checked += 1
+        ours = re.sub(r"\s+", "", macros.get(name, "(missing)"))
+        if ours != re.sub(r"\s+", "", ref_value):
+            problems.append(f"{name} = {ours}, reference {ref_value}")
+    return checked
+
+
 def main():
     ref_interfaces, ref_contracts, ref_cids, ref_results, ref_constants, ref_enums = read_reference()
     macros, interfaces = read_headers(CHECKED)
@@ -253,21 +274,10 @@ def main():
         if ref_enums[name] != values[name]:
             problems.append(f"{name} = {values[name]}, reference {ref_enums[name]}")
 
-    # The component's static module description is laid out by these orders.
-    ref_structs, ref_pointers = read_reference_layouts()
-    header_text = "".join(open(os.path.join(INCLUDE, n)).read() for n in sorted(os.listdir(INCLUDE)) if n.endswith(".h"))
-    for name, ref_fields in sorted(ref_structs.items()):
-        checked += 1
-        ours = struct_fields(header_text, name)
-        if ref_fields is None:
-            unverified.append(f"member order of {name}")
-        elif ours != ref_fields:
-            problems.append(f"{name} members {ours}, reference {ref_fields}")
-    for name, ref_value in sorted(ref_pointers.items()):
-        checked += 1
-        ours = re.sub(r"\s+", "", macros.get(name, "(missing)"))
-        if ours != re.sub(r"\s+", "", ref_value):
-            problems.append(f"{name} = {ours}, reference {ref_value}")
+    # The component's static module description is laid out by these orders; they and
+    # the magic queue and thread pointers belong to this library, not to --headers.
+    if CHECKED == INCLUDE:
+        checked += check_layouts(macros, problems, unverified)
 
     for line in unverified:
         print(f"not in the reference (unverified): {line}")
