@@ -55,24 +55,28 @@ bool startTraceLog(const char* fileName) {
   return true;
 }
 
+void enableTraceLog() {
+  std::lock_guard lock(traceMutex);
+  if (traceFile != nullptr) traceEnabled = 1;
+}
+
 void writeTimestamp() {
   std::lock_guard lock(traceMutex);
   if (traceFile == nullptr) return;
   std::fputs(formatTracePrefix(localNow()).c_str(), traceFile);
 }
 
-void trace(const char* format, ...) {
+namespace {
+
+void writeMessage(bool withPrefix, const char* format, va_list args) {
   std::lock_guard lock(traceMutex);
   if (traceEnabled < 1 || traceFile == nullptr) return;
   // Formatting into a buffer of the limit's size reads a long argument once and copies
   // no more of it than is written.
   char message[kTraceMessageLimit + 1];
   message[0] = '\0';
-  va_list args;
-  va_start(args, format);
   const int length = std::vsnprintf(message, sizeof message, format, args);
-  va_end(args);
-  writeTimestamp();
+  if (withPrefix) writeTimestamp();
   if (length >= 0 && static_cast<size_t>(length) <= kTraceMessageLimit) {
     std::fwrite(message, 1, static_cast<size_t>(length), traceFile);
   } else {
@@ -84,6 +88,22 @@ void trace(const char* format, ...) {
     if (endsLine(format)) std::fputc('\n', traceFile);
   }
   std::fflush(traceFile);
+}
+
+}  // namespace
+
+void trace(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  writeMessage(true, format, args);
+  va_end(args);
+}
+
+void traceWithoutPrefix(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  writeMessage(false, format, args);
+  va_end(args);
 }
 
 void closeTraceLog() {
