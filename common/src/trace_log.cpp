@@ -39,6 +39,10 @@ std::string formatTracePrefix(const std::tm& localTime) {
 
 bool openTraceLog(const char* fileName) {
   std::lock_guard lock(traceMutex);
+  // Opened again (a second component in one browser): the earlier file is closed, not
+  // leaked, and tracing waits for the caller to switch it on again.
+  if (traceFile != nullptr) std::fclose(traceFile);
+  traceEnabled = 0;
   traceFile = std::fopen(fileName, "w");
   if (traceFile == nullptr) {
     std::perror("fopen error ");
