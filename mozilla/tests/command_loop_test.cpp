@@ -221,15 +221,5 @@ TEST_F(CommandLoop, WithoutTheDocumentLoaderNoCommandIsReadAndTheConnectionIsClo
   EXPECT_EQ(Trace().find("message from the server"), std::string::npos);
 }
 
-TEST_F(CommandLoop, TheComponentAnswersTheContentSelection) {
-  MakeComponent();
-  nsCOMPtr<nsISupports> selection;
-  EXPECT_EQ(component->GetContentSelection(getter_AddRefs(selection)), NS_OK);
-  EXPECT_EQ(selection, nullptr) << "no window has content yet";
-  browser->SetPage("http://example.test/");
-  EXPECT_EQ(component->GetContentSelection(getter_AddRefs(selection)), NS_OK);
-  EXPECT_NE(selection, nullptr);
-}
-
 }  // namespace
 }  // namespace marbleck_test
