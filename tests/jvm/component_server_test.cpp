@@ -28,9 +28,15 @@ class JavaServer {
     e->DeleteGlobalRef(mObject);
   }
 
-  int port() { return testjvm::env()->CallIntMethod(mObject, Method("port", "()I")); }
+  int port() {
+    const int value = testjvm::env()->CallIntMethod(mObject, Method("port", "()I"));
+    testjvm::expectNoException("port");
+    return value;
+  }
   std::string host() {
-    return Text(testjvm::env()->CallObjectMethod(mObject, Method("host", "()Ljava/lang/String;")));
+    jobject value = testjvm::env()->CallObjectMethod(mObject, Method("host", "()Ljava/lang/String;"));
+    testjvm::expectNoException("host");
+    return Text(value);
   }
   bool accept(long millis) {
     const bool accepted = testjvm::env()->CallBooleanMethod(
@@ -49,8 +55,9 @@ class JavaServer {
     e->ExceptionClear();
     jclass cls = e->GetObjectClass(thrown);
     jclass classClass = e->FindClass("java/lang/Class");
-    const std::string name =
-        Text(e->CallObjectMethod(cls, e->GetMethodID(classClass, "getName", "()Ljava/lang/String;")));
+    jobject className = e->CallObjectMethod(cls, e->GetMethodID(classClass, "getName", "()Ljava/lang/String;"));
+    testjvm::expectNoException("getName");
+    const std::string name = Text(className);
     e->DeleteLocalRef(classClass);
     e->DeleteLocalRef(cls);
     e->DeleteLocalRef(thrown);
@@ -60,6 +67,7 @@ class JavaServer {
   std::string nextLine(long millis) {
     jobject line = testjvm::env()->CallObjectMethod(mObject, Method("nextLine", "(J)Ljava/lang/String;"),
                                                     static_cast<jlong>(millis));
+    testjvm::expectNoException("nextLine");
     return line == nullptr ? "<none>" : Text(line);
   }
   bool waitForEnd(long millis) {
@@ -72,14 +80,19 @@ class JavaServer {
   jobject launch(const std::string& executable, const std::string& components, const std::string& traceFile) {
     JNIEnv* e = testjvm::env();
     jclass listClass = e->FindClass("java/util/List");
-    jobject arguments = e->CallStaticObjectMethod(
-        listClass, e->GetStaticMethodID(listClass, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;"),
-        e->NewStringUTF("--url"), e->NewStringUTF("about:blank"));
+    jmethodID listOf = e->GetStaticMethodID(listClass, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;");
+    jstring urlOption = e->NewStringUTF("--url");
+    jstring url = e->NewStringUTF("about:blank");
+    jobject arguments = e->CallStaticObjectMethod(listClass, listOf, urlOption, url);
+    testjvm::expectNoException("List.of");
+    jobject executablePath = PathOf(executable);
+    jobject componentsPath = PathOf(components);
+    jobject tracePath = PathOf(traceFile);
     jobject process = e->CallObjectMethod(
         mObject,
         Method("launchMozilla",
                "(Ljava/nio/file/Path;Ljava/nio/file/Path;Ljava/nio/file/Path;Ljava/util/List;)Ljava/lang/Process;"),
-        PathOf(executable), PathOf(components), PathOf(traceFile), arguments);
+        executablePath, componentsPath, tracePath, arguments);
     testjvm::expectNoException("launchMozilla");
     jobject global = process != nullptr ? e->NewGlobalRef(process) : nullptr;
     e->DeleteLocalRef(listClass);
@@ -98,9 +111,11 @@ class JavaServer {
     JNIEnv* e = testjvm::env();
     jclass paths = e->FindClass("java/nio/file/Paths");
     jclass stringClass = e->FindClass("java/lang/String");
-    jobject value = e->CallStaticObjectMethod(
-        paths, e->GetStaticMethodID(paths, "get", "(Ljava/lang/String;[Ljava/lang/String;)Ljava/nio/file/Path;"),
-        e->NewStringUTF(path.c_str()), e->NewObjectArray(0, stringClass, nullptr));
+    jmethodID get = e->GetStaticMethodID(paths, "get", "(Ljava/lang/String;[Ljava/lang/String;)Ljava/nio/file/Path;");
+    jstring first = e->NewStringUTF(path.c_str());
+    jobjectArray more = e->NewObjectArray(0, stringClass, nullptr);
+    jobject value = e->CallStaticObjectMethod(paths, get, first, more);
+    testjvm::expectNoException("Paths.get");
     e->DeleteLocalRef(stringClass);
     e->DeleteLocalRef(paths);
     return value;
@@ -176,6 +191,7 @@ TEST(ComponentServerLaunch, StartsTheBrowserWithTheComponentsFolderAndEnvironmen
   JNIEnv* e = testjvm::env();
   jclass processClass = e->GetObjectClass(process);
   e->CallVoidMethod(process, e->GetMethodID(processClass, "destroy", "()V"));
+  testjvm::expectNoException("destroy");
   e->CallIntMethod(process, e->GetMethodID(processClass, "waitFor", "()I"));
   testjvm::expectNoException("destroying the browser");
   e->DeleteLocalRef(processClass);
