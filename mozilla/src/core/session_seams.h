@@ -23,7 +23,9 @@ class NS_NO_VTABLE nsISessionRecorder : public nsISupports {
   NS_IMETHOD SetElementCheckpointMode(PRBool aOn) = 0;
   NS_IMETHOD SetTextCheckpointMode(PRBool aOn) = 0;
   NS_IMETHOD SetTableCheckpointMode(PRBool aOn) = 0;
-  // Removes the listeners it put on the windows' documents (on "stop record").
+  // Removes the listeners it put on the windows' documents (on "stop record", before
+  // a new recorder replaces it, and when the connection ends). Called again after the
+  // listeners are gone, it does nothing.
   NS_IMETHOD RemoveWindowListeners(void) = 0;
 
  protected:

@@ -89,6 +89,9 @@ public final class ComponentServer implements AutoCloseable {
             return false;
         }
         socket.setTcpNoDelay(true);
+        if (connection != null) {
+            connection.close();
+        }
         connection = socket;
         out = socket.getOutputStream();
         Consumer<String> sink = lineSink != null ? lineSink : lines::add;
