@@ -39,6 +39,10 @@ std::string formatTracePrefix(const std::tm& localTime) {
 
 bool openTraceLog(const char* fileName) {
   std::lock_guard lock(traceMutex);
+  // Opened again (a second component in one browser): the earlier file is closed, not
+  // leaked, and tracing waits for the caller to switch it on again.
+  if (traceFile != nullptr) std::fclose(traceFile);
+  traceEnabled = 0;
   traceFile = std::fopen(fileName, "w");
   if (traceFile == nullptr) {
     std::perror("fopen error ");
@@ -55,24 +59,28 @@ bool startTraceLog(const char* fileName) {
   return true;
 }
 
+void enableTraceLog() {
+  std::lock_guard lock(traceMutex);
+  if (traceFile != nullptr) traceEnabled = 1;
+}
+
 void writeTimestamp() {
   std::lock_guard lock(traceMutex);
   if (traceFile == nullptr) return;
   std::fputs(formatTracePrefix(localNow()).c_str(), traceFile);
 }
 
-void trace(const char* format, ...) {
+namespace {
+
+void writeMessage(bool withPrefix, const char* format, va_list args) {
   std::lock_guard lock(traceMutex);
   if (traceEnabled < 1 || traceFile == nullptr) return;
   // Formatting into a buffer of the limit's size reads a long argument once and copies
   // no more of it than is written.
   char message[kTraceMessageLimit + 1];
   message[0] = '\0';
-  va_list args;
-  va_start(args, format);
   const int length = std::vsnprintf(message, sizeof message, format, args);
-  va_end(args);
-  writeTimestamp();
+  if (withPrefix) writeTimestamp();
   if (length >= 0 && static_cast<size_t>(length) <= kTraceMessageLimit) {
     std::fwrite(message, 1, static_cast<size_t>(length), traceFile);
   } else {
@@ -84,6 +92,22 @@ void trace(const char* format, ...) {
     if (endsLine(format)) std::fputc('\n', traceFile);
   }
   std::fflush(traceFile);
+}
+
+}  // namespace
+
+void trace(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  writeMessage(true, format, args);
+  va_end(args);
+}
+
+void traceWithoutPrefix(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  writeMessage(false, format, args);
+  va_end(args);
 }
 
 void closeTraceLog() {

@@ -17,6 +17,9 @@ bool openTraceLog(const char* fileName);
 // next line begins with a blank). Returns false when the file could not be opened.
 bool startTraceLog(const char* fileName);
 
+// Switches tracing on once the log is open (marbleck writes its own first lines).
+void enableTraceLog();
+
 // Writes the time-stamp prefix of a line, without a line end.
 void writeTimestamp();
 
@@ -25,6 +28,9 @@ void writeTimestamp();
 // A message longer than kTraceMessageLimit bytes is cut there and marked
 // "...[N bytes cut]"; the line end of its format is kept.
 void trace(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// As trace, without the time-stamp prefix (the message and the flush only).
+void traceWithoutPrefix(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The most bytes of one message a trace line carries. Messages hold values that come
 // from the host or the page; a megabyte-long argument traced on every retry of a call
