@@ -20,6 +20,7 @@ void* DomDocument::queryInterface(const nsIID& iid) {
     return static_cast<nsIDOMHTMLDocument*>(this);
   }
   if (iid.Equals(NS_GET_IID(nsIDOMDocumentView))) return static_cast<nsIDOMDocumentView*>(this);
+  if (iid.Equals(NS_GET_IID(nsIDOMDocumentEvent))) return static_cast<nsIDOMDocumentEvent*>(this);
   return nodeInterface(iid);
 }
 
@@ -211,6 +212,12 @@ NS_IMETHODIMP DomDocument::GetDefaultView(nsIDOMAbstractView** aDefaultView) {
     if (!wrapper) return NS_ERROR_OUT_OF_MEMORY;
     return wrapper->QueryInterface(NS_GET_IID(nsIDOMAbstractView), reinterpret_cast<void**>(aDefaultView));
   });
+}
+
+// --- nsIDOMDocumentEvent
+
+NS_IMETHODIMP DomDocument::CreateEvent(const nsAString& eventType, nsIDOMEvent** _retval) {
+  return createEvent(sharedSession(), toUtf8(eventType), _retval);
 }
 
 }  // namespace gecko

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dom_node.h"
+#include "nsIDOMDocumentEvent.h"
 #include "nsIDOMDocumentView.h"
 #include "nsIDOMHTMLDocument.h"
 
@@ -16,7 +17,7 @@ class Element;
 
 namespace gecko {
 
-class DomDocument final : public NodeImpl<nsIDOMHTMLDocument>, public nsIDOMDocumentView {
+class DomDocument final : public NodeImpl<nsIDOMHTMLDocument>, public nsIDOMDocumentView, public nsIDOMDocumentEvent {
  public:
   DomDocument(std::shared_ptr<DomSession> session, std::shared_ptr<engine::Document> document);
 
@@ -68,6 +69,9 @@ class DomDocument final : public NodeImpl<nsIDOMHTMLDocument>, public nsIDOMDocu
 
   // --- nsIDOMDocumentView: the window showing the document, as its abstract view
   NS_IMETHOD GetDefaultView(nsIDOMAbstractView** aDefaultView) override;
+
+  // --- nsIDOMDocumentEvent: a new event of a module, to be initialised and dispatched
+  NS_IMETHOD CreateEvent(const nsAString& eventType, nsIDOMEvent** _retval) override;
 
  private:
   void* queryInterface(const nsIID& iid) override;

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <string>
 
+#include "dom_event.h"
 #include "dom_node.h"
 #include "dom_object.h"
 #include "dom_selection.h"
@@ -115,6 +116,7 @@ class DomWindowCollection final : public nsIDOMWindowCollection, public DomObjec
 
 class DomWindow final : public nsIDOMWindowInternal,
                         public nsIDOMAbstractView,
+                        public nsIDOMEventTarget,
                         public EngineWindowAccess,
                         public DomObject {
  public:
@@ -391,6 +393,17 @@ class DomWindow final : public nsIDOMWindowInternal,
     return related(aDocument, [](engine::Window& w) { return w.document(); });
   }
 
+  // --- nsIDOMEventTarget: the events of the window's documents pass through it
+  NS_IMETHOD AddEventListener(const nsAString& type, nsIDOMEventListener* listener, PRBool useCapture) override {
+    return addEventListener(sharedSession(), window_, type, listener, useCapture);
+  }
+  NS_IMETHOD RemoveEventListener(const nsAString& type, nsIDOMEventListener* listener, PRBool useCapture) override {
+    return removeEventListener(session(), window_, type, listener, useCapture);
+  }
+  NS_IMETHOD DispatchEvent(nsIDOMEvent* evt, PRBool* _retval) override {
+    return dispatchEvent(session(), window_, evt, _retval);
+  }
+
   // --- EngineWindowAccess
   std::shared_ptr<engine::Window> engineWindow() const override { return window_; }
 
@@ -405,6 +418,7 @@ class DomWindow final : public nsIDOMWindowInternal,
       return static_cast<nsIDOMWindowInternal*>(this);
     }
     if (iid.Equals(NS_GET_IID(nsIDOMAbstractView))) return static_cast<nsIDOMAbstractView*>(this);
+    if (iid.Equals(NS_GET_IID(nsIDOMEventTarget))) return static_cast<nsIDOMEventTarget*>(this);
     if (iid.Equals(NS_GET_IID(EngineWindowAccess))) return static_cast<EngineWindowAccess*>(this);
     return nullptr;
   }

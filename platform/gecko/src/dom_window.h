@@ -1,6 +1,7 @@
 // Browser windows and frames as Gecko's DOM windows: one wrapper per engine window,
-// answering nsIDOMWindowInternal (with nsIDOMWindow2 and nsIDOMWindow) and
-// nsIDOMAbstractView. Every method carries its body to the browser thread.
+// answering nsIDOMWindowInternal (with nsIDOMWindow2 and nsIDOMWindow),
+// nsIDOMAbstractView and nsIDOMEventTarget. Every method carries its body to the
+// browser thread.
 #pragma once
 
 #include <memory>
