@@ -364,6 +364,8 @@ class DomEvent final : public nsIDOMMouseEvent,
   nsISupports* canonical() override { return static_cast<nsIDOMEvent*>(static_cast<nsIDOMMouseEvent*>(this)); }
 
   // --- for the dispatching code; browser thread only
+  // An event of the window itself (load, unload) is aimed at its document, as in Gecko.
+  void aimAt(nsCOMPtr<nsIDOMEventTarget> target) { explicitTarget_.swap(target); }
   // The engine event this object stood for ends: keep what listeners may still read.
   void detach() {
     const engine::Event& from = *live_;
@@ -544,6 +546,13 @@ nsCOMPtr<nsIDOMEvent> eventFor(const std::shared_ptr<DomSession>& session, engin
     return result;
   }
   auto* created = new DomEvent(session, event);  // one reference, held by the engine event
+  auto* window = event.target ? nullptr : dynamic_cast<engine::Window*>(event.currentTarget);
+  if (auto document = window ? window->document() : nullptr) {
+    nsIDOMEventTarget* aimed = nullptr;
+    if (NS_SUCCEEDED(wrapAs(*session, std::shared_ptr<engine::Node>(document), &aimed)) && aimed) {
+      created->aimAt(dont_AddRef(aimed));
+    }
+  }
   event.faceData = std::shared_ptr<void>(static_cast<void*>(created), [](void* data) {
     auto* ending = static_cast<DomEvent*>(data);
     ending->detach();

@@ -298,5 +298,17 @@ TEST_F(DomEventTest, AnEventSentToTheDocumentPassesTheWindowBothWays) {
   EXPECT_TRUE(dispatch(document, event));
 }
 
+TEST_F(DomEventTest, TheWindowHearsTheLoadOfEachDocumentItShows) {
+  loadPage();
+  listen(window, "window", "load", true);
+  open("index.html");
+  open("form.html");
+  EXPECT_EQ((std::vector<std::string>{
+                "window load 2 current=window target=#document",
+                "window load 2 current=window target=#document",
+            }),
+            journal.take());
+}
+
 }  // namespace
 }  // namespace gecko_test
