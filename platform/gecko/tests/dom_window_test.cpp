@@ -9,6 +9,9 @@
 #include "nsISelectionController.h"
 #include "nsMemory.h"
 
+#include <chrono>
+#include <thread>
+
 namespace gecko_test {
 namespace {
 
@@ -181,6 +184,35 @@ TEST_F(DomWindowTest, ClosingAFrameLeavesItOpen) {
   PRBool closed = PR_TRUE;
   ASSERT_EQ(NS_OK, nav->GetClosed(&closed));
   EXPECT_FALSE(closed);
+}
+
+TEST_F(DomWindowTest, ConfirmAndPromptWaitForTheUsersAnswer) {
+  open("index.html");
+  auto window = as<nsIDOMWindowInternal>(topWindow());
+  // The user answers from another thread once the dialog is up.
+  auto answer = [this](std::string line) {
+    return std::thread([this, line] {
+      for (int tries = 0; tries < 500 && !gecko.act(line); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+    });
+  };
+  std::thread user = answer("dialog OK");
+  PRBool confirmed = PR_FALSE;
+  EXPECT_EQ(NS_OK, window->Confirm(wide("Sure?"), &confirmed));
+  user.join();
+  EXPECT_TRUE(confirmed);
+
+  user = answer("dialog OK typed answer");
+  nsString typed;
+  EXPECT_EQ(NS_OK, window->Prompt(wide("Name?"), wide("initial"), wide(""), 0, typed));
+  user.join();
+  EXPECT_EQ("typed answer", utf8(typed));
+
+  user = answer("dialog Cancel");
+  EXPECT_EQ(NS_OK, window->Confirm(wide("Really?"), &confirmed));
+  user.join();
+  EXPECT_FALSE(confirmed);
 }
 
 TEST_F(DomWindowTest, Base64AndFindInThePage) {
