@@ -197,7 +197,9 @@ bool doubleClick(const std::shared_ptr<Element>& target) {
     return true;
 }
 
-void activate(const std::shared_ptr<Element>& target) {
+bool dispatchWithDefault(const std::shared_ptr<Element>& target, Event& event) {
+    if (!target) return false;
+    if (event.type != "click") return dispatchEvent(target, event);
     // A check box or radio button changes before the click is reported and changes
     // back when a handler cancels it.
     std::vector<std::pair<std::shared_ptr<Element>, bool>> before;
@@ -215,7 +217,7 @@ void activate(const std::shared_ptr<Element>& target) {
         target->setChecked(target->type() == "radio" ? true : !wasChecked);
         if (target->checked() != wasChecked) propertyChanged(target, "checked");
     }
-    bool proceed = mouseEvent(target, "click", MouseButton::Left);
+    bool proceed = dispatchEvent(target, event);
     if (toggles) {
         bool changed = false;
         for (const auto& [element, checked] : before) {
@@ -227,9 +229,15 @@ void activate(const std::shared_ptr<Element>& target) {
         } else if (changed) {
             fire(target, "change", true, false);
         }
-        return;
+        return proceed;
     }
     if (proceed) defaultAction(target);
+    return proceed;
+}
+
+void activate(const std::shared_ptr<Element>& target) {
+    Event event{.type = "click", .button = MouseButton::Left};
+    dispatchWithDefault(target, event);
 }
 
 namespace {

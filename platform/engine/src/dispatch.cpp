@@ -38,6 +38,26 @@ bool dispatchEvent(const std::shared_ptr<Element>& target, Event& event) {
     return !event.defaultPrevented;
 }
 
+bool dispatchDocumentEvent(Document& document, Event& event) {
+    auto self = std::static_pointer_cast<Document>(document.shared_from_this());  // held through the handlers
+    auto window = document.defaultView();
+    if (window && !event.propagationStopped) {
+        event.phase = EventPhase::Capturing;
+        window->invokeListeners(event);
+    }
+    if (!event.propagationStopped) {
+        event.phase = EventPhase::AtTarget;
+        self->invokeListeners(event);
+    }
+    if (window && event.bubbles && !event.propagationStopped) {
+        event.phase = EventPhase::Bubbling;
+        window->invokeListeners(event);
+    }
+    event.phase = EventPhase::None;
+    event.currentTarget = nullptr;
+    return !event.defaultPrevented;
+}
+
 bool dispatchWindowEvent(Window& window, Event& event) {
     event.phase = EventPhase::AtTarget;
     window.invokeListeners(event);

@@ -41,10 +41,18 @@ std::shared_ptr<Element> Event::toElement() const {
     return nullptr;
 }
 
-ListenerId EventTarget::addEventListener(std::string type, Listener listener, bool capture) {
+ListenerId EventTarget::addEventListener(std::string type, Listener listener, bool capture, const void* key) {
     ListenerId id = nextListenerId++;
-    listeners_.push_back({id, std::move(type), std::move(listener), capture});
+    listeners_.push_back({id, std::move(type), std::move(listener), capture, key});
     return id;
+}
+
+ListenerId EventTarget::findListener(const std::string& type, const void* key, bool capture) const {
+    if (!key) return 0;
+    for (const auto& r : listeners_) {
+        if (r.key == key && r.capture == capture && r.type == type) return r.id;
+    }
+    return 0;
 }
 
 bool EventTarget::removeEventListener(ListenerId id) {

@@ -151,6 +151,49 @@ TEST_F(EventsTest, ACheckBoxTogglesUnlessTheClickIsCancelled) {
     });
 }
 
+TEST_F(EventsTest, AMadeClickGetsTheDefaultActionAndKeepsItsOwnFields) {
+    loadAndLog("<body><input type=checkbox id=c><span id=s>text</span></body>");
+    on([&] {
+        Event click{.type = "click", .button = MouseButton::Right, .ctrlKey = true};
+        EXPECT_TRUE(actions::dispatchWithDefault(byId("c"), click));
+        EXPECT_TRUE(byId("c")->checked());
+        EXPECT_EQ(byId("c"), click.target);
+        Event cancelled{.type = "click"};
+        byId("c")->addEventListener("click", [](Event& e) { e.preventDefault(); });
+        EXPECT_FALSE(actions::dispatchWithDefault(byId("c"), cancelled));
+        EXPECT_TRUE(byId("c")->checked());  // back as it was
+        Event other{.type = "select"};
+        EXPECT_TRUE(actions::dispatchWithDefault(byId("s"), other));
+    });
+    EXPECT_EQ((std::vector<std::string>{"propertychange c checked", "click c button=2", "change c",
+                                        "propertychange c checked", "click c", "propertychange c checked",
+                                        "select s"}),
+              take());
+}
+
+TEST_F(EventsTest, ListenersAreFoundByKeyAndDocumentEventsPassTheWindowBothWays) {
+    loadString("<body></body>");
+    on([&] {
+        auto document = window->document();
+        int owner = 0;
+        std::vector<std::string> seen;
+        auto record = [&seen](const char* where) {
+            return [&seen, where](Event& e) { seen.push_back(where + std::to_string(static_cast<int>(e.phase))); };
+        };
+        auto id = document->addEventListener("ping", record("document "), false, &owner);
+        window->addEventListener("ping", record("window "), true);
+        window->addEventListener("ping", record("window "), false);
+        EXPECT_EQ(id, document->findListener("ping", &owner, false));
+        EXPECT_EQ(0u, document->findListener("ping", &owner, true));
+        EXPECT_EQ(0u, document->findListener("pong", &owner, false));
+        EXPECT_EQ(0u, document->findListener("ping", nullptr, false));
+        Event ping{.type = "ping"};
+        EXPECT_TRUE(dispatchDocumentEvent(*document, ping));
+        EXPECT_EQ((std::vector<std::string>{"window 1", "document 2", "window 3"}), seen);
+        EXPECT_FALSE(ping.target);
+    });
+}
+
 TEST_F(EventsTest, ARadioButtonChecksItselfAndUnchecksItsGroup) {
     openPage("form.html");
     on([&] {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "dom_node.h"
+#include "nsIDOMDocumentEvent.h"
+#include "nsIDOMDocumentView.h"
 #include "nsIDOMHTMLDocument.h"
 
 #include <functional>
@@ -15,7 +17,7 @@ class Element;
 
 namespace gecko {
 
-class DomDocument final : public NodeImpl<nsIDOMHTMLDocument> {
+class DomDocument final : public NodeImpl<nsIDOMHTMLDocument>, public nsIDOMDocumentView, public nsIDOMDocumentEvent {
  public:
   DomDocument(std::shared_ptr<DomSession> session, std::shared_ptr<engine::Document> document);
 
@@ -64,6 +66,12 @@ class DomDocument final : public NodeImpl<nsIDOMHTMLDocument> {
   NS_IMETHOD Write(const nsAString& text) override;
   NS_IMETHOD Writeln(const nsAString& text) override;
   NS_IMETHOD GetElementsByName(const nsAString& elementName, nsIDOMNodeList** _retval) override;
+
+  // --- nsIDOMDocumentView: the window showing the document, as its abstract view
+  NS_IMETHOD GetDefaultView(nsIDOMAbstractView** aDefaultView) override;
+
+  // --- nsIDOMDocumentEvent: a new event of a module, to be initialised and dispatched
+  NS_IMETHOD CreateEvent(const nsAString& eventType, nsIDOMEvent** _retval) override;
 
  private:
   void* queryInterface(const nsIID& iid) override;

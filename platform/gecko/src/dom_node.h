@@ -3,10 +3,12 @@
 // its body to the browser thread.
 #pragma once
 
+#include "dom_event.h"
 #include "dom_object.h"
 #include "engine_node_access.h"
 #include "nsCOMPtr.h"
 #include "nsIDOM3Node.h"
+#include "nsIDOMEventTarget.h"
 #include "nsIDOMNode.h"
 #include "text_conversion.h"
 
@@ -58,7 +60,11 @@ nsresult wrapAs(DomSession& session, const std::shared_ptr<engine::Node>& node, 
 }
 
 template <class Primary>  // nsIDOMNode or an interface derived from it
-class NodeImpl : public Primary, public nsIDOM3Node, public EngineNodeAccess, public DomObject {
+class NodeImpl : public Primary,
+                 public nsIDOM3Node,
+                 public nsIDOMEventTarget,
+                 public EngineNodeAccess,
+                 public DomObject {
  public:
   // --- nsIDOMNode
   NS_IMETHOD GetNodeName(nsAString& aNodeName) override { return readText(aNodeName, node_ops::nodeName); }
@@ -176,6 +182,17 @@ class NodeImpl : public Primary, public nsIDOM3Node, public EngineNodeAccess, pu
   }
   NS_IMETHOD GetUserData(const nsAString&, nsIVariant** _retval) override { return notModelled(_retval); }
 
+  // --- nsIDOMEventTarget (dom_event.h)
+  NS_IMETHOD AddEventListener(const nsAString& type, nsIDOMEventListener* listener, PRBool useCapture) override {
+    return addEventListener(sharedSession(), node_, type, listener, useCapture);
+  }
+  NS_IMETHOD RemoveEventListener(const nsAString& type, nsIDOMEventListener* listener, PRBool useCapture) override {
+    return removeEventListener(session(), node_, type, listener, useCapture);
+  }
+  NS_IMETHOD DispatchEvent(nsIDOMEvent* evt, PRBool* _retval) override {
+    return dispatchEvent(session(), node_, evt, _retval);
+  }
+
   // --- EngineNodeAccess
   std::shared_ptr<engine::Node> engineNode() const override { return node_; }
   const void* identity() const override { return node_.get(); }
@@ -191,6 +208,7 @@ class NodeImpl : public Primary, public nsIDOM3Node, public EngineNodeAccess, pu
   void* nodeInterface(const nsIID& iid) {
     if (iid.Equals(NS_GET_IID(nsISupports)) || iid.Equals(NS_GET_IID(nsIDOMNode))) return canonical();
     if (iid.Equals(NS_GET_IID(nsIDOM3Node))) return static_cast<nsIDOM3Node*>(this);
+    if (iid.Equals(NS_GET_IID(nsIDOMEventTarget))) return static_cast<nsIDOMEventTarget*>(this);
     if (iid.Equals(NS_GET_IID(EngineNodeAccess))) return static_cast<EngineNodeAccess*>(this);
     return nullptr;
   }

@@ -1,9 +1,13 @@
 #include "testbed/gecko.h"
 
 #include "dom_node.h"
+#include "dom_selection.h"
 #include "dom_session.h"
+#include "dom_window.h"
 #include "engine/browser.h"
 #include "engine/document.h"
+#include "engine/user.h"
+#include "engine/user_script.h"
 #include "engine/window.h"
 
 namespace gecko::testbed {
@@ -16,6 +20,7 @@ struct SimulatedGecko::State {
   engine::Browser browser{engine::BrowserOptions{engine::Dialect::Mozilla, "about:blank"}};
   std::shared_ptr<DomSession> session = std::make_shared<DomSession>(browser.thread());
   std::shared_ptr<engine::Window> window;  // touched on the browser thread only
+  engine::User user{browser};
 
   bool waitIdle() {
     return browser.thread().waitUntil([this] { return !browser.busy(); }, kLoadTimeoutMs);
@@ -59,6 +64,38 @@ nsresult SimulatedGecko::GetDocument(nsIDOMDocument** aDocument) {
     if (!document) return NS_ERROR_FAILURE;
     return wrapAs(*state.session, document, aDocument);
   });
+}
+
+nsresult SimulatedGecko::GetWindow(nsIDOMWindow** aWindow) {
+  if (!aWindow) return NS_ERROR_NULL_POINTER;
+  *aWindow = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    if (!state.window) return NS_ERROR_FAILURE;
+    nsCOMPtr<nsIDOMWindow> window = wrapWindow(*state.session, state.window);
+    if (!window) return NS_ERROR_OUT_OF_MEMORY;
+    window.swap(*aWindow);
+    return NS_OK;
+  });
+}
+
+nsresult SimulatedGecko::GetSelectionController(nsISelectionController** aController) {
+  if (!aController) return NS_ERROR_NULL_POINTER;
+  *aController = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    if (!state.window) return NS_ERROR_FAILURE;
+    nsCOMPtr<nsISelectionController> controller = selectionControllerFor(*state.session, state.window);
+    if (!controller) return NS_ERROR_OUT_OF_MEMORY;
+    controller.swap(*aController);
+    return NS_OK;
+  });
+}
+
+bool SimulatedGecko::act(const std::string& actions, std::string* error) {
+  engine::UserScriptResult result = engine::runUserScript(state_->user, actions);
+  if (!result && error) *error = result.message;
+  return result.ok && state_->waitIdle();
 }
 
 }  // namespace gecko::testbed

@@ -32,6 +32,11 @@ bool click(const std::shared_ptr<Element>& target, MouseButton button = MouseBut
 bool doubleClick(const std::shared_ptr<Element>& target);
 // The click event and default action alone, as a script's element.click() does.
 void activate(const std::shared_ptr<Element>& target);
+// Sends `event` (made by a page or a face) to `target` with the default action a
+// browser gives it: a click toggles a check box or radio button first (back again when
+// cancelled) and then follows a link or submits, as activate does; other events have
+// none. Returns false when a listener cancelled it.
+bool dispatchWithDefault(const std::shared_ptr<Element>& target, Event& event);
 
 // Focus moves to `target` (blur, with change when a field's value was edited, first).
 void focus(const std::shared_ptr<Element>& target);

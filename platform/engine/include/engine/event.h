@@ -33,6 +33,9 @@ struct Event {
     bool cancelable = true;
     bool defaultPrevented = false;
     bool propagationStopped = false;
+    // A browser face's own object for this event, kept while the event lives, so that
+    // every listener of one dispatch is handed the same one.
+    std::shared_ptr<void> faceData{};
 
     void preventDefault() { if (cancelable) defaultPrevented = true; }
     void stopPropagation() { propagationStopped = true; }
@@ -55,9 +58,12 @@ public:
     EventTarget& operator=(const EventTarget&) = delete;
     virtual ~EventTarget() = default;
 
-    // Returns an id for removeEventListener; listeners run in the order added.
-    ListenerId addEventListener(std::string type, Listener listener, bool capture = false);
+    // Returns an id for removeEventListener; listeners run in the order added. `key`
+    // names the listener's owner (a face's listener object) for findListener.
+    ListenerId addEventListener(std::string type, Listener listener, bool capture = false, const void* key = nullptr);
     bool removeEventListener(ListenerId id);
+    // The registration of `key` for this type and phase, or 0.
+    ListenerId findListener(const std::string& type, const void* key, bool capture) const;
 
     // The inline handler for an event ("onclick" for "click"), or none. Elements
     // compile theirs from the attribute on first use.
@@ -74,6 +80,7 @@ protected:
         std::string type{};
         Listener listener;
         bool capture;
+        const void* key;
     };
     std::vector<Registration> listeners_;
     std::vector<std::pair<std::string, std::shared_ptr<ScriptHandler>>> assignedHandlers_;

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "nsIDOMDocument.h"
+#include "nsIDOMWindow.h"
+#include "nsISelectionController.h"
 
 #include <memory>
 #include <string>
@@ -27,6 +29,15 @@ class SimulatedGecko {
 
   // The document the window shows, a new reference (NS_ERROR_FAILURE before open).
   nsresult GetDocument(nsIDOMDocument** aDocument);
+  // The window itself, a top-level content window (NS_ERROR_FAILURE before open).
+  nsresult GetWindow(nsIDOMWindow** aWindow);
+  // The selection controller of the window's content, as its content shell gives it.
+  nsresult GetSelectionController(nsISelectionController** aController);
+
+  // Acts as the simulated user, from any thread: one action per line ("click #go",
+  // "key #field 13", "selecttext #intro", "frame left" ...), then waits until the
+  // browser is idle. False, with the reason in `error`, when an action could not be done.
+  bool act(const std::string& actions, std::string* error = nullptr);
 
  private:
   struct State;
