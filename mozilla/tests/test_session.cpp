@@ -172,10 +172,10 @@ nsCOMPtr<nsISupports> TestBrowser::GetWebNavigation(nsISupports* aShell) {
   return aShell == mShell.get() ? mShell : nullptr;
 }
 
-nsresult TestBrowser::GetCurrentURISpec(nsISupports* aWebNavigation, nsACString& aSpec) {
+nsresult TestBrowser::GetCurrentURIText(nsISupports* aWebNavigation, nsACString& aUriText) {
   if (aWebNavigation != mShell.get()) return NS_ERROR_FAILURE;
   std::lock_guard lock(mMutex);
-  aSpec.Assign(mUrl.c_str());
+  aUriText.Assign(mUrl.c_str());
   return NS_OK;
 }
 

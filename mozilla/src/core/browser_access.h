@@ -23,8 +23,8 @@ class BrowserAccess {
   virtual nsCOMPtr<nsISupports> FindContentShell() = 0;
   // The shell as nsIWebNavigation; null when it is none.
   virtual nsCOMPtr<nsISupports> GetWebNavigation(nsISupports* aShell) = 0;
-  // The spec of the navigation's current URI (its bytes as the URI holds them).
-  virtual nsresult GetCurrentURISpec(nsISupports* aWebNavigation, nsACString& aSpec) = 0;
+  // The navigation's current URI as text (its bytes as the URI holds them).
+  virtual nsresult GetCurrentURIText(nsISupports* aWebNavigation, nsACString& aUriText) = 0;
   // Reload with no flags, run on the UI thread through a synchronous proxy; returns when
   // the UI thread has run it.
   virtual nsresult Reload(nsISupports* aWebNavigation) = 0;

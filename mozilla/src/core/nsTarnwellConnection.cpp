@@ -144,10 +144,10 @@ NS_IMETHODIMP nsTarnwellImpl::RecordLaunch() {
     sleepMilliseconds(kLaunchRetryMilliseconds);
     return NS_ERROR_FAILURE;
   }
-  nsCString spec;
-  if (NS_SUCCEEDED(mWiring.browser->GetCurrentURISpec(navigation, spec))) {
+  nsCString uriText;
+  if (NS_SUCCEEDED(mWiring.browser->GetCurrentURIText(navigation, uriText))) {
     nsString url;
-    CopyASCIItoUTF16(spec, url);  // the spec's bytes, each widened to one unit
+    CopyASCIItoUTF16(uriText, url);  // the URI text's bytes, each widened to one unit
     const std::u16string line = scriptline::recordLaunchEvent(std::u16string(url.get(), url.Length()));
     mSocket.Send(toString(line));
   }
