@@ -5,6 +5,7 @@
 
 #include "common/trace_log.h"
 #include "core/skerrow_app.h"
+#include "recorder/native_window_recorder.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ void serveRecorder(CSkerrowApp& app);
 
 // Set on the recorder thread once its hidden window is destroyed (by Quit).
 thread_local bool hiddenWindowGone = false;
+// What the hidden window of this thread makes of the hook library's reports.
+thread_local recorder::NativeWindowRecorder* nativeWindows = nullptr;
 
 // The thread serves the browser's events as long as a browser is open, also after Quit
 // has destroyed its window: a window closed after Quit must still reach the table, or
@@ -121,6 +124,13 @@ void serveRecorder(CSkerrowApp& app) {
       trace("SinkEvents:\tClass Registration Failed\n");
       return;
     }
+    recorder::NativeWindowRecorder recorder(app.webBrowser());
+    struct Serving {
+      explicit Serving(recorder::NativeWindowRecorder& r) { nativeWindows = &r; }
+      ~Serving() { nativeWindows = nullptr; }
+      Serving(const Serving&) = delete;
+      Serving& operator=(const Serving&) = delete;
+    } serving(recorder);
     const HWND window = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150,
                                         100, nullptr, nullptr, app.moduleInstance(), nullptr);
     hiddenWindow = window;
@@ -161,6 +171,14 @@ LRESULT CALLBACK hiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       hiddenWindowGone = true;  // the message loop ends once no browser is left
       return 0;
     default:
+      // The hook library's reports. Nothing thrown while one is handled may leave the
+      // procedure: the report was sent from a hook, whose thread waits for the answer.
+      try {
+        if (nativeWindows != nullptr && nativeWindows->handle(message, wParam, lParam)) return 0;
+      } catch (...) {
+        trace("SkerrowApp :\tnative window report failed\n");
+        return 0;
+      }
       return DefWindowProc(window, message, wParam, lParam);
   }
 }

@@ -149,6 +149,7 @@ TEST_F(RecordingTest, RestartingRecordsALaunchLineOnlyWhenAsked) {
   callVoid(controller_, "StartRecording", "(Z)V", JNI_FALSE);  // returns at once
   EXPECT_EQ("", nextRecorded(300));
   userDoes("open " + siteUrl("form.html"));
+  EXPECT_EQ("receiveEvents:changeURL[name:,:" + siteUrl("form.html") + "]", nextRecorded());
   callVoid(controller_, "StartRecording", "(Z)V", JNI_TRUE);
   EXPECT_EQ("receiveEvents:launchApplication(\"" + siteUrl("form.html") + "\")", nextRecorded());
 }

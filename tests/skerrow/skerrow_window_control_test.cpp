@@ -138,7 +138,7 @@ TEST_F(WindowControlTest, APromptTakesItsTextThroughSetTextBox) {
 TEST_F(WindowControlTest, TheFileChooserOffersEveryControlKind) {
   openDialogsPage("form.html");
   userDoes("click name=attachment");
-  ASSERT_TRUE(displayed("Choose file"));
+  ASSERT_TRUE(waitFor([&] { return displayed("Choose file"); }, 5000));
   EXPECT_EQ("ERROR_UNKNOWN_CONTROL", control("DoCheckPoint", "SHELLDLL_DefView", "1121"));
   EXPECT_EQ("ERROR_UNKNOWN_CONTROL", control("DoCheckPoint", "ComboBoxEx32", "1148"));
   // The file name goes into the Edit two levels below the extended combo box.
