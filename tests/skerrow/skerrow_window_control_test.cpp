@@ -75,7 +75,7 @@ jobject WindowControlTest::window_ = nullptr;
 TEST_F(WindowControlTest, AnAlertIsNamedByTitleCheckedAndAnsweredByItsOkButton) {
   openDialogsPage();
   userDoes("click #alertButton");
-  ASSERT_TRUE(displayed(kAlertTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kAlertTitle); }, 5000));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Static", "65535", "Hello from the page"));
   EXPECT_EQ("FAILED", control("CheckWindowMessage", "Static", "65535", "Hello From The Page"));
   EXPECT_EQ("classname:,:Static:;:label:,:Hello from the page:;:value:,:Hello from the page:;:isVisible:,:true:;:"
@@ -101,7 +101,7 @@ TEST_F(WindowControlTest, AnAlertIsNamedByTitleCheckedAndAnsweredByItsOkButton) 
 TEST_F(WindowControlTest, ConfirmButtonsAreTellApartByIdentifierAndCloseAlertWindowDeclines) {
   openDialogsPage();
   userDoes("click #confirmButton");
-  ASSERT_TRUE(displayed(kAlertTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kAlertTitle); }, 5000));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Button", "2", "Cancel"));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Button", "1", "OK"));
   EXPECT_TRUE(closeAlert());
@@ -110,7 +110,7 @@ TEST_F(WindowControlTest, ConfirmButtonsAreTellApartByIdentifierAndCloseAlertWin
   // The closed dialog's handle is stale: nothing is found in it any more.
   EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control("PerformAction", "Button", "1"));
   userDoes("click #confirmButton");
-  ASSERT_TRUE(displayed(kAlertTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kAlertTitle); }, 5000));
   EXPECT_EQ("SUCCESS", control("PerformAction", "Button", "1"));
   EXPECT_TRUE(bodyShows("agreed"));
 }
@@ -118,7 +118,7 @@ TEST_F(WindowControlTest, ConfirmButtonsAreTellApartByIdentifierAndCloseAlertWin
 TEST_F(WindowControlTest, APromptTakesItsTextThroughSetTextBox) {
   openDialogsPage();
   userDoes("click #promptButton");
-  ASSERT_TRUE(displayed(kPromptTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kPromptTitle); }, 5000));
   // The prompt's label is the dialog's last child.
   EXPECT_EQ("classname:,:Edit:;:isVisible:,:true:;:isEnabled:,:true:;:controlid:,:1003:;:value:,:nobody:;:"
             "attached_text:,:Your name?:;:ID:,:1003:;:index:,:1003",
@@ -179,7 +179,7 @@ TEST_F(WindowControlTest, NullEmptyAndHugeArgumentsFindNothing) {
 
   openDialogsPage();
   userDoes("click #promptButton");
-  ASSERT_TRUE(displayed(kPromptTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kPromptTitle); }, 5000));
   for (const char* native : {"CheckWindowMessage", "PerformAction", "SetTextBox", "SetSelect", "SetAlertList",
                              "DoCheckPoint"}) {
     EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, kNull, "1003", "x")) << native;
