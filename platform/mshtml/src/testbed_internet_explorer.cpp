@@ -79,8 +79,21 @@ ActionResult useFrame(const Target& target, engine::User& user, const engine::Us
       done = true;
     }
   });
-  // A standard button is clicked with the mouse, as a person does.
-  if (command != 0 && toolbar) done = testbed::native_user::clickToolbarButton(toolbar, command);
+  // A standard button is clicked with the mouse, as a person does; a browser whose
+  // frame is not shown (one made by CoCreateInstance and never made visible) gets the
+  // button's command as the click would send it.
+  if (command != 0 && toolbar) {
+    done = testbed::native_user::clickToolbarButton(toolbar, command);
+    if (!done) {
+      onBrowserThread(target, [&] {
+        mshtml::WebBrowser* browser = target.session->topBrowser(*window->top());
+        mshtml::FrameWindow* frameWindow = browser ? browser->frameWindow() : nullptr;
+        if (!frameWindow || !frameWindow->valid() || IsWindowVisible(frameWindow->frame())) return;
+        frameWindow->clickToolbarButton(command);
+        done = true;
+      });
+    }
+  }
   if (action.kind == engine::UserAction::Kind::Close && frame) {
     SendMessageA(frame, WM_CLOSE, 0, 0);
     return {};
