@@ -162,6 +162,29 @@ TEST_F(WindowControlTest, TheFileChooserOffersEveryControlKind) {
   EXPECT_TRUE(closes("Choose file"));
 }
 
+TEST_F(WindowControlTest, SetAlertListSelectsAndDoubleClicksTheMatchingFile) {
+  openDialogsPage("form.html");
+  userDoes("click name=attachment");
+  ASSERT_TRUE(waitFor([&] { return displayed("Choose file"); }, 5000));
+  // The chooser lists the page's folder; the double click on a file chooses it.
+  EXPECT_EQ("FAILED", control("SetAlertList", "SysListView32", "1", "INDEX.HTML")) << "the text must match exactly";
+  EXPECT_EQ("SUCCESS", control("SetAlertList", "SysListView32", "1", "index.html"));
+  EXPECT_TRUE(closes("Choose file"));
+  // The field holds the chosen file's path.
+  LocalFrame frame;
+  ASSERT_EQ("SUCCESS", callString(playback_, "setWindow",
+                                   "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;I)"
+                                   "Ljava/lang/String;",
+                                   java("NONE"), java("Order Form"), java("NONE"), java("eq,eq,eq"), 0));
+  std::string field;
+  EXPECT_TRUE(waitFor([&] {
+    field = callString(playback_, "fixAndGetElementProp",
+                       "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;ILjava/lang/String;)Ljava/lang/String;",
+                       java("order"), java("file"), java("attachment"), 0, java("attachment"));
+    return field.find("/examples/site/index.html") != std::string::npos;
+  }, 5000)) << field;
+}
+
 TEST_F(WindowControlTest, NullEmptyAndHugeArgumentsFindNothing) {
   const std::string huge(100000, 'x');
   // No dialog named: nothing is found, nothing closes.
