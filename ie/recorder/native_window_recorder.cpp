@@ -103,8 +103,14 @@ void NativeWindowRecorder::browserFrameActivated(HWND frame) {
   Bstr title;
   document->get_title(title.put());
   if (title.isNull()) return;
+  // The window is now the browser's top window: its title and its own name. Keeping
+  // the name of a frame the user was in before would make the toolbar's setWindow line
+  // name a window that is not there.
+  Bstr name;
+  ComPtr<IHTMLWindow2> window;
+  if (SUCCEEDED(document->get_parentWindow(window.put())) && window) window->get_name(name.put());
   state.setParentTitle(title.toAnsi());
-  state.setWindowIdentity(title.toAnsi(), state.windowName());
+  state.setWindowIdentity(title.toAnsi(), name.toAnsi());
 }
 
 void NativeWindowRecorder::dialogActivated(HWND dialog) {
