@@ -37,6 +37,10 @@ void serveRecorder(CSkerrowApp& app);
 thread_local bool hiddenWindowGone = false;
 // What the hidden window of this thread makes of the hook library's reports.
 thread_local recorder::NativeWindowRecorder* nativeWindows = nullptr;
+// The browser session the thread serves.
+thread_local CWebBrowser2* servedBrowser = nullptr;
+// Asks the hidden window's thread to attach the document sinks again.
+constexpr UINT kReattachSinks = WM_APP + 0x1A;
 
 // The thread serves the browser's events as long as a browser is open, also after Quit
 // has destroyed its window: a window closed after Quit must still reach the table, or
@@ -126,11 +130,17 @@ void serveRecorder(CSkerrowApp& app) {
     }
     recorder::NativeWindowRecorder recorder(app.webBrowser());
     struct Serving {
-      explicit Serving(recorder::NativeWindowRecorder& r) { nativeWindows = &r; }
-      ~Serving() { nativeWindows = nullptr; }
+      Serving(recorder::NativeWindowRecorder& r, CWebBrowser2& b) {
+        nativeWindows = &r;
+        servedBrowser = &b;
+      }
+      ~Serving() {
+        nativeWindows = nullptr;
+        servedBrowser = nullptr;
+      }
       Serving(const Serving&) = delete;
       Serving& operator=(const Serving&) = delete;
-    } serving(recorder);
+    } serving(recorder, app.webBrowser());
     const HWND window = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150,
                                         100, nullptr, nullptr, app.moduleInstance(), nullptr);
     hiddenWindow = window;
@@ -145,6 +155,10 @@ void lastBrowserClosedOnRecorderThread() {
   // Calls from the browser are served inside GetMessage; a message makes the loop look
   // at the table again.
   if (hiddenWindowGone) PostThreadMessage(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void reattachSinksOnRecorderThread() {
+  if (const HWND window = hiddenWindow.load()) SendMessageA(window, kReattachSinks, 0, 0);
 }
 
 void removeHookAndHiddenWindow() {
@@ -169,6 +183,13 @@ LRESULT CALLBACK hiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_DESTROY:
       hiddenWindowGone = true;  // the message loop ends once no browser is left
+      return 0;
+    case kReattachSinks:
+      try {
+        if (servedBrowser != nullptr) servedBrowser->reattachSinks();
+      } catch (...) {
+        trace("SkerrowApp :\tattaching the sinks again failed\n");
+      }
       return 0;
     default:
       // The hook library's reports. Nothing thrown while one is handled may leave the

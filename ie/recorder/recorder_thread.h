@@ -17,6 +17,10 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter);
 // window Quit has destroyed ends its message loop now.
 void lastBrowserClosedOnRecorderThread();
 
+// StartRecording's part when the recorder thread runs already: has the thread attach
+// the page's sinks again if StopRecording reset them; returns once it has.
+void reattachSinksOnRecorderThread();
+
 // Quit's part: removes the hook, unloads the hook library and ends the hidden window.
 void removeHookAndHiddenWindow();
 

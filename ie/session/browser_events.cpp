@@ -404,6 +404,7 @@ void CWebBrowser2::sinkFramesOf(IHTMLDocument2* document, int depth) {
 void CWebBrowser2::stopRecording() {
   trace("%s", "%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%\n");
   resetSinks(processState().currentBrowserIndex);
+  sinksReset_ = true;
   // Off from now on, not from whenever the record loop wakes: a line made between
   // this call's return and the loop's turn (a window closing) must not reach the host.
   processState().recordingEnabled = false;
@@ -412,6 +413,15 @@ void CWebBrowser2::stopRecording() {
   trace("Event Recording Stopped\n");
   signalNamedEvent(kStopRecordingEvent);
   trace("Stop Event notified\n");
+}
+
+void CWebBrowser2::reattachSinks() {
+  if (!sinksReset_.exchange(false)) return;
+  unmarshalBrowser(processState().currentBrowserIndex);
+  if (const ComPtr<IDispatch> document = getDocument()) {
+    trace("Recording Started again: Document Events Sunk again\n");
+    sinkDocumentEvents(document.get());
+  }
 }
 
 void CWebBrowser2::disconnectAll() {
