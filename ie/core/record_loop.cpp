@@ -61,7 +61,7 @@ void runRecordLoop(int relaunch) {
     starting.unlock();
     // The recorder thread serves on: the sinks StopRecording reset are attached again
     // there (events reach the thread that subscribed).
-    reattachSinksOnRecorderThread();
+    reattachSinksOnRecorderThread(browser);
     if (relaunch != 0) handOverLine(scriptline::launchLine<std::string>(browser.getLocationURL()));
     return;
   }

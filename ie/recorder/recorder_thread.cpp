@@ -41,6 +41,7 @@ thread_local recorder::NativeWindowRecorder* nativeWindows = nullptr;
 thread_local CWebBrowser2* servedBrowser = nullptr;
 // Asks the hidden window's thread to attach the document sinks again.
 constexpr UINT kReattachSinks = WM_APP + 0x1A;
+constexpr DWORD kReattachPatienceMs = 10000;
 
 // The thread serves the browser's events as long as a browser is open, also after Quit
 // has destroyed its window: a window closed after Quit must still reach the table, or
@@ -145,6 +146,9 @@ void serveRecorder(CSkerrowApp& app) {
                                         100, nullptr, nullptr, app.moduleInstance(), nullptr);
     hiddenWindow = window;
     installHookFor(window);
+    // A StopRecording and StartRecording that came before the window was there could
+    // not ask for the sinks to be attached again.
+    app.webBrowser().reattachSinks();
     runMessageLoop(app);
   }
 }
@@ -157,8 +161,14 @@ void lastBrowserClosedOnRecorderThread() {
   if (hiddenWindowGone) PostThreadMessage(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
-void reattachSinksOnRecorderThread() {
+void reattachSinksOnRecorderThread(CWebBrowser2& browser) {
+  if (!browser.reattachPending()) return;
+  // A thread still making its window attaches them once the window is there.
   if (const HWND window = hiddenWindow.load()) SendMessageA(window, kReattachSinks, 0, 0);
+  // The thread may be attaching them already (the request then finds nothing to do):
+  // wait for that to end, so the page records from the moment StartRecording returns.
+  const DWORD start = GetTickCount();
+  while (browser.reattachPending() && GetTickCount() - start < kReattachPatienceMs) Sleep(1);
 }
 
 void removeHookAndHiddenWindow() {

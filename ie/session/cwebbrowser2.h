@@ -92,6 +92,8 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   // when StopRecording has reset them (a later StartRecording starts no new thread to do
   // it); nothing otherwise.
   void reattachSinks();
+  // Whether sinks reset by StopRecording wait to be attached again, or are being.
+  bool reattachPending() const;
   void disconnectAll();
 
   void onDownloadBegin();
@@ -151,5 +153,7 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject); under mutex_
   std::atomic<bool> frameNavigation_{false};
   std::atomic<bool> pageLoaded_{true};
-  std::atomic<bool> sinksReset_{false};  // by StopRecording, until reattachSinks
+  mutable std::mutex reattachMutex_;
+  bool sinksReset_ = false;  // by StopRecording, until reattachSinks takes it up
+  int reattaching_ = 0;      // reattachSinks under way
 };
