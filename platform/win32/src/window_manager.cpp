@@ -154,6 +154,18 @@ void WindowManager::bringToTop(HWND window) {
   unlink(*siblings, window);
   const size_t position = found->second->parent != nullptr ? 0 : topPosition(window);
   siblings->insert(siblings->begin() + static_cast<std::ptrdiff_t>(position), window);
+  if (found->second->parent != nullptr) return;
+  // Owned windows stay above their owner: they come to the top with it, in their order.
+  std::vector<HWND> owned;
+  for (HWND other : topLevel_) {
+    const auto state = windows_.find(other);
+    if (state != windows_.end() && state->second->owner == window) owned.push_back(other);
+  }
+  for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+    unlink(topLevel_, *it);
+    const auto at = std::find(topLevel_.begin(), topLevel_.end(), window);
+    topLevel_.insert(at, *it);
+  }
 }
 
 size_t WindowManager::topPosition(HWND window) const {
