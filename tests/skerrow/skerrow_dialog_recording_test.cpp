@@ -3,6 +3,7 @@
 // windows to the recorder's hidden window, which records the lines.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "skerrow_fixture.h"
@@ -181,6 +182,37 @@ TEST_F(DialogRecordingTest, WhilePickingACheckpointDialogsCloseAndAStaticGivesIt
   waitForQuietTrace();
   EXPECT_EQ("", nextRecorded(300));
   callVoid(controller_, "DisableCheckPointMode", "()V");
+  expectNoLine();
+}
+
+TEST_F(DialogRecordingTest, ReportsAboutADialogThatIsGoneRecordNothing) {
+  recordOn("dialogs.html");
+  userDoes("click #alertButton");
+  EXPECT_EQ(windowLine("Dialogs"), line());
+  EXPECT_EQ(pageButtonLine("alertButton", 5, "Alert"), line());
+  EXPECT_EQ(alertWindowLine(kMessageBoxTitle, "alert"), line());
+  const HWND alert = dialogTitled(kMessageBoxTitle);
+  ASSERT_NE(nullptr, alert);
+  userDoes("dialog OK");
+  EXPECT_EQ(buttonLine("OK", 1), line());
+  ASSERT_TRUE(waitFor([&] { return !IsWindow(alert); }, 5000));
+  const HWND hidden = FindWindowA("CSkerrowApp", "ZURI Daruru");
+  ASSERT_NE(nullptr, hidden);
+  EXPECT_EQ(0, SendMessageA(hidden, 0x80AB, reinterpret_cast<WPARAM>(alert), 0));
+  EXPECT_EQ(0, SendMessageA(hidden, 0x80AC, reinterpret_cast<WPARAM>(alert), 0));
+  for (const WPARAM code : {0x0000, 0x0009, 0x000D, 0x0010, 0x0200, 0x0210, 0x0300}) {
+    COPYDATASTRUCT data{IDOK, sizeof alert, const_cast<HWND*>(&alert)};
+    EXPECT_EQ(0, SendMessageA(hidden, WM_COPYDATA, code, reinterpret_cast<LPARAM>(&data))) << code;
+  }
+  struct {
+    std::int32_t x, y;
+    HWND window;
+  } mouse{5, 5, alert};
+  for (const WPARAM code : {0x0202, 0x0203}) {
+    COPYDATASTRUCT data{IDOK, sizeof mouse, &mouse};
+    EXPECT_EQ(0, SendMessageA(hidden, WM_COPYDATA, code, reinterpret_cast<LPARAM>(&data))) << code;
+    EXPECT_EQ(0, SendMessageA(hidden, WM_COPYDATA, code, 0)) << code;
+  }
   expectNoLine();
 }
 

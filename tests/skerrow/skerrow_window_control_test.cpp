@@ -208,12 +208,22 @@ TEST_F(WindowControlTest, NullEmptyAndHugeArgumentsFindNothing) {
     EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, kNull, "1003", "x")) << native;
     EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, "Edit", kNull, "x")) << native;
   }
+  // Identifiers are compared as text: no number read out of them addresses the edit.
+  for (const char* id : {"-1", "01003", "+1003", " 1003", "1003 ", "1003x", "4294968299", "99999999999999999999"}) {
+    EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control("SetTextBox", "Edit", id, "x")) << id;
+  }
   EXPECT_EQ("FAILED", control("CheckWindowMessage", "Edit", "1003", kNull));
   EXPECT_EQ("SUCCESS", control("SetTextBox", "Edit", "1003", huge.c_str()));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Edit", "1003", huge.c_str()));
   EXPECT_EQ("SUCCESS", control("SetTextBox", "Edit", "1003", kNull));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Edit", "1003", ""));
   EXPECT_TRUE(closeAlert());
+  // The dialog named last is gone, not named again: nothing in it is found any more.
+  ASSERT_TRUE(waitFor([] { return FindWindowA(nullptr, kPromptTitle) == nullptr; }, 5000));
+  for (const char* native : {"CheckWindowMessage", "PerformAction", "SetTextBox", "SetSelect", "SetAlertList",
+                             "DoCheckPoint"}) {
+    EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, "Edit", "1003", "x")) << native;
+  }
   EXPECT_TRUE(closes(kPromptTitle));
   EXPECT_TRUE(bodyShows("no name"));
 }
