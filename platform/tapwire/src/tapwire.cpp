@@ -35,9 +35,17 @@
 //           parent; W is the dialog. Later activations of the same dialog are not
 //           reported here (0x80AB tells of them)
 //
-// Every report is sent (SendMessage), so it reaches the hidden window while the window it
-// tells of is as the event left it, and reports arrive in the order of their events.
-// Nothing is reported about the hidden window itself. After UnHook nothing is reported.
+// Every report is sent, so it reaches the hidden window while the window it tells of is
+// as the event left it, and reports arrive in the order of their events. The hooks run
+// on the browser's threads, and the hidden window's procedure calls the browser back
+// through COM while it handles a report; a sender blocked for good would never serve that
+// call. So each report waits at most kReportPatienceMs (SendMessageTimeout): after that
+// the browser runs on and the report is still handled, later. Nothing is reported about
+// the hidden window itself. After UnHook nothing is reported.
+//
+// The hooks run inside every process with windows, while InstallHook runs in the
+// recorder's: the hook handles, the report window and the count of reports underway live
+// in a data section shared by every copy of the library, as a global hook needs.
 #include <windows.h>
 
 #include <atomic>
@@ -52,6 +60,17 @@
 #define TAPWIRE_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
+// One copy of these variables for every process that maps the library (Windows only;
+// the stand-in runs browser and recorder in one process).
+#if defined(_WIN32) && defined(_MSC_VER)
+#pragma section(".tapwire", read, write, shared)
+#define TAPWIRE_SHARED __declspec(allocate(".tapwire"))
+#elif defined(_WIN32)
+#define TAPWIRE_SHARED __attribute__((section(".tapwire"), shared))
+#else
+#define TAPWIRE_SHARED
+#endif
+
 namespace {
 
 constexpr UINT kWindowActivated = 0x80AB;
@@ -61,6 +80,7 @@ constexpr WPARAM kCodeDialogClose = 0x0010;
 constexpr WPARAM kCodeDialogShown = 0x0210;
 constexpr char kDialogClass[] = "#32770";
 constexpr DWORD kUnderwayPatienceMs = 5000;
+constexpr UINT kReportPatienceMs = 5000;
 
 // The records of the reports; the recorder reads them with the same layout.
 struct CommandRecord {
@@ -76,12 +96,14 @@ enum HookKind { kCbt, kCallWindow, kCallWindowReturn, kGetMessage, kMouse, kHook
 constexpr int kHookTypes[kHookKinds] = {WH_CBT, WH_CALLWNDPROC, WH_CALLWNDPROCRET, WH_GETMESSAGE, WH_MOUSE};
 
 // The hooks run on every thread that has windows, while InstallHook and UnHook change
-// them from the recorder's threads.
+// them from the recorder's threads (serialised by hookMutex, in the recorder's process).
 std::mutex hookMutex;
-std::atomic<HHOOK> hooks[kHookKinds];
-std::atomic<HWND> reportWindow{nullptr};
+TAPWIRE_SHARED std::atomic<HHOOK> hooks[kHookKinds] = {};
+TAPWIRE_SHARED std::atomic<HWND> reportWindow{nullptr};
 // Reports being sent now: UnHook waits for them, so nothing arrives after it returns.
-std::atomic<int> reportsUnderway{0};
+TAPWIRE_SHARED std::atomic<int> reportsUnderway{0};
+static_assert(std::atomic<HWND>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
+              "shared between processes: the atomics must not hide a lock");
 
 // How many WM_SETTEXT calls are being handled on this thread (an edit's EN_CHANGE
 // inside one is a whole-text change).
@@ -130,9 +152,15 @@ class Report {
   HWND target_ = nullptr;
 };
 
+// Sends one report, waiting for it at most kReportPatienceMs.
+void send(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(target, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, kReportPatienceMs, &ignored);
+}
+
 void reportWindowEvent(UINT message, HWND window) {
   const Report report(window);
-  if (report.target()) SendMessageA(report.target(), message, reinterpret_cast<WPARAM>(window), 0);
+  if (report.target()) send(report.target(), message, reinterpret_cast<WPARAM>(window), 0);
 }
 
 void reportCommand(WPARAM code, HWND window, int controlId) {
@@ -144,7 +172,7 @@ void reportCommand(WPARAM code, HWND window, int controlId) {
   data.dwData = static_cast<ULONG_PTR>(static_cast<unsigned>(controlId));
   data.cbData = sizeof record;
   data.lpData = &record;
-  SendMessageA(target, WM_COPYDATA, code, reinterpret_cast<LPARAM>(&data));
+  send(target, WM_COPYDATA, code, reinterpret_cast<LPARAM>(&data));
 }
 
 void reportMouse(WPARAM code, const MOUSEHOOKSTRUCT& mouse) {
@@ -156,7 +184,7 @@ void reportMouse(WPARAM code, const MOUSEHOOKSTRUCT& mouse) {
   data.dwData = static_cast<ULONG_PTR>(static_cast<unsigned>(GetDlgCtrlID(mouse.hwnd)));
   data.cbData = sizeof record;
   data.lpData = &record;
-  SendMessageA(target, WM_COPYDATA, code, reinterpret_cast<LPARAM>(&data));
+  send(target, WM_COPYDATA, code, reinterpret_cast<LPARAM>(&data));
 }
 
 LRESULT CALLBACK cbtProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -292,7 +320,8 @@ TAPWIRE_EXPORT int InstallHook(HWND window) {
 
 // Removes every hook; the argument is not used. Returns 1 once no report is underway
 // any more (0 when one is still being sent after a few seconds: the window's thread is
-// not taking it).
+// not taking it). A report whose sender gave up waiting (kReportPatienceMs) may still be
+// handled afterwards.
 TAPWIRE_EXPORT int UnHook(int) {
   std::lock_guard lock(hookMutex);
   reportWindow = nullptr;
