@@ -59,6 +59,9 @@ void runRecordLoop(int relaunch) {
   std::unique_lock<std::mutex> starting(startMutex);
   if (state.recordThread.load() != nullptr) {
     starting.unlock();
+    // The recorder thread serves on: the sinks StopRecording reset are attached again
+    // there (events reach the thread that subscribed).
+    reattachSinksOnRecorderThread(browser);
     if (relaunch != 0) handOverLine(scriptline::launchLine<std::string>(browser.getLocationURL()));
     return;
   }

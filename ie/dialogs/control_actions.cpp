@@ -19,7 +19,7 @@ void tellUser(const char* message) {
 
 std::string replaceEditText(HWND edit, const std::string& text) {
   if (!IsWindow(edit)) {
-    trace("Reference for the given edit control is null\n");
+    trace("Reference for the given edit control is null");
     return kControlNull;
   }
   SendMessageA(edit, EM_SETSEL, 0, -1);
@@ -80,7 +80,7 @@ std::string setTextBox(const std::string& text) {
     return kChildNotFound;
   }
   if (windowClassName(edit) != "Edit") {
-    trace("Given Control Child's child was not an Edit Control\n");
+    trace("Given Control Child's child was not an Edit Control");
     return kControlMismatch;
   }
   return replaceEditText(edit, text);

@@ -5,6 +5,7 @@
 
 #include "common/trace_log.h"
 #include "core/skerrow_app.h"
+#include "recorder/native_window_recorder.h"
 
 namespace {
 
@@ -34,6 +35,13 @@ void serveRecorder(CSkerrowApp& app);
 
 // Set on the recorder thread once its hidden window is destroyed (by Quit).
 thread_local bool hiddenWindowGone = false;
+// What the hidden window of this thread makes of the hook library's reports.
+thread_local recorder::NativeWindowRecorder* nativeWindows = nullptr;
+// The browser session the thread serves.
+thread_local CWebBrowser2* servedBrowser = nullptr;
+// Asks the hidden window's thread to attach the document sinks again.
+constexpr UINT kReattachSinks = WM_APP + 0x1A;
+constexpr DWORD kReattachPatienceMs = 10000;
 
 // The thread serves the browser's events as long as a browser is open, also after Quit
 // has destroyed its window: a window closed after Quit must still reach the table, or
@@ -121,10 +129,26 @@ void serveRecorder(CSkerrowApp& app) {
       trace("SinkEvents:\tClass Registration Failed\n");
       return;
     }
+    recorder::NativeWindowRecorder recorder(app.webBrowser());
+    struct Serving {
+      Serving(recorder::NativeWindowRecorder& r, CWebBrowser2& b) {
+        nativeWindows = &r;
+        servedBrowser = &b;
+      }
+      ~Serving() {
+        nativeWindows = nullptr;
+        servedBrowser = nullptr;
+      }
+      Serving(const Serving&) = delete;
+      Serving& operator=(const Serving&) = delete;
+    } serving(recorder, app.webBrowser());
     const HWND window = CreateWindowExA(0, kHiddenWindowClass, kHiddenWindowTitle, WS_OVERLAPPEDWINDOW, 10, 10, 150,
                                         100, nullptr, nullptr, app.moduleInstance(), nullptr);
     hiddenWindow = window;
     installHookFor(window);
+    // A StopRecording and StartRecording that came before the window was there could
+    // not ask for the sinks to be attached again.
+    app.webBrowser().reattachSinks();
     runMessageLoop(app);
   }
 }
@@ -135,6 +159,16 @@ void lastBrowserClosedOnRecorderThread() {
   // Calls from the browser are served inside GetMessage; a message makes the loop look
   // at the table again.
   if (hiddenWindowGone) PostThreadMessage(GetCurrentThreadId(), WM_NULL, 0, 0);
+}
+
+void reattachSinksOnRecorderThread(CWebBrowser2& browser) {
+  if (!browser.reattachPending()) return;
+  // A thread still making its window attaches them once the window is there.
+  if (const HWND window = hiddenWindow.load()) SendMessageA(window, kReattachSinks, 0, 0);
+  // The thread may be attaching them already (the request then finds nothing to do):
+  // wait for that to end, so the page records from the moment StartRecording returns.
+  const DWORD start = GetTickCount();
+  while (browser.reattachPending() && GetTickCount() - start < kReattachPatienceMs) Sleep(1);
 }
 
 void removeHookAndHiddenWindow() {
@@ -160,7 +194,22 @@ LRESULT CALLBACK hiddenWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
       hiddenWindowGone = true;  // the message loop ends once no browser is left
       return 0;
+    case kReattachSinks:
+      try {
+        if (servedBrowser != nullptr) servedBrowser->reattachSinks();
+      } catch (...) {
+        trace("SkerrowApp :\tattaching the sinks again failed\n");
+      }
+      return 0;
     default:
+      // The hook library's reports. Nothing thrown while one is handled may leave the
+      // procedure: the report was sent from a hook, whose thread waits for the answer.
+      try {
+        if (nativeWindows != nullptr && nativeWindows->handle(message, wParam, lParam)) return 0;
+      } catch (...) {
+        trace("SkerrowApp :\tnative window report failed\n");
+        return 0;
+      }
       return DefWindowProc(window, message, wParam, lParam);
   }
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 class CSkerrowApp;
+class CWebBrowser2;
 
 // Starts the recorder thread at the lowest priority; returns its handle.
 HANDLE startRecorderThread(CSkerrowApp& app);
@@ -16,6 +17,11 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter);
 // Called on the recorder thread when its last browser has closed: a thread whose hidden
 // window Quit has destroyed ends its message loop now.
 void lastBrowserClosedOnRecorderThread();
+
+// StartRecording's part when the recorder thread runs already: has the thread attach
+// the page's sinks again if StopRecording reset them; returns once it has (or after a
+// few seconds, when the thread does not get to it).
+void reattachSinksOnRecorderThread(CWebBrowser2& browser);
 
 // Quit's part: removes the hook, unloads the hook library and ends the hidden window.
 void removeHookAndHiddenWindow();

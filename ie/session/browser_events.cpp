@@ -404,6 +404,10 @@ void CWebBrowser2::sinkFramesOf(IHTMLDocument2* document, int depth) {
 void CWebBrowser2::stopRecording() {
   trace("%s", "%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%\n");
   resetSinks(processState().currentBrowserIndex);
+  {
+    std::lock_guard lock(reattachMutex_);
+    sinksReset_ = true;
+  }
   // Off from now on, not from whenever the record loop wakes: a line made between
   // this call's return and the loop's turn (a window closing) must not reach the host.
   processState().recordingEnabled = false;
@@ -412,6 +416,32 @@ void CWebBrowser2::stopRecording() {
   trace("Event Recording Stopped\n");
   signalNamedEvent(kStopRecordingEvent);
   trace("Stop Event notified\n");
+}
+
+void CWebBrowser2::reattachSinks() {
+  {
+    std::lock_guard lock(reattachMutex_);
+    if (!sinksReset_) return;
+    sinksReset_ = false;
+    ++reattaching_;
+  }
+  struct Done {
+    CWebBrowser2& self;
+    ~Done() {
+      std::lock_guard lock(self.reattachMutex_);
+      --self.reattaching_;
+    }
+  } done{*this};
+  unmarshalBrowser(processState().currentBrowserIndex);
+  if (const ComPtr<IDispatch> document = getDocument()) {
+    trace("Recording Started again: Document Events Sunk again\n");
+    sinkDocumentEvents(document.get());
+  }
+}
+
+bool CWebBrowser2::reattachPending() const {
+  std::lock_guard lock(reattachMutex_);
+  return sinksReset_ || reattaching_ > 0;
 }
 
 void CWebBrowser2::disconnectAll() {

@@ -88,6 +88,12 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   void sinkSingleFrame(IHTMLDocument2* document);
   void sinkDocumentWithFrames(IHTMLDocument2* document);
   void stopRecording();
+  // On the recorder thread: attaches new sinks to the current window's page and frames
+  // when StopRecording has reset them (a later StartRecording starts no new thread to do
+  // it); nothing otherwise.
+  void reattachSinks();
+  // Whether sinks reset by StopRecording wait to be attached again, or are being.
+  bool reattachPending() const;
   void disconnectAll();
 
   void onDownloadBegin();
@@ -147,4 +153,7 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   ComPtr<IWebBrowser2> topBrowser_;  // compared by identity (isEqualObject); under mutex_
   std::atomic<bool> frameNavigation_{false};
   std::atomic<bool> pageLoaded_{true};
+  mutable std::mutex reattachMutex_;
+  bool sinksReset_ = false;  // by StopRecording, until reattachSinks takes it up
+  int reattaching_ = 0;      // reattachSinks under way
 };

@@ -96,6 +96,8 @@ void SkerrowTest::SetUpTestSuite() {
 }
 
 void SkerrowTest::TearDown() {
+  // A test that picked a checkpoint does not leave the next one picking.
+  callVoid(controller_, "DisableCheckPointMode", "()V");
   closeAllBrowsers();
   for (WatchedCall& loop : loops_) loop.join();
   loops_.clear();

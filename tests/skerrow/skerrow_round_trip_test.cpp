@@ -129,5 +129,21 @@ TEST_F(RoundTripTest, APopUpWindowAndBack) {
   expectSameState();
 }
 
+TEST_F(RoundTripTest, ScriptDialogsAnsweredInTheMiddle) {
+  const auto lines = record("dialogs.html", {{"click #confirmButton", 0},
+                                             {"dialog OK", 0},
+                                             {"click #promptButton", 0},
+                                             {"dialog OK Ada", 0},
+                                             {"click #alertButton", 0},
+                                             {"dialog OK", 0},
+                                             {"click #confirmButton", 0},
+                                             {"dialog Cancel", 0}});
+  ASSERT_GE(lines.size(), 16u);
+  const auto words = replay(lines);
+  expectEveryLinePlayed(lines, words);
+  expectSameState();
+  EXPECT_NE(std::string::npos, recordedState_.find("agreed; name: Ada; alerted; declined")) << recordedState_;
+}
+
 }  // namespace
 }  // namespace skerrowtest

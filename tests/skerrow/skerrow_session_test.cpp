@@ -149,6 +149,7 @@ TEST_F(RecordingTest, RestartingRecordsALaunchLineOnlyWhenAsked) {
   callVoid(controller_, "StartRecording", "(Z)V", JNI_FALSE);  // returns at once
   EXPECT_EQ("", nextRecorded(300));
   userDoes("open " + siteUrl("form.html"));
+  EXPECT_EQ("receiveEvents:changeURL[name:,:" + siteUrl("form.html") + "]", nextRecorded());
   callVoid(controller_, "StartRecording", "(Z)V", JNI_TRUE);
   EXPECT_EQ("receiveEvents:launchApplication(\"" + siteUrl("form.html") + "\")", nextRecorded());
 }
@@ -165,6 +166,22 @@ TEST_F(RecordingTest, StopRecordingStopsDeliveryUntilRecordingStartsAgain) {
   EXPECT_EQ("getNotification:All Browsers Closed", nextRecorded());
   loops_.front().join();
   loops_.clear();
+}
+
+TEST_F(RecordingTest, RecordingStartedAgainOnTheSamePageRecordsItsActions) {
+  ASSERT_EQ(1, launch());
+  userDoes("open " + siteUrl("index.html"));
+  startRecordingThread(false);
+  ASSERT_NE("", nextRecorded());
+  callVoid(controller_, "StopRecording", "()V");
+  // The recorder thread runs on: StartRecording returns at once, the page's sinks
+  // attached again without the page navigating.
+  callVoid(controller_, "StartRecording", "(Z)V", JNI_FALSE);
+  userDoes("click #formLink");
+  EXPECT_EQ("receiveEvents:setWindow[windowname:,:NONE:;:windowtitle:,:Sample Home:;:parenttitle:,:Sample Home:;:"
+            "index:,:0]",
+            nextRecorded());
+  EXPECT_EQ(0u, nextRecorded().find("receiveEvents:clickLink[name:,:NONE:;:id:,:formLink:;:"));
 }
 
 TEST_F(RecordingTest, CheckpointModeCancelsNavigationAndNewWindows) {

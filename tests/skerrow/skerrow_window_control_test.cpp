@@ -75,7 +75,7 @@ jobject WindowControlTest::window_ = nullptr;
 TEST_F(WindowControlTest, AnAlertIsNamedByTitleCheckedAndAnsweredByItsOkButton) {
   openDialogsPage();
   userDoes("click #alertButton");
-  ASSERT_TRUE(displayed(kAlertTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kAlertTitle); }, 5000));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Static", "65535", "Hello from the page"));
   EXPECT_EQ("FAILED", control("CheckWindowMessage", "Static", "65535", "Hello From The Page"));
   EXPECT_EQ("classname:,:Static:;:label:,:Hello from the page:;:value:,:Hello from the page:;:isVisible:,:true:;:"
@@ -101,7 +101,7 @@ TEST_F(WindowControlTest, AnAlertIsNamedByTitleCheckedAndAnsweredByItsOkButton) 
 TEST_F(WindowControlTest, ConfirmButtonsAreTellApartByIdentifierAndCloseAlertWindowDeclines) {
   openDialogsPage();
   userDoes("click #confirmButton");
-  ASSERT_TRUE(displayed(kAlertTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kAlertTitle); }, 5000));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Button", "2", "Cancel"));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Button", "1", "OK"));
   EXPECT_TRUE(closeAlert());
@@ -110,7 +110,7 @@ TEST_F(WindowControlTest, ConfirmButtonsAreTellApartByIdentifierAndCloseAlertWin
   // The closed dialog's handle is stale: nothing is found in it any more.
   EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control("PerformAction", "Button", "1"));
   userDoes("click #confirmButton");
-  ASSERT_TRUE(displayed(kAlertTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kAlertTitle); }, 5000));
   EXPECT_EQ("SUCCESS", control("PerformAction", "Button", "1"));
   EXPECT_TRUE(bodyShows("agreed"));
 }
@@ -118,7 +118,7 @@ TEST_F(WindowControlTest, ConfirmButtonsAreTellApartByIdentifierAndCloseAlertWin
 TEST_F(WindowControlTest, APromptTakesItsTextThroughSetTextBox) {
   openDialogsPage();
   userDoes("click #promptButton");
-  ASSERT_TRUE(displayed(kPromptTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kPromptTitle); }, 5000));
   // The prompt's label is the dialog's last child.
   EXPECT_EQ("classname:,:Edit:;:isVisible:,:true:;:isEnabled:,:true:;:controlid:,:1003:;:value:,:nobody:;:"
             "attached_text:,:Your name?:;:ID:,:1003:;:index:,:1003",
@@ -138,7 +138,7 @@ TEST_F(WindowControlTest, APromptTakesItsTextThroughSetTextBox) {
 TEST_F(WindowControlTest, TheFileChooserOffersEveryControlKind) {
   openDialogsPage("form.html");
   userDoes("click name=attachment");
-  ASSERT_TRUE(displayed("Choose file"));
+  ASSERT_TRUE(waitFor([&] { return displayed("Choose file"); }, 5000));
   EXPECT_EQ("ERROR_UNKNOWN_CONTROL", control("DoCheckPoint", "SHELLDLL_DefView", "1121"));
   EXPECT_EQ("ERROR_UNKNOWN_CONTROL", control("DoCheckPoint", "ComboBoxEx32", "1148"));
   // The file name goes into the Edit two levels below the extended combo box.
@@ -162,6 +162,29 @@ TEST_F(WindowControlTest, TheFileChooserOffersEveryControlKind) {
   EXPECT_TRUE(closes("Choose file"));
 }
 
+TEST_F(WindowControlTest, SetAlertListSelectsAndDoubleClicksTheMatchingFile) {
+  openDialogsPage("form.html");
+  userDoes("click name=attachment");
+  ASSERT_TRUE(waitFor([&] { return displayed("Choose file"); }, 5000));
+  // The chooser lists the page's folder; the double click on a file chooses it.
+  EXPECT_EQ("FAILED", control("SetAlertList", "SysListView32", "1", "INDEX.HTML")) << "the text must match exactly";
+  EXPECT_EQ("SUCCESS", control("SetAlertList", "SysListView32", "1", "index.html"));
+  EXPECT_TRUE(closes("Choose file"));
+  // The field holds the chosen file's path.
+  LocalFrame frame;
+  ASSERT_EQ("SUCCESS", callString(playback_, "setWindow",
+                                   "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;I)"
+                                   "Ljava/lang/String;",
+                                   java("NONE"), java("Order Form"), java("NONE"), java("eq,eq,eq"), 0));
+  std::string field;
+  EXPECT_TRUE(waitFor([&] {
+    field = callString(playback_, "fixAndGetElementProp",
+                       "(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;ILjava/lang/String;)Ljava/lang/String;",
+                       java("order"), java("file"), java("attachment"), 0, java("attachment"));
+    return field.find("/examples/site/index.html") != std::string::npos;
+  }, 5000)) << field;
+}
+
 TEST_F(WindowControlTest, NullEmptyAndHugeArgumentsFindNothing) {
   const std::string huge(100000, 'x');
   // No dialog named: nothing is found, nothing closes.
@@ -179,11 +202,15 @@ TEST_F(WindowControlTest, NullEmptyAndHugeArgumentsFindNothing) {
 
   openDialogsPage();
   userDoes("click #promptButton");
-  ASSERT_TRUE(displayed(kPromptTitle));
+  ASSERT_TRUE(waitFor([&] { return displayed(kPromptTitle); }, 5000));
   for (const char* native : {"CheckWindowMessage", "PerformAction", "SetTextBox", "SetSelect", "SetAlertList",
                              "DoCheckPoint"}) {
     EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, kNull, "1003", "x")) << native;
     EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, "Edit", kNull, "x")) << native;
+  }
+  // Identifiers are compared as text: no number read out of them addresses the edit.
+  for (const char* id : {"-1", "01003", "+1003", " 1003", "1003 ", "1003x", "4294968299", "99999999999999999999"}) {
+    EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control("SetTextBox", "Edit", id, "x")) << id;
   }
   EXPECT_EQ("FAILED", control("CheckWindowMessage", "Edit", "1003", kNull));
   EXPECT_EQ("SUCCESS", control("SetTextBox", "Edit", "1003", huge.c_str()));
@@ -191,6 +218,12 @@ TEST_F(WindowControlTest, NullEmptyAndHugeArgumentsFindNothing) {
   EXPECT_EQ("SUCCESS", control("SetTextBox", "Edit", "1003", kNull));
   EXPECT_EQ("SUCCESS", control("CheckWindowMessage", "Edit", "1003", ""));
   EXPECT_TRUE(closeAlert());
+  // The dialog named last is gone, not named again: nothing in it is found any more.
+  ASSERT_TRUE(waitFor([] { return FindWindowA(nullptr, kPromptTitle) == nullptr; }, 5000));
+  for (const char* native : {"CheckWindowMessage", "PerformAction", "SetTextBox", "SetSelect", "SetAlertList",
+                             "DoCheckPoint"}) {
+    EXPECT_EQ("ERROR_CONTROL_REFERENCE_NULL", control(native, "Edit", "1003", "x")) << native;
+  }
   EXPECT_TRUE(closes(kPromptTitle));
   EXPECT_TRUE(bodyShows("no name"));
 }

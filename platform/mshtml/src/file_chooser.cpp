@@ -235,12 +235,14 @@ INT_PTR CALLBACK FileChooserWindow::dialogProc(HWND dialog, UINT message, WPARAM
 }
 
 FileChooserWindow::~FileChooserWindow() {
+  // The owner is enabled first, so that the activation passes back to it when the
+  // dialog goes, as when a Windows dialog ends.
+  if (ownerDisabled_ && owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
   if (dialog_) {
     SetWindowLongPtrA(dialog_, DWLP_DLGPROC, 0);
     SetWindowLongPtrA(dialog_, GWLP_USERDATA, 0);
     DestroyWindow(dialog_);
   }
-  if (ownerDisabled_ && owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
 }
 
 }  // namespace mshtml

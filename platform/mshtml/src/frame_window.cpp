@@ -137,7 +137,19 @@ void FrameWindow::showAddress(std::string_view url) {
 }
 
 void FrameWindow::enterAddress(std::string_view url) {
+  // As a person does it: into the address box, over what it shows, key by key; Enter
+  // makes the address the list's selected entry, and the focus goes to the page (the
+  // box hears that it was left) before the browser sets off.
+  if (addressEdit_) {
+    SetFocus(addressEdit_);
+    SendMessageA(addressEdit_, EM_SETSEL, 0, -1);
+    if (url.empty()) SendMessageA(addressEdit_, WM_CHAR, VK_BACK, 1);
+    for (const char character : url) {
+      SendMessageA(addressEdit_, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)), 1);
+    }
+  }
   showAddress(url);
+  if (server_) SetFocus(server_);
   commands_.onAddressEntered(std::string(url));
 }
 

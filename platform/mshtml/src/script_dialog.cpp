@@ -59,12 +59,14 @@ void ScriptDialogWindow::createChildren(std::string_view message, std::string_vi
 }
 
 ScriptDialogWindow::~ScriptDialogWindow() {
+  // The owner is enabled first, so that the activation passes back to it when the
+  // dialog goes, as when a Windows dialog ends.
+  if (ownerDisabled_ && owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
   if (dialog_) {
     SetWindowLongPtrA(dialog_, DWLP_DLGPROC, 0);
     SetWindowLongPtrA(dialog_, GWLP_USERDATA, 0);
     DestroyWindow(dialog_);
   }
-  if (ownerDisabled_ && owner_ && IsWindow(owner_)) EnableWindow(owner_, TRUE);
 }
 
 void ScriptDialogWindow::answer(bool accepted) {

@@ -7,6 +7,7 @@
 #include "web_browser.h"
 
 #include <engine/dialog.h>
+#include <testbed/native_user.h>
 #include <engine/user.h>
 #include <engine/user_script.h>
 
@@ -65,20 +66,34 @@ ActionResult useFrame(const Target& target, engine::User& user, const engine::Us
   std::shared_ptr<engine::Window> window = user.currentWindow();
   if (!window) window = target.window;
   HWND frame = nullptr;
+  HWND toolbar = nullptr;
   bool done = false;
   onBrowserThread(target, [&] {
     mshtml::WebBrowser* browser = target.session->topBrowser(*window->top());
     mshtml::FrameWindow* frameWindow = browser ? browser->frameWindow() : nullptr;
     if (!frameWindow || !frameWindow->valid()) return;
     frame = frameWindow->frame();
+    toolbar = frameWindow->toolbar();
     if (action.kind == engine::UserAction::Kind::Open) {
       frameWindow->enterAddress(action.target);
       done = true;
-    } else if (command != 0) {
-      frameWindow->clickToolbarButton(command);
-      done = true;
     }
   });
+  // A standard button is clicked with the mouse, as a person does; a browser whose
+  // frame is not shown (one made by CoCreateInstance and never made visible) gets the
+  // button's command as the click would send it.
+  if (command != 0 && toolbar) {
+    done = testbed::native_user::clickToolbarButton(toolbar, command);
+    if (!done) {
+      onBrowserThread(target, [&] {
+        mshtml::WebBrowser* browser = target.session->topBrowser(*window->top());
+        mshtml::FrameWindow* frameWindow = browser ? browser->frameWindow() : nullptr;
+        if (!frameWindow || !frameWindow->valid() || IsWindowVisible(frameWindow->frame())) return;
+        frameWindow->clickToolbarButton(command);
+        done = true;
+      });
+    }
+  }
   if (action.kind == engine::UserAction::Kind::Close && frame) {
     SendMessageA(frame, WM_CLOSE, 0, 0);
     return {};
@@ -128,16 +143,20 @@ ActionResult answerDialog(const Target& target, const engine::UserAction& action
   DialogControls controls{action.target};
   EnumChildWindows(dialog, &findDialogControl, reinterpret_cast<LPARAM>(&controls));
   if (!controls.button) return failure(action, "the dialog has no button " + action.target);
+  // Typed and clicked through the dialog's windows with the mouse and keys, so that
+  // whatever watches the windows sees what a person's hands would do.
   if (action.hasText) {
     if (!controls.edit) return failure(action, "the dialog has no text field");
-    SetWindowTextA(controls.edit, action.text.c_str());
+    if (!testbed::native_user::typeOver(controls.edit, action.text)) {
+      return failure(action, "the dialog's text field takes no typing");
+    }
   }
   engine::Browser& browser = target.session->engineBrowser();
   std::shared_ptr<engine::Dialog> answered;
   onBrowserThread(target, [&] {
     if (!browser.openDialogs().empty()) answered = browser.openDialogs().back();
   });
-  SendMessageA(controls.button, BM_CLICK, 0, 0);
+  if (!testbed::native_user::click(controls.button)) return failure(action, "the button cannot be pressed");
   // The click answers the dialog; the page goes on once the dialog's loop has ended.
   // Wait for that as for any action, or the next action would still find the dialog
   // up. A click that did not answer it (a file name that is not there) leaves it open.

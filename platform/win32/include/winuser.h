@@ -383,6 +383,18 @@ WINUSERAPI LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT
 // Synchronous. To a window of another thread the message is delivered when that
 // thread pumps; the sender meanwhile serves messages and calls sent to it.
 WINUSERAPI LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+#define SMTO_NORMAL 0x0000
+#define SMTO_BLOCK 0x0001
+#define SMTO_ABORTIFHUNG 0x0002
+#define SMTO_NOTIMEOUTIFNOTHUNG 0x0008
+// As SendMessageA, but the sender waits at most uTimeout milliseconds (scaled); with
+// SMTO_BLOCK it serves nothing sent to it meanwhile. Nonzero when the procedure ran in
+// time (its result in *lpdwResult), else 0 with ERROR_TIMEOUT (the message is still
+// handled later; WM_COPYDATA's data is copied for it, as between processes) or
+// ERROR_INVALID_WINDOW_HANDLE. No thread is ever hung here, so SMTO_ABORTIFHUNG changes
+// nothing and SMTO_NOTIMEOUTIFNOTHUNG waits without a limit.
+WINUSERAPI LRESULT WINAPI SendMessageTimeoutA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam, UINT fuFlags,
+                                              UINT uTimeout, PDWORD_PTR lpdwResult);
 
 WINUSERAPI BOOL WINAPI SetWindowTextA(HWND hWnd, LPCSTR lpString);
 // For a window of another thread the stored text is read without sending WM_GETTEXT,
@@ -471,6 +483,7 @@ WINUSERAPI BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult);
 #define DefDlgProc DefDlgProcA
 #define CallWindowProc CallWindowProcA
 #define SendMessage SendMessageA
+#define SendMessageTimeout SendMessageTimeoutA
 #define SetWindowText SetWindowTextA
 #define GetWindowText GetWindowTextA
 #define GetWindowTextLength GetWindowTextLengthA

@@ -40,6 +40,16 @@ LPARAM middleOf(HWND window) {
 // Input reaches the window as from its queue: the mouse and get-message hooks see it
 // first, and a mouse hook may discard it.
 void input(HWND window, UINT message, WPARAM wParam, LPARAM point) {
+  // A press on an inactive window activates its top-level window first, as a click
+  // does on Windows.
+  if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    HWND root = window;
+    for (HWND up = GetParent(root); up != nullptr && (GetWindowLongPtrA(root, GWL_STYLE) & WS_CHILD) != 0;
+         up = GetParent(root)) {
+      root = up;
+    }
+    if (GetForegroundWindow() != root && IsWindowEnabled(root)) SetForegroundWindow(root);
+  }
   MSG taken{};
   taken.hwnd = window;
   taken.message = message;
@@ -97,6 +107,22 @@ bool typeText(HWND edit, std::string_view text) {
     // The caret goes to the end of what is there, as when clicking after the text.
     const auto length = static_cast<WPARAM>(GetWindowTextLengthA(edit));
     SendMessageA(edit, EM_SETSEL, length, static_cast<LPARAM>(length));
+    for (const char character : typed) {
+      input(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)), 1);
+    }
+    SetFocus(nullptr);  // leaving the field
+    return true;
+  });
+}
+
+bool typeOver(HWND edit, std::string_view text) {
+  const std::string typed(text);
+  return onOwnerThread(edit, [&] {
+    if (!reachable(edit)) return false;
+    twoQuickClicks(edit, middleOf(edit));
+    if (typed.empty()) {
+      input(edit, WM_CHAR, VK_BACK, 1);  // the selected text goes
+    }
     for (const char character : typed) {
       input(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(character)), 1);
     }

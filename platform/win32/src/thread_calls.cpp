@@ -111,6 +111,38 @@ bool callOnThread(DWORD threadId, std::function<void()> call) {
   return completion->ran;
 }
 
+CallOutcome callOnThreadWithin(DWORD threadId, std::function<void()> call, DWORD timeoutMs,
+                               bool serveWhileWaiting) {
+  const std::shared_ptr<ThreadState>& self = currentThread();
+  if (threadId == self->threadId) {
+    call();
+    return CallOutcome::Ran;
+  }
+  const DWORD scaled = scaledMilliseconds(timeoutMs);
+  const auto deadline = scaled == INFINITE ? HandOver::Clock::time_point::max()
+                                           : HandOver::Clock::now() + std::chrono::milliseconds(scaled);
+  auto completion = std::make_shared<CallCompletion>();
+  completion->waiter = self;
+  if (!carry(threadId, CarriedCall{std::move(call), completion})) return CallOutcome::NotRun;
+  callsCarried.fetch_add(1, std::memory_order_relaxed);
+  for (;;) {
+    const auto seen = self->handOver.rings();  // before looking, so no arrival is missed
+    if (serveWhileWaiting) serveCarriedCalls();
+    {
+      std::lock_guard lock(self->mutex);
+      if (completion->finished) break;
+      if (serveWhileWaiting && !self->calls.empty()) continue;
+    }
+    if (!self->handOver.waitPast(seen, deadline)) {
+      std::lock_guard lock(self->mutex);
+      if (!completion->finished) return CallOutcome::TimedOut;
+      break;
+    }
+  }
+  if (completion->error) std::rethrow_exception(completion->error);
+  return completion->ran ? CallOutcome::Ran : CallOutcome::NotRun;
+}
+
 bool postToThread(DWORD threadId, std::function<void()> call) {
   if (!call) return false;
   return carry(threadId, CarriedCall{std::move(call), nullptr});

@@ -197,6 +197,11 @@ extern "C" LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARA
   return deliverMessage(hWnd, Msg, wParam, lParam);
 }
 
+extern "C" LRESULT WINAPI SendMessageTimeoutA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam, UINT fuFlags,
+                                              UINT uTimeout, PDWORD_PTR lpdwResult) {
+  return deliverMessageWithin(hWnd, Msg, wParam, lParam, fuFlags, uTimeout, lpdwResult);
+}
+
 extern "C" LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex) {
   const auto state = WindowManager::instance().snapshot(hWnd);
   if (!state) {

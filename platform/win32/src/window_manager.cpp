@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
+#include <vector>
 
 #include "hooks.h"
 #include "platform_internal/thread_calls.h"
@@ -154,6 +156,18 @@ void WindowManager::bringToTop(HWND window) {
   unlink(*siblings, window);
   const size_t position = found->second->parent != nullptr ? 0 : topPosition(window);
   siblings->insert(siblings->begin() + static_cast<std::ptrdiff_t>(position), window);
+  if (found->second->parent != nullptr) return;
+  // Owned windows stay above their owner: they come to the top with it, in their order.
+  std::vector<HWND> owned;
+  for (HWND other : topLevel_) {
+    const auto state = windows_.find(other);
+    if (state != windows_.end() && state->second->owner == window) owned.push_back(other);
+  }
+  for (auto it = owned.rbegin(); it != owned.rend(); ++it) {
+    unlink(topLevel_, *it);
+    const auto at = std::find(topLevel_.begin(), topLevel_.end(), window);
+    topLevel_.insert(at, *it);
+  }
 }
 
 size_t WindowManager::topPosition(HWND window) const {
@@ -251,6 +265,63 @@ LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, 
     }
   });
   return ran ? result : 0;
+}
+
+LRESULT deliverMessageWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeoutMs,
+                             DWORD_PTR* result) {
+  WindowManager& manager = WindowManager::instance();
+  DWORD threadId = 0;
+  WNDPROC procedure = nullptr;
+  if (!manager.route(window, threadId, procedure)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  if (threadId == GetCurrentThreadId()) {
+    const LRESULT answer = callProcedure(procedure, window, message, wParam, lParam, true, true);
+    if (result) *result = static_cast<DWORD_PTR>(answer);
+    return 1;
+  }
+  // The call may outlive this wait: it owns what it delivers. WM_COPYDATA's data is
+  // copied, as Windows copies it for another process.
+  struct Delivery {
+    LRESULT answer = 0;
+    COPYDATASTRUCT copy{};
+    std::vector<unsigned char> bytes;
+  };
+  auto delivery = std::make_shared<Delivery>();
+  if (message == WM_COPYDATA && lParam != 0) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    delivery->copy = *data;
+    if (data->lpData != nullptr && data->cbData > 0) {
+      const auto* first = static_cast<const unsigned char*>(data->lpData);
+      delivery->bytes.assign(first, first + data->cbData);
+      delivery->copy.lpData = delivery->bytes.data();
+    } else {
+      delivery->copy.lpData = nullptr;
+    }
+    lParam = reinterpret_cast<LPARAM>(&delivery->copy);
+  }
+  const DWORD limit = (flags & SMTO_NOTIMEOUTIFNOTHUNG) != 0 ? INFINITE : timeoutMs;
+  const CallOutcome outcome = callOnThreadWithin(
+      threadId,
+      [delivery, window, message, wParam, lParam] {
+        DWORD owner = 0;
+        WNDPROC current = nullptr;
+        if (WindowManager::instance().route(window, owner, current)) {
+          delivery->answer = callProcedure(current, window, message, wParam, lParam, true, false);
+        }
+      },
+      limit, (flags & SMTO_BLOCK) == 0);
+  if (outcome == CallOutcome::TimedOut) {
+    SetLastError(ERROR_TIMEOUT);
+    return 0;
+  }
+  if (outcome == CallOutcome::NotRun) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  if (result) *result = static_cast<DWORD_PTR>(delivery->answer);
+  return 1;
 }
 
 void notifyAncestors(HWND child, UINT event, LPARAM childPoint) {

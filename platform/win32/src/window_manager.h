@@ -117,6 +117,9 @@ bool isDescendant(HWND ancestor, HWND descendant);
 // the call to that thread and waits, serving calls made into this thread meanwhile.
 // `sent` is false for DispatchMessage and input, which the WH_CALLWNDPROC hooks skip.
 LRESULT deliverMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, bool sent = true);
+// SendMessageTimeoutA's delivery: 1 when the procedure ran in time, else 0 with the error set.
+LRESULT deliverMessageWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeoutMs,
+                             DWORD_PTR* result);
 // WM_PARENTNOTIFY to every ancestor of a child window (unless it has
 // WS_EX_NOPARENTNOTIFY): `event` is WM_CREATE, WM_DESTROY or a button-down message;
 // lParam is the child for the first two and the point in each ancestor's client area

@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <thread>
 #include <string>
 #include <vector>
 
 #include "message_loop_thread.h"
+#include "platform_internal/thread_calls.h"
 #include "testbed/native_user.h"
 
 namespace {
@@ -38,6 +40,9 @@ LRESULT CALLBACK recordingProcedure(HWND window, UINT message, WPARAM wParam, LP
   if (message == WM_APP + 1) return static_cast<LRESULT>(GetCurrentThreadId());
   if (message == WM_COPYDATA) {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (journal != nullptr && data->lpData != nullptr && data->cbData > 0) {
+      journal->push_back("copied " + std::string(static_cast<const char*>(data->lpData), data->cbData - 1));
+    }
     return static_cast<LRESULT>(data->dwData * 1000 + data->cbData);
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -364,6 +369,46 @@ TEST_F(WindowTest, SendMessageAcrossThreadsRunsOnTheOwningThread) {
   EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), GetLastError());
   SendMessageA(remote, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(remote));
+}
+
+// A thread that owns a window but does not pump until told to: what a busy or blocked
+// receiver looks like to a sender.
+TEST_F(WindowTest, SendMessageTimeoutGivesUpOnABusyReceiverWhoseProcedureStillRunsLater) {
+  HWND remote = nullptr;
+  HANDLE pump = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  MessageLoopThread owner([&] {
+    remote = CreateWindowExA(0, "TestWindow", "remote", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  });
+  // Keep the owner busy: it is inside a posted call until `pump` is set.
+  ASSERT_TRUE(win32::internal::postToThread(owner.id(), [&] { WaitForSingleObject(pump, 10000); }));
+
+  DWORD_PTR result = 7;
+  {
+    char payload[] = "data";  // gone once the sender has given up, as a hook's stack record is
+    COPYDATASTRUCT copy{0x0010, sizeof payload, payload};
+    EXPECT_EQ(0, SendMessageTimeoutA(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 50,
+                                     &result));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_TIMEOUT), GetLastError());
+    std::memset(payload, 'x', sizeof payload);
+  }
+  EXPECT_EQ(7u, result) << "no result when the time is up";
+  SetEvent(pump);
+  // The late message was handled from a copy of its data: the same answer as in time.
+  EXPECT_NE(0, SendMessageTimeoutA(remote, WM_APP, 40, 2, SMTO_BLOCK | SMTO_ABORTIFHUNG, 5000, &result));
+  EXPECT_EQ(42u, result);
+  char later[] = "data";
+  COPYDATASTRUCT again{0x0010, sizeof later, later};
+  EXPECT_NE(0, SendMessageTimeoutA(remote, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&again), SMTO_NORMAL, 5000,
+                                   &result));
+  EXPECT_EQ(16005u, result);
+  EXPECT_EQ((std::vector<std::string>{"create remote", "copied data", "copied data"}), events);
+  EXPECT_EQ(0, SendMessageTimeoutA(nullptr, WM_APP, 0, 0, SMTO_NORMAL, 10, &result));
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+  // The calling thread's own window: called directly, no wait.
+  HWND local = make("local");
+  EXPECT_NE(0, SendMessageTimeoutA(local, WM_APP, 1, 2, SMTO_NORMAL, 0, nullptr));
+  SendMessageA(remote, WM_CLOSE, 0, 0);
+  CloseHandle(pump);
 }
 
 LRESULT CALLBACK askBack(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

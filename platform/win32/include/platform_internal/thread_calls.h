@@ -15,6 +15,15 @@ namespace win32::internal {
 // Returns false, without running it, when the thread is unknown or has ended.
 // An exception thrown by `call` is rethrown to the caller.
 DECLSPEC_EXPORT bool callOnThread(DWORD threadId, std::function<void()> call);
+// What became of a call carried with a time limit.
+enum class CallOutcome { Ran, TimedOut, NotRun };
+// As callOnThread, but the caller waits at most `timeoutMs` (scaled like every platform
+// wait; INFINITE allowed). When the time is up the call stays queued or running and the
+// caller gets TimedOut, so `call` must own everything it uses. With `serveWhileWaiting`
+// false the caller does not run calls carried into it meanwhile. An exception thrown by
+// a call that finished in time is rethrown; one thrown after the caller left is dropped.
+DECLSPEC_EXPORT CallOutcome callOnThreadWithin(DWORD threadId, std::function<void()> call, DWORD timeoutMs,
+                                               bool serveWhileWaiting);
 // Queues `call` to run on thread `threadId` when it next pumps; does not wait.
 // Returns false when the thread is unknown or has ended.
 DECLSPEC_EXPORT bool postToThread(DWORD threadId, std::function<void()> call);

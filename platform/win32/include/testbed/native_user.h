@@ -19,6 +19,9 @@ DECLSPEC_EXPORT bool doubleClick(HWND window);
 // Clicks into an edit control, types the text key by key, then leaves the field (the
 // focus goes elsewhere, so the control reports EN_KILLFOCUS).
 DECLSPEC_EXPORT bool typeText(HWND edit, std::string_view text);
+// Selects the whole text of an edit control (a double click into it), types the text
+// over it key by key, then leaves the field as typeText does.
+DECLSPEC_EXPORT bool typeOver(HWND edit, std::string_view text);
 // Opens the list of a "ComboBox" or "ComboBoxEx32" and picks the entry with this text
 // (compared without regard to case, as the list's own search does).
 DECLSPEC_EXPORT bool chooseComboEntry(HWND combo, std::string_view text);

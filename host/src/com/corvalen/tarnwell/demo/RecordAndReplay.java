@@ -19,8 +19,9 @@ import java.util.stream.Stream;
 
 /**
  * Records what the simulated user does on the sample site in the simulated Internet
- * Explorer, with one checkpoint of each kind picked at the end, prints the recorded
- * script, plays it back in a fresh browser through the reference player and tells
+ * Explorer (pages, frames, a pop-up window, an address typed, a confirm, a prompt and an
+ * alert answered, the toolbar's Back), with one checkpoint of each kind picked at the
+ * end, prints the recorded script, plays it back in a fresh browser through the reference player and tells
  * whether the replay left the pages as the session did and every checkpoint verified.
  * Then it changes one attribute of the recorded page and replays again: the element
  * checkpoint on that page must fail on the changed key.
@@ -49,6 +50,16 @@ public final class RecordAndReplay {
         "click #sizeL",
         "choose name=extras Cable|Charger",
         "choose name=colour Blue",
+        // The browser's own windows: an address typed, the page's dialogs answered, and
+        // the toolbar's Back to the order form.
+        "open {site}/dialogs.html",
+        "click #confirmButton",
+        "dialog OK",
+        "click #promptButton",
+        "dialog OK Ada",
+        "click #alertButton",
+        "dialog OK",
+        "back",
     };
 
     /**
@@ -82,7 +93,8 @@ public final class RecordAndReplay {
         recording.start();
         List<String> script = new ArrayList<>();
         collect(controller, script, 10_000); // the launch line
-        for (String step : SESSION) {
+        for (String template : SESSION) {
+            String step = template.replace("{site}", siteUrl);
             System.out.println("  user: " + step.replace("\n", " / "));
             user(step);
             settle();

@@ -30,8 +30,17 @@ import java.util.Map;
  * <li>setText: {@code setInputTextBox} with the type, name and text;
  * <li>clickMainToolBarButton: its native.
  * </ul>
- * Lines of the browser's dialog boxes are played through {@link WindowControl}, which
- * this player does not do: they give "NOT_PLAYED".
+ * Lines of the browser's dialog boxes go through {@link WindowControl}:
+ * <ul>
+ * <li>setAlertWindow: {@code IsWindowDisplayed} with the title, waiting for the dialog
+ * to appear ("SUCCESS" when it did, "FAILED" otherwise); closeAlertWindow: the same,
+ * then {@code CloseAlertWindow};
+ * <li>the lines of a dialog's controls (they carry a classname): clickButton
+ * {@code PerformAction}, setText {@code SetTextBox}, selectItem {@code SetSelect} for a
+ * ComboBox and {@code SetAlertList} for a SysListView32, each with the class and the
+ * recorded control identifier (index); recorded values have their backslashes doubled,
+ * which is undone.
+ * </ul>
  *
  * <p>An action's native returns as soon as the element is found; the action itself runs
  * on a thread of the library's. The player gives it {@code settleMillis} before the next
@@ -43,12 +52,20 @@ public final class RecordedScriptPlayer {
     private static final String NONE = "NONE";
     private static final long PAGE_LOAD_MILLIS = 30_000;
 
+    private static final long DIALOG_WAIT_MILLIS = 10_000;
+
     private final IEPlayBackControl control;
+    private final WindowControl dialogs;
     private final long settleMillis;
     private Thread playLoop;
 
     public RecordedScriptPlayer(IEPlayBackControl control, long settleMillis) {
+        this(control, new WindowControl(), settleMillis);
+    }
+
+    public RecordedScriptPlayer(IEPlayBackControl control, WindowControl dialogs, long settleMillis) {
         this.control = control;
+        this.dialogs = dialogs;
         this.settleMillis = settleMillis;
     }
 
@@ -73,9 +90,14 @@ public final class RecordedScriptPlayer {
         String action = line.substring(0, open);
         Map<String, String> values = pairs(line.substring(open + 1, line.length() - 1));
         if (values.containsKey("classname")) {
-            return NOT_PLAYED; // a control of a dialog box
+            return playDialogControl(action, values);
         }
         switch (action) {
+            case "setAlertWindow":
+                return dialogShown(value(values, "windowtitle")) ? "SUCCESS" : "FAILED";
+            case "closeAlertWindow":
+                return dialogShown(value(values, "windowtitle")) && dialogs.CloseAlertWindow("") ? "SUCCESS"
+                        : "FAILED";
             case "changeURL":
                 return open(value(values, "name"));
             case "clickMainToolBarButton":
@@ -116,6 +138,46 @@ public final class RecordedScriptPlayer {
             default:
                 return NOT_PLAYED;
         }
+    }
+
+    // A line of a control inside the dialog the last setAlertWindow named.
+    private String playDialogControl(String action, Map<String, String> values) {
+        String windowClass = value(values, "classname");
+        String id = value(values, "index");
+        String text = undoubled(value(values, "value"));
+        switch (action) {
+            case "clickButton":
+                return settled(dialogs.PerformAction(windowClass, id, ""));
+            case "setText":
+                return dialogs.SetTextBox(windowClass, id, text);
+            case "selectItem":
+                return settled(windowClass.equals("SysListView32") ? dialogs.SetAlertList(windowClass, id, text)
+                        : dialogs.SetSelect(windowClass, id, text));
+            default:
+                return NOT_PLAYED;
+        }
+    }
+
+    // Waits for the dialog with this title to be shown, and makes it the one the control
+    // lines work in.
+    private boolean dialogShown(String title) {
+        long end = System.currentTimeMillis() + DIALOG_WAIT_MILLIS;
+        while (!dialogs.IsWindowDisplayed("", title)) {
+            if (System.currentTimeMillis() > end) {
+                return false;
+            }
+            try {
+                Thread.sleep(20);
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    private static String undoubled(String text) {
+        return text.replace("\\\\", "\\");
     }
 
     /**
