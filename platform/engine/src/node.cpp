@@ -80,6 +80,7 @@ void Node::removeChild(const std::shared_ptr<Node>& child) {
 void Node::adoptInto(const std::weak_ptr<Document>& document) {
     document_ = document;
     for (auto& child : children_) child->adoptInto(document);
+    for (auto& node : anonymous_) node->adoptInto(document);
 }
 
 void Node::treeChanged() {
