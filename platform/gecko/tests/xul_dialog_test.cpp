@@ -265,5 +265,19 @@ TEST_F(XulDialogTest, AMessageOfSeveralLinesGivesOneDescriptionPerLine) {
   ASSERT_EQ("", gecko.perform("dialog OK"));
 }
 
+TEST(XulDialogLifetimeTest, ABrowserEndsWhileItsPageWaitsInADialog) {
+  nsCOMPtr<nsIDOMDocument> dialog;
+  {
+    gecko::testbed::SimulatedGecko gecko;
+    ASSERT_TRUE(gecko.open(siteUrl("dialogs.html")));
+    ASSERT_EQ("", gecko.perform("click #confirmButton"));
+    ASSERT_EQ(NS_OK, gecko.GetDialogDocument(getter_AddRefs(dialog)));
+  }
+  // The browser is gone: the reference still held fails instead of reaching it.
+  nsCOMPtr<nsIDOMElement> root;
+  EXPECT_EQ(NS_ERROR_FAILURE, dialog->GetDocumentElement(getter_AddRefs(root)));
+  EXPECT_FALSE(root);
+}
+
 }  // namespace
 }  // namespace gecko_test
