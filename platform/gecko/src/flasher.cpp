@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <new>
 #include <optional>
 
 #include "nsIDOMElement.h"
@@ -88,6 +89,7 @@ NS_IMETHODIMP Flasher::GetColor(nsAString& aColor) {
 
 // "#rgb", "#rrggbb" or a colour name; anything else is refused and the colour stays.
 NS_IMETHODIMP Flasher::SetColor(const nsAString& aColor) {
+  if (aColor.Length() > 16) return NS_ERROR_ILLEGAL_VALUE;  // longer than any colour
   const std::string text = toUtf8(aColor);
   if (text.empty()) return NS_ERROR_ILLEGAL_VALUE;
   const std::optional<Rgb> rgb = text[0] == '#' ? parseHex(text.substr(1)) : namedColor(text);
@@ -127,6 +129,14 @@ NS_IMETHODIMP Flasher::SetThickness(PRUint16 aThickness) {
 
 nsresult Flasher::record(const char* action, nsIDOMElement* element) {
   if (!element) return NS_ERROR_INVALID_ARG;
+  try {
+    return recordEntry(action, element);
+  } catch (const std::bad_alloc&) {
+    return NS_ERROR_OUT_OF_MEMORY;
+  }
+}
+
+nsresult Flasher::recordEntry(const char* action, nsIDOMElement* element) {
   FlasherRecord entry;
   entry.action = action;
   entry.element = describe(element);

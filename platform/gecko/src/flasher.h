@@ -38,6 +38,7 @@ class Flasher final : public inIFlasher {
  private:
   ~Flasher() = default;
   nsresult record(const char* action, nsIDOMElement* element);
+  nsresult recordEntry(const char* action, nsIDOMElement* element);
 
   std::mutex mutex_;
   // As Gecko starts: black, no thickness, not inverted.
