@@ -80,6 +80,10 @@ TEST(XmlMarkupTest, AnonymousNodesHangBelowTheirElementWithoutBeingItsChildren) 
     textbox->addEventListener("click", [&](Event& event) { seen.push_back(event.target->nodeName()); });
     actions::fire(input, "click");
     EXPECT_EQ((std::vector<std::string>{"html:input"}), seen);
+    // Moved elsewhere, it is no longer anonymous content of its element.
+    root->appendChild(box);
+    EXPECT_EQ(root, box->parentNode());
+    EXPECT_TRUE(textbox->anonymousNodes().empty());
 }
 
 class DialogFaceTest : public BrowserTest {

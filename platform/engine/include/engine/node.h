@@ -39,7 +39,7 @@ public:
     void appendChild(const std::shared_ptr<Node>& child);
     // Inserts `child` before `reference` (at the end when `reference` is not a child).
     void insertBefore(const std::shared_ptr<Node>& child, const std::shared_ptr<Node>& reference);
-    void removeChild(const std::shared_ptr<Node>& child);
+    void removeChild(const std::shared_ptr<Node>& child);  // a child or anonymous content
 
     // The text of this node and all below it, as the DOM's textContent.
     std::string textContent() const;
