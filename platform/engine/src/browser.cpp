@@ -396,6 +396,13 @@ void Browser::submitForm(Element& form, Element* submitter) {
 
 // ---------------------------------------------------------------- dialogs and titles
 
+std::shared_ptr<Window> Browser::createDialogWindow(const std::shared_ptr<Document>& document) {
+    auto window = createWindow(nullptr);
+    if (document) document->setReadyState(ReadyState::Complete);
+    window->setDocument(document);
+    return window;
+}
+
 std::shared_ptr<Dialog> Browser::runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                            const std::shared_ptr<Window>& window) {
     auto dialog = std::make_shared<Dialog>(kind, message, defaultText, window);

@@ -107,10 +107,9 @@ std::vector<std::shared_ptr<Element>> Document::getElementsByName(const std::str
 }
 
 std::vector<std::shared_ptr<Element>> Document::getElementsByTagName(const std::string& tag) const {
-    std::string upper = text::upper(tag);
     std::vector<std::shared_ptr<Element>> found;
     for (const auto& element : all()) {
-        if (upper == "*" || element->tagName() == upper) found.push_back(element);
+        if (element->matchesTagName(tag)) found.push_back(element);
     }
     return found;
 }

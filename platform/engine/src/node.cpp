@@ -71,7 +71,14 @@ void Node::insertBefore(const std::shared_ptr<Node>& child, const std::shared_pt
 
 void Node::removeChild(const std::shared_ptr<Node>& child) {
     auto found = std::find(children_.begin(), children_.end(), child);
-    if (found == children_.end()) return;
+    if (found == children_.end()) {
+        // Anonymous content leaves its element the same way.
+        auto anonymous = std::find(anonymous_.begin(), anonymous_.end(), child);
+        if (anonymous == anonymous_.end()) return;
+        (*anonymous)->parent_.reset();
+        anonymous_.erase(anonymous);
+        return;
+    }
     (*found)->parent_.reset();
     children_.erase(found);
     treeChanged();
@@ -80,6 +87,7 @@ void Node::removeChild(const std::shared_ptr<Node>& child) {
 void Node::adoptInto(const std::weak_ptr<Document>& document) {
     document_ = document;
     for (auto& child : children_) child->adoptInto(document);
+    for (auto& node : anonymous_) node->adoptInto(document);
 }
 
 void Node::treeChanged() {

@@ -33,12 +33,12 @@ const void* identityOf(nsISupports* node) {
 
 namespace node_ops {
 
-// HTML element names upper case (the engine keeps them so), the DOM's fixed names
-// for the rest.
+// HTML element names upper case (the engine keeps them so), XML ones as written
+// ("xul:button"), the DOM's fixed names for the rest.
 std::string nodeName(const engine::Node& node) {
   switch (node.nodeType()) {
     case engine::NodeType::Element:
-      return static_cast<const engine::Element&>(node).tagName();
+      return static_cast<const engine::Element&>(node).nodeName();
     case engine::NodeType::Text:
       return "#text";
     case engine::NodeType::Comment:
@@ -139,9 +139,22 @@ nsresult removeChild(DomSession& session, engine::Node& parent, nsIDOMNode* oldC
   return wrapAs(session, old, out);
 }
 
-// Gecko 1.7 gives an HTML element's local name as its node name.
+// Gecko 1.7 gives an HTML element's local name as its node name; an XML element's is
+// the name after its prefix.
 std::string localName(const engine::Node& node) {
-  return node.nodeType() == engine::NodeType::Element ? nodeName(node) : std::string();
+  return node.nodeType() == engine::NodeType::Element ? static_cast<const engine::Element&>(node).localName()
+                                                      : std::string();
+}
+
+// HTML elements are in no namespace and have no prefix; XML ones as parsed.
+std::string namespaceUri(const engine::Node& node) {
+  return node.nodeType() == engine::NodeType::Element ? static_cast<const engine::Element&>(node).namespaceUri()
+                                                      : std::string();
+}
+
+std::string prefix(const engine::Node& node) {
+  return node.nodeType() == engine::NodeType::Element ? static_cast<const engine::Element&>(node).prefix()
+                                                      : std::string();
 }
 
 bool hasAttributes(const engine::Node& node) {

@@ -37,6 +37,8 @@ nsresult replaceChild(DomSession& session, engine::Node& parent, nsIDOMNode* new
                       nsIDOMNode** out);
 nsresult removeChild(DomSession& session, engine::Node& parent, nsIDOMNode* oldChild, nsIDOMNode** out);
 std::string localName(const engine::Node& node);
+std::string namespaceUri(const engine::Node& node);
+std::string prefix(const engine::Node& node);
 bool hasAttributes(const engine::Node& node);
 std::string baseURI(const engine::Node& node);
 std::string textContent(const engine::Node& node);
@@ -124,15 +126,10 @@ class NodeImpl : public Primary,
     if (_retval) *_retval = PR_FALSE;
     return NS_ERROR_NOT_IMPLEMENTED;
   }
-  // HTML documents put their elements in no namespace and give them no prefix.
   NS_IMETHOD GetNamespaceURI(nsAString& aNamespaceURI) override {
-    aNamespaceURI.Truncate();
-    return NS_OK;
+    return readText(aNamespaceURI, node_ops::namespaceUri);
   }
-  NS_IMETHOD GetPrefix(nsAString& aPrefix) override {
-    aPrefix.Truncate();
-    return NS_OK;
-  }
+  NS_IMETHOD GetPrefix(nsAString& aPrefix) override { return readText(aPrefix, node_ops::prefix); }
   NS_IMETHOD SetPrefix(const nsAString&) override { return NS_ERROR_NOT_IMPLEMENTED; }
   NS_IMETHOD GetLocalName(nsAString& aLocalName) override { return readText(aLocalName, node_ops::localName); }
   NS_IMETHOD HasAttributes(PRBool* _retval) override { return readFlag(_retval, node_ops::hasAttributes); }

@@ -6,12 +6,15 @@
 #include "engine/browser_thread.h"
 #include "engine/document.h"
 #include "engine/node.h"
+#include "markup_wrappers.h"
 
 namespace gecko {
 
 DomSession::DomSession(engine::BrowserThread& thread) : thread_(&thread) {
   thread.call([this] { browserThreadId_ = std::this_thread::get_id(); });
 }
+
+DomSession::DomSession() : freeStanding_(true), thread_(nullptr) {}
 
 // By the thread's id, not through thread_, which may be ending on another thread.
 bool DomSession::onBrowserThread() const { return std::this_thread::get_id() == browserThreadId_; }
@@ -42,7 +45,8 @@ nsCOMPtr<nsIDOMNode> DomSession::wrap(const std::shared_ptr<engine::Node>& node)
   std::shared_ptr<DomSession> self = shared_from_this();
   DomObject* wrapper = nullptr;
   nsIDOMNode* created = nullptr;
-  switch (node->nodeType()) {
+  makeMarkupWrapper(self, node, wrapper, created);  // XML documents and their elements
+  if (!created) switch (node->nodeType()) {
     case engine::NodeType::Element: {
       auto* element = new DomElement(self, std::static_pointer_cast<engine::Element>(node));
       wrapper = element;

@@ -1,5 +1,6 @@
 #include "testbed/gecko.h"
 
+#include "common_dialogs.h"
 #include "dom_node.h"
 #include "dom_selection.h"
 #include "dom_session.h"
@@ -20,18 +21,25 @@ struct SimulatedGecko::State {
   engine::Browser browser{engine::BrowserOptions{engine::Dialect::Mozilla, "about:blank"}};
   std::shared_ptr<DomSession> session = std::make_shared<DomSession>(browser.thread());
   std::shared_ptr<engine::Window> window;  // touched on the browser thread only
-  engine::User user{browser};
+  std::unique_ptr<CommonDialogs> dialogs;  // made and ended on the browser thread
+  engine::User user{browser, kLoadTimeoutMs};
 
   bool waitIdle() {
     return browser.thread().waitUntil([this] { return !browser.busy(); }, kLoadTimeoutMs);
   }
 };
 
-SimulatedGecko::SimulatedGecko() : state_(std::make_unique<State>()) {}
+SimulatedGecko::SimulatedGecko() : state_(std::make_unique<State>()) {
+  State& state = *state_;
+  state.browser.thread().call([&] { state.dialogs = std::make_unique<CommonDialogs>(state.browser); });
+}
 
 SimulatedGecko::~SimulatedGecko() {
   state_->session->end();
-  state_->browser.thread().call([this] { state_->window.reset(); });
+  state_->browser.thread().call([this] {
+    state_->dialogs.reset();
+    state_->window.reset();
+  });
 }
 
 bool SimulatedGecko::open(const std::string& url) {
@@ -96,6 +104,36 @@ bool SimulatedGecko::act(const std::string& actions, std::string* error) {
   engine::UserScriptResult result = engine::runUserScript(state_->user, actions);
   if (!result && error) *error = result.message;
   return result.ok && state_->waitIdle();
+}
+
+std::string SimulatedGecko::perform(const std::string& actions) {
+  engine::UserScriptResult result = engine::runUserScript(state_->user, actions);
+  return result ? std::string() : result.message;
+}
+
+nsresult SimulatedGecko::GetDialogDocument(nsIDOMDocument** aDocument) {
+  if (!aDocument) return NS_ERROR_NULL_POINTER;
+  *aDocument = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    auto front = state.dialogs ? state.dialogs->front() : nullptr;
+    if (!front) return NS_ERROR_FAILURE;
+    return wrapAs(*state.session, front->document, aDocument);
+  });
+}
+
+std::string SimulatedGecko::dialogTitle() {
+  std::string title;
+  State& state = *state_;
+  state.browser.thread().call([&] {
+    if (auto front = state.dialogs ? state.dialogs->front() : nullptr) title = front->title;
+  });
+  return title;
+}
+
+bool SimulatedGecko::waitForNoDialog(int timeoutMs) {
+  State& state = *state_;
+  return state.browser.thread().waitUntil([&] { return state.browser.openDialogs().empty(); }, timeoutMs);
 }
 
 }  // namespace gecko::testbed

@@ -53,6 +53,13 @@ public:
     virtual ~DialogHost() = default;
     virtual void dialogOpened(Dialog& dialog) = 0;
     virtual void dialogClosed(Dialog& dialog) = 0;
+    // The simulated user answers `dialog` by its button, typing `text` first when given.
+    // A face that shows the dialog as a page of its own acts on that page as a person
+    // would and returns true; false leaves the answer to the engine.
+    virtual bool answerAsUser(Dialog& dialog, bool accept, const std::string* text) {
+        (void)dialog, (void)accept, (void)text;
+        return false;
+    }
 };
 
 // Gives every top-level window its native frame window.
@@ -122,6 +129,9 @@ public:
     void setFocusedElement(const std::shared_ptr<Element>& element) { focusedElement_ = element; }
 
     // --- dialogs
+    // A window of the browser's own showing `document` (a dialog's page): not among
+    // windows(), never navigated; its owner marks it closed when the dialog goes.
+    std::shared_ptr<Window> createDialogWindow(const std::shared_ptr<Document>& document);
     // Raises a dialog from a page script and waits, serving other work, until answered.
     std::shared_ptr<Dialog> runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                       const std::shared_ptr<Window>& window);
@@ -129,6 +139,7 @@ public:
     bool closing() const { return closing_; }
     // The dialogs waiting for an answer, the front one last.
     const std::vector<std::shared_ptr<Dialog>>& openDialogs() const { return dialogs_; }
+    DialogHost* dialogHost() const { return dialogHost_; }
 
     // --- scripts and their log
     // Runs `source` in `window`'s scope and returns its value as text ("" after an error).

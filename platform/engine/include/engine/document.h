@@ -22,6 +22,9 @@ public:
 
     const std::string& url() const { return url_; }
     Dialect dialect() const { return dialect_; }
+    // An XML document (a XUL page, a text parsed as XML) rather than an HTML one.
+    bool isXml() const { return xml_; }
+    void setXml(bool xml) { xml_ = xml; }
     ReadyState readyState() const { return readyState_; }
     void setReadyState(ReadyState state) { readyState_ = state; }
 
@@ -72,6 +75,7 @@ public:
 private:
     std::string url_;
     Dialect dialect_;
+    bool xml_ = false;
     ReadyState readyState_ = ReadyState::Uninitialized;
     std::weak_ptr<Window> window_;
     std::weak_ptr<Element> activeElement_;

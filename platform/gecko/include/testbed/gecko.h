@@ -39,6 +39,17 @@ class SimulatedGecko {
   // browser is idle. False, with the reason in `error`, when an action could not be done.
   bool act(const std::string& actions, std::string* error = nullptr);
 
+  // Performs simulated-user actions, one per line (the user-script lines: "click
+  // #id", "dialog OK text" ...). Returns "" when all were done, else why not.
+  std::string perform(const std::string& actions);
+
+  // The front common dialog (alert, confirm, prompt) a page raised: its XUL document,
+  // a new reference (NS_ERROR_FAILURE, null, when none is up), and its title.
+  nsresult GetDialogDocument(nsIDOMDocument** aDocument);
+  std::string dialogTitle();
+  // Waits until no page dialog is up; false after `timeoutMs` of real time.
+  bool waitForNoDialog(int timeoutMs = 10000);
+
  private:
   struct State;
   std::unique_ptr<State> state_;
