@@ -122,6 +122,20 @@ nsresult SimulatedGecko::GetDialogDocument(nsIDOMDocument** aDocument) {
   });
 }
 
+nsresult SimulatedGecko::GetDialogWindow(nsIDOMWindow** aWindow) {
+  if (!aWindow) return NS_ERROR_NULL_POINTER;
+  *aWindow = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    auto front = state.dialogs ? state.dialogs->front() : nullptr;
+    if (!front || !front->window) return NS_ERROR_FAILURE;
+    nsCOMPtr<nsIDOMWindow> window = wrapWindow(*state.session, front->window);
+    if (!window) return NS_ERROR_OUT_OF_MEMORY;
+    window.swap(*aWindow);
+    return NS_OK;
+  });
+}
+
 std::string SimulatedGecko::dialogTitle() {
   std::string title;
   State& state = *state_;

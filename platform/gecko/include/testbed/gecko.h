@@ -47,6 +47,9 @@ class SimulatedGecko {
   // a new reference (NS_ERROR_FAILURE, null, when none is up), and its title.
   nsresult GetDialogDocument(nsIDOMDocument** aDocument);
   std::string dialogTitle();
+  // The window showing the front common dialog, a new reference (NS_ERROR_FAILURE, null,
+  // when none is up). Its opener is the page's window; it is closed once answered.
+  nsresult GetDialogWindow(nsIDOMWindow** aWindow);
   // Waits until no page dialog is up; false after `timeoutMs` of real time.
   bool waitForNoDialog(int timeoutMs = 10000);
 
