@@ -44,9 +44,9 @@ nsCOMPtr<nsIDOMNode> DomSession::wrap(const std::shared_ptr<engine::Node>& node)
   nsIDOMNode* created = nullptr;
   switch (node->nodeType()) {
     case engine::NodeType::Element: {
-      auto* element = new DomElement(self, std::static_pointer_cast<engine::Element>(node));
-      wrapper = element;
-      created = element;
+      auto element = createElementWrapper(self, std::static_pointer_cast<engine::Element>(node));
+      wrapper = element.object;
+      created = element.node;
       break;
     }
     case engine::NodeType::Document: {
