@@ -43,8 +43,8 @@ void setOptionCount(engine::Element& select, PRUint32 count) {
 
 // `before` null: at the end. Otherwise before that option, which must be one of
 // this select's; Gecko answers NOT_FOUND for any other.
-nsresult addOption(DomSession&, engine::Element& select, nsIDOMHTMLElement* option, nsIDOMHTMLElement* before) {
-  auto added = engineNodeOf(option);
+nsresult addOption(DomSession& session, engine::Element& select, nsIDOMHTMLElement* option, nsIDOMHTMLElement* before) {
+  auto added = engineNodeIn(session, option);
   if (!added) return option ? NS_ERROR_DOM_WRONG_DOCUMENT_ERR : NS_ERROR_NULL_POINTER;
   if (added->nodeType() != engine::NodeType::Element || !select.canTake(added)) {
     return NS_ERROR_DOM_HIERARCHY_REQUEST_ERR;
@@ -54,7 +54,7 @@ nsresult addOption(DomSession&, engine::Element& select, nsIDOMHTMLElement* opti
     select.appendChild(added);
     return NS_OK;
   }
-  auto reference = engineNodeOf(before);
+  auto reference = engineNodeIn(session, before);
   auto parent = reference ? reference->parentNode() : nullptr;
   bool inside = false;
   for (auto up = parent; up; up = up->parentNode()) {

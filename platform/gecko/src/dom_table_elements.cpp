@@ -43,12 +43,12 @@ void deletePart(engine::Element& table, const char* tag) {
   if (auto found = element_ops::childWithTag(table, {tag})) table.removeChild(found);
 }
 
-nsresult setPart(engine::Element& table, const char* tag, nsISupports* replacement) {
+nsresult setPart(const DomSession& session, engine::Element& table, const char* tag, nsISupports* replacement) {
   if (!replacement) {
     deletePart(table, tag);
     return NS_OK;
   }
-  auto node = engineNodeOf(replacement);
+  auto node = engineNodeIn(session, replacement);
   if (!node) return NS_ERROR_DOM_WRONG_DOCUMENT_ERR;
   if (node->nodeType() != engine::NodeType::Element || !static_cast<engine::Element&>(*node).is(tag) ||
       !table.canTake(node)) {

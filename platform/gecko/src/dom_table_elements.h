@@ -18,7 +18,7 @@ namespace table_ops {
 std::shared_ptr<engine::Element> part(engine::Element& table, const char* tag, bool make);
 void deletePart(engine::Element& table, const char* tag);
 // Puts `replacement` (an element with `tag`, or null) in the place of the table's part.
-nsresult setPart(engine::Element& table, const char* tag, nsISupports* replacement);
+nsresult setPart(const DomSession& session, engine::Element& table, const char* tag, nsISupports* replacement);
 // A new row at `index` of the table's or section's rows (-1: at the end).
 nsresult insertRow(engine::Element& owner, PRInt32 index, std::shared_ptr<engine::Element>& row);
 nsresult deleteRow(engine::Element& owner, PRInt32 index);
@@ -87,7 +87,7 @@ class DomTableElement final : public ElementImpl<nsIDOMHTMLTableElement> {
     return relatedElement(out, [tag](engine::Element& e) { return table_ops::part(e, tag, true); });
   }
   nsresult setPart(const char* tag, nsISupports* replacement) {
-    return session().carry([&]() -> nsresult { return table_ops::setPart(element(), tag, replacement); });
+    return session().carry([&]() -> nsresult { return table_ops::setPart(session(), element(), tag, replacement); });
   }
   nsresult deletePart(const char* tag) {
     return change([tag](engine::Element& e) { table_ops::deletePart(e, tag); });
