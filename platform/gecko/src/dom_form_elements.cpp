@@ -19,8 +19,11 @@ void blur(const std::shared_ptr<engine::Element>& element) {
   if (document && document->activeElement() == element) engine::actions::blur(*document);
 }
 
+// Only text fields and text areas have text to select.
 void select(const std::shared_ptr<engine::Element>& element) {
   if (!element->ownerDocument() || element->disabled()) return;
+  const std::string type = element->type();
+  if (type != "text" && type != "password" && type != "textarea") return;
   if (engine::actions::fire(element, "select", true, true)) engine::actions::focus(element);
 }
 
