@@ -2,9 +2,18 @@
 // simulated engine in the Mozilla dialect, whose pages are reached through the Gecko DOM
 // interfaces. The DOM objects it hands out may be used from any thread; each call is
 // carried to the browser thread.
+//
+// Every top-level window of the browser is a browser window: a XUL window, registered
+// with the window mediator, whose primary content shell shows the page. The browser
+// thread is XPCOM's UI thread while the browser lives (so UI-thread proxies reach it),
+// and, when XPCOM runs, the window mediator and the document loader service are
+// registered by contract ID.
 #pragma once
 
 #include "nsIDOMDocument.h"
+#include "nsIWebProgress.h"
+#include "nsIWindowMediator.h"
+#include "nsIXULWindow.h"
 
 #include <memory>
 #include <string>
@@ -27,6 +36,23 @@ class SimulatedGecko {
 
   // The document the window shows, a new reference (NS_ERROR_FAILURE before open).
   nsresult GetDocument(nsIDOMDocument** aDocument);
+
+  // Opens another browser window on `url` (it becomes the window the calls above use)
+  // and waits until it has loaded.
+  bool openWindow(const std::string& url);
+  // Performs user-script lines as a person would (back, forward, refresh, open URL,
+  // window TITLE, close, clicks ...) and waits until the browser is idle. False, with
+  // the message in `error`, when a line could not be done.
+  bool act(const std::string& script, std::string* error = nullptr);
+  // Waits until no window loads; false when that did not happen in time.
+  bool waitIdle();
+  // The XUL window of the window the calls above use (NS_ERROR_FAILURE before open).
+  nsresult GetXULWindow(nsIXULWindow** aWindow);
+
+  // The process's window mediator and document loader service, also when XPCOM does not
+  // run (then they cannot be had by contract ID).
+  static nsresult GetWindowMediator(nsIWindowMediator** aMediator);
+  static nsresult GetDocumentLoader(nsIWebProgress** aLoader);
 
  private:
   struct State;
