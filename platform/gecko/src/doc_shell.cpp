@@ -1,5 +1,8 @@
 #include "doc_shell.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "dom_node.h"
 #include "dom_window_iids.h"
 #include "engine/browser.h"
@@ -17,9 +20,6 @@
 #include "shells.h"
 #include "text_conversion.h"
 #include "xul_window.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace gecko {
 namespace {
@@ -588,9 +588,8 @@ NS_IMETHODIMP DocShell::SetFocus(void) { return set(hasFocus_, PR_TRUE); }
 NS_IMETHODIMP DocShell::GetTitle(PRUnichar** aTitle) {
   if (!aTitle) return NS_ERROR_NULL_POINTER;
   *aTitle = nullptr;
-  return withWindow([&](Shells&, const std::shared_ptr<engine::Window>&) -> nsresult {
-    return newWide(currentTitle(), aTitle);
-  });
+  return withWindow(
+      [&](Shells&, const std::shared_ptr<engine::Window>&) -> nsresult { return newWide(currentTitle(), aTitle); });
 }
 
 // A content shell shows the title given until its document's title changes; a browser
@@ -795,9 +794,7 @@ NS_IMETHODIMP DocShell::AddProgressListener(nsIWebProgressListener* listener, PR
   return listeners_.add(listener, aNotifyMask);
 }
 
-NS_IMETHODIMP DocShell::RemoveProgressListener(nsIWebProgressListener* listener) {
-  return listeners_.remove(listener);
-}
+NS_IMETHODIMP DocShell::RemoveProgressListener(nsIWebProgressListener* listener) { return listeners_.remove(listener); }
 
 NS_IMETHODIMP DocShell::GetDOMWindow(nsIDOMWindow** aDOMWindow) {
   if (!aDOMWindow) return NS_ERROR_NULL_POINTER;

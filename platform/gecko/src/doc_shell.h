@@ -5,6 +5,11 @@
 // Gecko's docshells do. A content docshell's title is its document's title.
 #pragma once
 
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "dom_object.h"
 #include "nsIBaseWindow.h"
 #include "nsIDocShell.h"
@@ -15,11 +20,6 @@
 #include "nsIWebProgress.h"
 #include "nsString.h"
 #include "shell_progress.h"
-
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 namespace engine {
 class Window;
@@ -42,7 +42,8 @@ class DocShell final : public nsIDocShell,
   // Browser thread. A content docshell shows `window`; a chrome docshell belongs to the
   // XUL window of the top-level window `window` and has `window`'s content shell as its
   // only child.
-  static nsCOMPtr<DocShell> content(const std::shared_ptr<Shells>& shells, const std::shared_ptr<engine::Window>& window);
+  static nsCOMPtr<DocShell> content(const std::shared_ptr<Shells>& shells,
+                                    const std::shared_ptr<engine::Window>& window);
   static nsCOMPtr<DocShell> chrome(const std::shared_ptr<Shells>& shells, const std::shared_ptr<engine::Window>& top,
                                    const std::string& title);
 
@@ -245,8 +246,8 @@ class DocShell final : public nsIDocShell,
   PRUint32 busyFlags_ = BUSY_FLAGS_NONE;
   PRUint32 loadType_ = LOAD_CMD_NORMAL;
   PRUint32 pendingReloadFlags_ = 0;
-  PRBool allowPlugins_ = PR_TRUE, allowJavascript_ = PR_TRUE, allowMetaRedirects_ = PR_TRUE,
-         allowSubframes_ = PR_TRUE, allowImages_ = PR_TRUE, allowAuth_ = PR_TRUE;
+  PRBool allowPlugins_ = PR_TRUE, allowJavascript_ = PR_TRUE, allowMetaRedirects_ = PR_TRUE, allowSubframes_ = PR_TRUE,
+         allowImages_ = PR_TRUE, allowAuth_ = PR_TRUE;
   PRUint32 appType_ = APP_TYPE_UNKNOWN;
   float zoom_ = 1.0f;
   PRInt32 marginWidth_ = -1, marginHeight_ = -1;

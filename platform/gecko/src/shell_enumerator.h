@@ -2,13 +2,13 @@
 // hand them out: later changes do not disturb an enumeration under way. Thread-safe.
 #pragma once
 
-#include "nsCOMPtr.h"
-#include "nsISimpleEnumerator.h"
-#include "nsISupportsImpl.h"
-
 #include <cstddef>
 #include <mutex>
 #include <vector>
+
+#include "nsCOMPtr.h"
+#include "nsISimpleEnumerator.h"
+#include "nsISupportsImpl.h"
 
 namespace gecko {
 

@@ -5,13 +5,13 @@
 // replaces it.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "dom_object.h"
 #include "nsISHistory.h"
 #include "nsISHistoryListener.h"
 #include "nsIWebNavigation.h"
-
-#include <memory>
-#include <string>
 
 namespace engine {
 class Window;

@@ -6,14 +6,14 @@
 // remove itself while notified.
 #pragma once
 
+#include <mutex>
+#include <utility>
+#include <vector>
+
 #include "nsCOMPtr.h"
 #include "nsIURI.h"
 #include "nsIWebProgress.h"
 #include "nsIWebProgressListener.h"
-
-#include <mutex>
-#include <utility>
-#include <vector>
 
 namespace gecko {
 

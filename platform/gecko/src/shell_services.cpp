@@ -1,20 +1,20 @@
 #include "shell_services.h"
 
+#include <algorithm>
+
 #include "dom_window_iids.h"
 #include "nsCURILoader.h"
 #include "nsComponentManagerUtils.h"
 #include "nsIComponentManager.h"
+#include "nsIDocShell.h"
 #include "nsIGenericFactory.h"
 #include "nsIInterfaceRequestor.h"
 #include "nsIModule.h"
-#include "nsIDocShell.h"
 #include "nsXPCOM.h"
 #include "shell_enumerator.h"
 #include "shells.h"
 #include "text_conversion.h"
 #include "xul_window.h"
-
-#include <algorithm>
 
 namespace gecko {
 namespace {
@@ -162,7 +162,8 @@ NS_IMETHODIMP WindowMediator::UnregisterWindow(nsIXULWindow* aWindow) {
   nsCOMPtr<nsIXULWindow> held;  // kept until the listeners have heard of it
   {
     std::lock_guard lock(mutex_);
-    auto found = std::find_if(opened_.begin(), opened_.end(), [&](const Entry& e) { return e.window.get() == aWindow; });
+    auto found =
+        std::find_if(opened_.begin(), opened_.end(), [&](const Entry& e) { return e.window.get() == aWindow; });
     if (found == opened_.end()) return NS_ERROR_INVALID_ARG;
     held = found->window;
     opened_.erase(found);
@@ -353,8 +354,13 @@ const nsModuleComponentInfo kComponents[] = {
      constructService<DocLoaderService>, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0},
 };
 
-nsModuleInfo kModuleInfo = {NS_MODULEINFO_VERSION, "nsShellServicesModule", kComponents,
-                            sizeof(kComponents) / sizeof(kComponents[0]), nullptr, nullptr, nullptr};
+nsModuleInfo kModuleInfo = {NS_MODULEINFO_VERSION,
+                            "nsShellServicesModule",
+                            kComponents,
+                            sizeof(kComponents) / sizeof(kComponents[0]),
+                            nullptr,
+                            nullptr,
+                            nullptr};
 
 }  // namespace
 

@@ -6,16 +6,16 @@
 // the change happens on (the browser thread).
 #pragma once
 
+#include <memory>
+#include <mutex>
+#include <vector>
+
 #include "nsCOMPtr.h"
 #include "nsIWebProgress.h"
 #include "nsIWindowMediator.h"
 #include "nsIWindowMediatorListener.h"
 #include "nsIXULWindow.h"
 #include "shell_progress.h"
-
-#include <memory>
-#include <mutex>
-#include <vector>
 
 namespace gecko {
 
@@ -38,8 +38,8 @@ class WindowMediator final : public nsIWindowMediator {
   NS_IMETHOD UnregisterWindow(nsIXULWindow* aWindow) override;
   NS_IMETHOD UpdateWindowTimeStamp(nsIXULWindow* aWindow) override;
   NS_IMETHOD UpdateWindowTitle(nsIXULWindow* aWindow, const PRUnichar* inTitle) override;
-  NS_IMETHOD CalculateZPosition(nsIXULWindow* inWindow, PRUint32 inPosition, nsIWidget* inBelow,
-                                PRUint32* outPosition, nsIWidget** outBelow, PRBool* _retval) override;
+  NS_IMETHOD CalculateZPosition(nsIXULWindow* inWindow, PRUint32 inPosition, nsIWidget* inBelow, PRUint32* outPosition,
+                                nsIWidget** outBelow, PRBool* _retval) override;
   NS_IMETHOD SetZPosition(nsIXULWindow* inWindow, PRUint32 inPosition, nsIXULWindow* inBelow) override;
   NS_IMETHOD GetZLevel(nsIXULWindow* aWindow, PRUint32* _retval) override;
   NS_IMETHOD SetZLevel(nsIXULWindow* aWindow, PRUint32 aZLevel) override;
@@ -61,8 +61,8 @@ class WindowMediator final : public nsIWindowMediator {
   std::vector<nsCOMPtr<nsIWindowMediatorListener>> listeners();
 
   std::mutex mutex_;
-  std::vector<Entry> opened_;                // in opening order
-  std::vector<nsIXULWindow*> zOrder_;        // front first; the same windows as opened_
+  std::vector<Entry> opened_;          // in opening order
+  std::vector<nsIXULWindow*> zOrder_;  // front first; the same windows as opened_
   PRUint32 clock_ = 0;
   std::vector<nsCOMPtr<nsIWindowMediatorListener>> listeners_;
 };

@@ -1,13 +1,13 @@
 #include "shell_uri.h"
 
-#include "engine/url.h"
-#include "nsNetError.h"
-#include "nsString.h"
-
 #include <cctype>
 #include <charconv>
 #include <mutex>
 #include <optional>
+
+#include "engine/url.h"
+#include "nsNetError.h"
+#include "nsString.h"
 
 namespace gecko {
 namespace {
@@ -27,13 +27,13 @@ bool validScheme(const std::string& scheme) {
 
 // The parts of a URI; the spec is always rebuilt from them.
 struct Parts {
-  std::string scheme;  // lower case
+  std::string scheme;         // lower case
   bool hierarchical = false;  // has "//" and an authority
   std::string username, password;
   bool hasPassword = false;
   std::string host;
-  int port = -1;       // -1: the scheme's default
-  std::string path;    // from the first "/" (with query and fragment); for simple URIs all after ":"
+  int port = -1;     // -1: the scheme's default
+  std::string path;  // from the first "/" (with query and fragment); for simple URIs all after ":"
 
   std::string userPass() const { return hasPassword ? username + ":" + password : username; }
   std::string hostPort() const { return port < 0 ? host : host + ":" + std::to_string(port); }
@@ -114,7 +114,9 @@ class URI final : public nsIURI {
 
   NS_DECL_ISUPPORTS
 
-  NS_IMETHOD GetSpec(nsACString& aSpec) override { return get(aSpec, [](const Parts& p) { return p.spec(); }); }
+  NS_IMETHOD GetSpec(nsACString& aSpec) override {
+    return get(aSpec, [](const Parts& p) { return p.spec(); });
+  }
   NS_IMETHOD SetSpec(const nsACString& aSpec) override {
     auto parts = parse(read(aSpec));
     if (!parts) return NS_ERROR_MALFORMED_URI;
@@ -125,7 +127,9 @@ class URI final : public nsIURI {
   NS_IMETHOD GetPrePath(nsACString& aPrePath) override {
     return get(aPrePath, [](const Parts& p) { return p.prePath(); });
   }
-  NS_IMETHOD GetScheme(nsACString& aScheme) override { return get(aScheme, [](const Parts& p) { return p.scheme; }); }
+  NS_IMETHOD GetScheme(nsACString& aScheme) override {
+    return get(aScheme, [](const Parts& p) { return p.scheme; });
+  }
   NS_IMETHOD SetScheme(const nsACString& aScheme) override {
     std::string scheme = lower(read(aScheme));
     if (!validScheme(scheme)) return NS_ERROR_MALFORMED_URI;
@@ -176,7 +180,9 @@ class URI final : public nsIURI {
       return true;
     });
   }
-  NS_IMETHOD GetHost(nsACString& aHost) override { return getAuthority(aHost, [](const Parts& p) { return p.host; }); }
+  NS_IMETHOD GetHost(nsACString& aHost) override {
+    return getAuthority(aHost, [](const Parts& p) { return p.host; });
+  }
   NS_IMETHOD SetHost(const nsACString& aHost) override {
     return setAuthority([text = read(aHost)](Parts& p) {
       if (text.find_first_of(":/@?#") != std::string::npos) return false;
@@ -198,7 +204,9 @@ class URI final : public nsIURI {
       return true;
     });
   }
-  NS_IMETHOD GetPath(nsACString& aPath) override { return get(aPath, [](const Parts& p) { return p.path; }); }
+  NS_IMETHOD GetPath(nsACString& aPath) override {
+    return get(aPath, [](const Parts& p) { return p.path; });
+  }
   NS_IMETHOD SetPath(const nsACString& aPath) override {
     std::string path = read(aPath);
     std::lock_guard lock(mutex_);

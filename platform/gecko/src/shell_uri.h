@@ -3,10 +3,10 @@
 // which have no host. Thread-safe: a URI is a value shared freely between threads.
 #pragma once
 
+#include <string>
+
 #include "nsCOMPtr.h"
 #include "nsIURI.h"
-
-#include <string>
 
 namespace gecko {
 

@@ -2,9 +2,9 @@
 // as the docshell's GetInterface hands it out. Browser thread only.
 #pragma once
 
-#include "dom_session.h"
-
 #include <memory>
+
+#include "dom_session.h"
 
 namespace engine {
 class Window;

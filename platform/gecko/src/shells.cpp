@@ -1,5 +1,8 @@
 #include "shells.h"
 
+#include <algorithm>
+#include <set>
+
 #include "doc_shell.h"
 #include "engine/window.h"
 #include "nsString.h"
@@ -7,9 +10,6 @@
 #include "shell_services.h"
 #include "text_conversion.h"
 #include "xul_window.h"
-
-#include <algorithm>
-#include <set>
 
 namespace gecko {
 
@@ -117,8 +117,8 @@ void Shells::quit(engine::Window& window) {
   nsCOMPtr<XULWindow> closing = found->second;
   WindowMediator::instance().UnregisterWindow(closing);
   closing->markClosed();
-  xulWindows_.erase(std::find_if(xulWindows_.begin(), xulWindows_.end(),
-                                 [&](const auto& e) { return e.first == &window; }));
+  xulWindows_.erase(
+      std::find_if(xulWindows_.begin(), xulWindows_.end(), [&](const auto& e) { return e.first == &window; }));
   histories_.erase(&window);
 }
 

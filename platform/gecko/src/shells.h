@@ -5,14 +5,14 @@
 // notifications. Lives on the browser thread: every member is called there.
 #pragma once
 
-#include "dom_session.h"
-#include "engine/browser.h"
-#include "nsCOMPtr.h"
-
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "dom_session.h"
+#include "engine/browser.h"
+#include "nsCOMPtr.h"
 
 namespace gecko {
 

@@ -3,13 +3,13 @@
 // windows (dialogs) may be made with a chrome docshell only.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "dom_object.h"
 #include "nsIDocShellTreeOwner.h"
 #include "nsIInterfaceRequestor.h"
 #include "nsIXULWindow.h"
-
-#include <memory>
-#include <string>
 
 namespace engine {
 class Window;
@@ -22,8 +22,10 @@ class Shells;
 
 // Lets the window mediator read the window type ("windowtype" of the chrome document)
 // of the XUL windows this library makes. Internal to the library.
-#define GECKO_IXULWINDOWTYPE_IID \
-  { 0x6d3c1f2a, 0x94b7, 0x4c1e, { 0x8f, 0x20, 0x3a, 0x5e, 0x71, 0x0b, 0xc4, 0x19 } }
+#define GECKO_IXULWINDOWTYPE_IID                                                   \
+  {                                                                                \
+    0x6d3c1f2a, 0x94b7, 0x4c1e, { 0x8f, 0x20, 0x3a, 0x5e, 0x71, 0x0b, 0xc4, 0x19 } \
+  }
 
 class NS_NO_VTABLE XULWindowType : public nsISupports {
  public:

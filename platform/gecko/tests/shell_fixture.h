@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "nsCOMPtr.h"
 #include "nsIBaseWindow.h"
 #include "nsIDocShell.h"
@@ -14,6 +21,7 @@
 #include "nsISHistory.h"
 #include "nsISHistoryListener.h"
 #include "nsISimpleEnumerator.h"
+#include "nsISupportsImpl.h"
 #include "nsIURI.h"
 #include "nsIWebNavigation.h"
 #include "nsIWebProgress.h"
@@ -21,20 +29,12 @@
 #include "nsIWindowMediator.h"
 #include "nsIWindowMediatorListener.h"
 #include "nsIXULWindow.h"
-#include "nsISupportsImpl.h"
 #include "nsMemory.h"
 #include "nsNetError.h"
 #include "nsString.h"
 #include "nsWeakReference.h"
 #include "testbed/gecko.h"
 #include "testbed/xpcom.h"
-
-#include <atomic>
-#include <memory>
-#include <mutex>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace gecko_shell_test {
 

@@ -26,13 +26,13 @@ TEST_F(ShellTest, LoadBackForwardAndReloadMoveTheCurrentURI) {
   EXPECT_FALSE(can);
   EXPECT_EQ(NS_ERROR_UNEXPECTED, nav->GoBack());  // nowhere to go
 
-  ASSERT_EQ(NS_OK, nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr,
-                                nullptr));
+  ASSERT_EQ(NS_OK,
+            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
   ASSERT_TRUE(gecko->waitIdle());
   EXPECT_EQ("form.html", currentFile());
   // An absolute path is fixed up to a file address, as the address bar does.
-  ASSERT_EQ(NS_OK, nav->LoadURI(NS_ConvertUTF8toUTF16(TW_EXAMPLE_SITE "/tables.html").get(), 0, nullptr, nullptr,
-                                nullptr));
+  ASSERT_EQ(NS_OK,
+            nav->LoadURI(NS_ConvertUTF8toUTF16(TW_EXAMPLE_SITE "/tables.html").get(), 0, nullptr, nullptr, nullptr));
   ASSERT_TRUE(gecko->waitIdle());
   EXPECT_EQ("tables.html", currentFile());
 
@@ -173,8 +173,9 @@ TEST_F(ShellTest, AContentShellsTitleIsItsDocumentsTitle) {
   // A title set on the shell shows until the document's own title changes.
   ASSERT_EQ(NS_OK, as<nsIBaseWindow>(shell)->SetTitle(u"Given"));
   EXPECT_EQ("Given", title(shell));
-  ASSERT_TRUE(gecko->loadString("<html><head><title>Changing</title></head>"
-                                "<body><button id=b onclick=\"document.title='Changed'\">b</button></body></html>"));
+  ASSERT_TRUE(
+      gecko->loadString("<html><head><title>Changing</title></head>"
+                        "<body><button id=b onclick=\"document.title='Changed'\">b</button></body></html>"));
   EXPECT_EQ("Changing", title(shell));
   ASSERT_TRUE(gecko->act("click #b"));
   EXPECT_EQ("Changed", title(shell));
@@ -203,7 +204,7 @@ TEST_F(ShellTest, AFramesetIsATreeOfNamedDocShellsUnderTheChrome) {
   EXPECT_EQ("Right", title(right));
   nsCOMPtr<nsIDocShellTreeItem> again;
   ASSERT_EQ(NS_OK, as<nsIDocShellTreeNode>(main)->FindChildWithName(u"right", PR_FALSE, PR_TRUE, nullptr,
-                                                                       getter_AddRefs(again)));
+                                                                    getter_AddRefs(again)));
   EXPECT_EQ(as<nsISupports>(right), as<nsISupports>(again));
   PRInt32 offset = -1;
   EXPECT_EQ(NS_OK, right->GetChildOffset(&offset));
@@ -228,9 +229,8 @@ TEST_F(ShellTest, AFramesetIsATreeOfNamedDocShellsUnderTheChrome) {
 
   // Every content shell, in tree order; only the top one has a session history.
   nsCOMPtr<nsISimpleEnumerator> shells;
-  ASSERT_EQ(NS_OK, as<nsIDocShell>(top)->GetDocShellEnumerator(nsIDocShellTreeItem::typeContent,
-                                                                  nsIDocShell::ENUMERATE_FORWARDS,
-                                                                  getter_AddRefs(shells)));
+  ASSERT_EQ(NS_OK, as<nsIDocShell>(top)->GetDocShellEnumerator(
+                       nsIDocShellTreeItem::typeContent, nsIDocShell::ENUMERATE_FORWARDS, getter_AddRefs(shells)));
   Strings names;
   for (const auto& item : all<nsIDocShellTreeItem>(shells)) names.push_back(name(item));
   EXPECT_EQ((Strings{"", "nav", "main", "left", "right"}), names);
@@ -278,8 +278,8 @@ TEST_F(ShellTest, AWebNavigationProxyRunsItsCallsOnTheUIThread) {
   ASSERT_EQ(NS_OK, navigation()->GetSessionHistory(getter_AddRefs(history)));
   nsCOMPtr<HistoryRecorder> recorder = new HistoryRecorder();
   ASSERT_EQ(NS_OK, history->AddSHistoryListener(recorder));
-  ASSERT_EQ(NS_OK, proxy->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr,
-                                  nullptr));
+  ASSERT_EQ(NS_OK,
+            proxy->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
   ASSERT_TRUE(gecko->waitIdle());
   ASSERT_EQ(NS_OK, proxy->Reload(nsIWebNavigation::LOAD_FLAGS_NONE));
   ASSERT_TRUE(gecko->waitIdle());

@@ -1,11 +1,11 @@
 // The document loader service and the window mediator, reached by contract ID from the
 // test thread: progress of every load (frames included), and browser windows as they
 // open, change title and close.
+#include <algorithm>
+
 #include "nsCURILoader.h"
 #include "nsServiceManagerUtils.h"
 #include "shell_fixture.h"
-
-#include <algorithm>
 
 namespace gecko_shell_test {
 namespace {
@@ -68,8 +68,8 @@ TEST_F(ShellTest, ALoadThatIsStoppedOrGivesWayEndsAsAborted) {
   nsCOMPtr<ProgressRecorder> recorder = new ProgressRecorder();
   ASSERT_EQ(NS_OK, loader->AddProgressListener(recorder, nsIWebProgress::NOTIFY_STATE_WINDOW));
   auto nav = navigation();
-  ASSERT_EQ(NS_OK, nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr,
-                                nullptr));
+  ASSERT_EQ(NS_OK,
+            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
   ASSERT_EQ(NS_OK, nav->Stop(nsIWebNavigation::STOP_ALL));
   ASSERT_TRUE(gecko->waitIdle());
   EXPECT_EQ((Strings{"top Srdnw", "top Pnw failed"}), recorder->lines.take());
@@ -77,10 +77,10 @@ TEST_F(ShellTest, ALoadThatIsStoppedOrGivesWayEndsAsAborted) {
   EXPECT_EQ(NS_OK, as<nsIDocShell>(nav)->GetBusyFlags(&busy));
   EXPECT_EQ(nsIDocShell::BUSY_FLAGS_NONE, busy);
 
-  ASSERT_EQ(NS_OK, nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("index.html").c_str()).get(), 0, nullptr, nullptr,
-                                nullptr));
-  ASSERT_EQ(NS_OK, nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("tables.html").c_str()).get(), 0, nullptr, nullptr,
-                                nullptr));
+  ASSERT_EQ(NS_OK,
+            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("index.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
+  ASSERT_EQ(NS_OK,
+            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("tables.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
   ASSERT_TRUE(gecko->waitIdle());
   EXPECT_EQ((Strings{"top Srdnw", "top Pnw failed", "top Srdnw", "top Pnw"}), recorder->lines.take());
   EXPECT_EQ("tables.html", currentFile());
