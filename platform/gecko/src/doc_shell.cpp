@@ -235,9 +235,9 @@ void DocShell::loadStarted() {
     fireState(L::STATE_STOP | L::STATE_IS_WINDOW | L::STATE_IS_NETWORK, NS_BINDING_ABORTED);
   }
   busyFlags_ = BUSY_FLAGS_BUSY | BUSY_FLAGS_BEFORE_PAGE_LOAD;
+  loadingDocument_ = true;
   fireState(L::STATE_START | L::STATE_IS_REQUEST | L::STATE_IS_DOCUMENT | L::STATE_IS_WINDOW | L::STATE_IS_NETWORK,
             NS_OK);
-  loadingDocument_ = true;
 }
 
 void DocShell::documentArrived(const std::string& url) {

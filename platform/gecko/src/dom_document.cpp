@@ -1,6 +1,9 @@
 #include "dom_document.h"
 
 #include "dom_node_list.h"
+#include "dom_window.h"
+#include "engine/window.h"
+#include "nsIDOMAbstractView.h"
 #include "engine/document.h"
 #include "engine/node.h"
 #include "nsIDOMElement.h"
@@ -16,6 +19,7 @@ void* DomDocument::queryInterface(const nsIID& iid) {
   if (iid.Equals(NS_GET_IID(nsIDOMDocument)) || iid.Equals(NS_GET_IID(nsIDOMHTMLDocument))) {
     return static_cast<nsIDOMHTMLDocument*>(this);
   }
+  if (iid.Equals(NS_GET_IID(nsIDOMDocumentView))) return static_cast<nsIDOMDocumentView*>(this);
   return nodeInterface(iid);
 }
 
@@ -193,5 +197,20 @@ NS_IMETHODIMP DomDocument::Open(void) { return NS_ERROR_NOT_IMPLEMENTED; }
 NS_IMETHODIMP DomDocument::Close(void) { return NS_ERROR_NOT_IMPLEMENTED; }
 NS_IMETHODIMP DomDocument::Write(const nsAString&) { return NS_ERROR_NOT_IMPLEMENTED; }
 NS_IMETHODIMP DomDocument::Writeln(const nsAString&) { return NS_ERROR_NOT_IMPLEMENTED; }
+
+// --- nsIDOMDocumentView
+
+// None once the window shows another document.
+NS_IMETHODIMP DomDocument::GetDefaultView(nsIDOMAbstractView** aDefaultView) {
+  if (!aDefaultView) return NS_ERROR_NULL_POINTER;
+  *aDefaultView = nullptr;
+  return session().carry([&]() -> nsresult {
+    auto window = document()->defaultView();
+    if (!window || window->document() != document()) return NS_OK;
+    nsCOMPtr<nsIDOMWindow> wrapper = wrapWindow(session(), window);
+    if (!wrapper) return NS_ERROR_OUT_OF_MEMORY;
+    return wrapper->QueryInterface(NS_GET_IID(nsIDOMAbstractView), reinterpret_cast<void**>(aDefaultView));
+  });
+}
 
 }  // namespace gecko

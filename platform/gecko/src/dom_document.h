@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dom_node.h"
+#include "nsIDOMDocumentView.h"
 #include "nsIDOMHTMLDocument.h"
 
 #include <functional>
@@ -15,7 +16,7 @@ class Element;
 
 namespace gecko {
 
-class DomDocument final : public NodeImpl<nsIDOMHTMLDocument> {
+class DomDocument final : public NodeImpl<nsIDOMHTMLDocument>, public nsIDOMDocumentView {
  public:
   DomDocument(std::shared_ptr<DomSession> session, std::shared_ptr<engine::Document> document);
 
@@ -64,6 +65,9 @@ class DomDocument final : public NodeImpl<nsIDOMHTMLDocument> {
   NS_IMETHOD Write(const nsAString& text) override;
   NS_IMETHOD Writeln(const nsAString& text) override;
   NS_IMETHOD GetElementsByName(const nsAString& elementName, nsIDOMNodeList** _retval) override;
+
+  // --- nsIDOMDocumentView: the window showing the document, as its abstract view
+  NS_IMETHOD GetDefaultView(nsIDOMAbstractView** aDefaultView) override;
 
  private:
   void* queryInterface(const nsIID& iid) override;

@@ -78,4 +78,22 @@ void DomSession::forget(const engine::Node* node, const DomObject* wrapper) {
   if (found != wrappers_.end() && found->second.object == wrapper) wrappers_.erase(found);
 }
 
+nsISupports* DomSession::findWrapper(const void* key) {
+  std::lock_guard lock(wrappersMutex_);
+  auto found = otherWrappers_.find(key);
+  if (found == otherWrappers_.end() || !found->second->addRefUnlessDying()) return nullptr;
+  return found->second->canonical();
+}
+
+void DomSession::rememberWrapper(const void* key, DomObject* wrapper) {
+  std::lock_guard lock(wrappersMutex_);
+  otherWrappers_[key] = wrapper;
+}
+
+void DomSession::forgetWrapper(const void* key, const DomObject* wrapper) {
+  std::lock_guard lock(wrappersMutex_);
+  auto found = otherWrappers_.find(key);
+  if (found != otherWrappers_.end() && found->second == wrapper) otherWrappers_.erase(found);
+}
+
 }  // namespace gecko

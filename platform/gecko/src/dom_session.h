@@ -71,6 +71,13 @@ class DomSession : public std::enable_shared_from_this<DomSession> {
   // A wrapper leaving the table as it is destroyed.
   void forget(const engine::Node* node, const DomObject* wrapper);
 
+  // Browser thread only. The same for engine objects that are not nodes (windows): the
+  // live wrapper registered for `key` with a new reference (to its canonical
+  // nsISupports), or null; registering one; and its leaving.
+  nsISupports* findWrapper(const void* key);
+  void rememberWrapper(const void* key, DomObject* wrapper);
+  void forgetWrapper(const void* key, const DomObject* wrapper);
+
  private:
   bool callOnBrowserThread(const std::function<void()>& work);
 
@@ -83,6 +90,7 @@ class DomSession : public std::enable_shared_from_this<DomSession> {
   };
   std::mutex wrappersMutex_;
   std::unordered_map<const engine::Node*, Wrapper> wrappers_;
+  std::unordered_map<const void*, DomObject*> otherWrappers_;  // guarded by wrappersMutex_
 };
 
 }  // namespace gecko

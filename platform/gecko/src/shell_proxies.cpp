@@ -11,62 +11,61 @@
 
 namespace gecko {
 namespace {
-
 class IWebNavigationProxy final : public xpcom::proxy::Proxy<nsIWebNavigation> {
  public:
   using Proxy::Proxy;
 
   NS_IMETHOD GetCanGoBack(PRBool* aCanGoBack) override {
-    return Forward([&] { return Real()->GetCanGoBack(aCanGoBack); });
+    return Proxy::Forward([&] { return Real()->GetCanGoBack(aCanGoBack); });
   }
 
   NS_IMETHOD GetCanGoForward(PRBool* aCanGoForward) override {
-    return Forward([&] { return Real()->GetCanGoForward(aCanGoForward); });
+    return Proxy::Forward([&] { return Real()->GetCanGoForward(aCanGoForward); });
   }
 
   NS_IMETHOD GoBack(void) override {
-    return Forward([&] { return Real()->GoBack(); });
+    return Proxy::Forward([&] { return Real()->GoBack(); });
   }
 
   NS_IMETHOD GoForward(void) override {
-    return Forward([&] { return Real()->GoForward(); });
+    return Proxy::Forward([&] { return Real()->GoForward(); });
   }
 
   NS_IMETHOD GotoIndex(PRInt32 index) override {
-    return Forward([&] { return Real()->GotoIndex(index); });
+    return Proxy::Forward([&] { return Real()->GotoIndex(index); });
   }
 
   NS_IMETHOD LoadURI(const PRUnichar* uri, PRUint32 loadFlags, nsIURI* referrer, nsIInputStream* postData,
                      nsIInputStream* headers) override {
-    return Forward([&] { return Real()->LoadURI(uri, loadFlags, referrer, postData, headers); });
+    return Proxy::Forward([&] { return Real()->LoadURI(uri, loadFlags, referrer, postData, headers); });
   }
 
   NS_IMETHOD Reload(PRUint32 reloadFlags) override {
-    return Forward([&] { return Real()->Reload(reloadFlags); });
+    return Proxy::Forward([&] { return Real()->Reload(reloadFlags); });
   }
 
   NS_IMETHOD Stop(PRUint32 stopFlags) override {
-    return Forward([&] { return Real()->Stop(stopFlags); });
+    return Proxy::Forward([&] { return Real()->Stop(stopFlags); });
   }
 
   NS_IMETHOD GetDocument(nsIDOMDocument** aDocument) override {
-    return Forward([&] { return Real()->GetDocument(aDocument); });
+    return Proxy::Forward([&] { return Real()->GetDocument(aDocument); });
   }
 
   NS_IMETHOD GetCurrentURI(nsIURI** aCurrentURI) override {
-    return Forward([&] { return Real()->GetCurrentURI(aCurrentURI); });
+    return Proxy::Forward([&] { return Real()->GetCurrentURI(aCurrentURI); });
   }
 
   NS_IMETHOD GetReferringURI(nsIURI** aReferringURI) override {
-    return Forward([&] { return Real()->GetReferringURI(aReferringURI); });
+    return Proxy::Forward([&] { return Real()->GetReferringURI(aReferringURI); });
   }
 
   NS_IMETHOD GetSessionHistory(nsISHistory** aSessionHistory) override {
-    return Forward([&] { return Real()->GetSessionHistory(aSessionHistory); });
+    return Proxy::Forward([&] { return Real()->GetSessionHistory(aSessionHistory); });
   }
 
   NS_IMETHOD SetSessionHistory(nsISHistory* aSessionHistory) override {
-    return Forward([&] { return Real()->SetSessionHistory(aSessionHistory); });
+    return Proxy::Forward([&] { return Real()->SetSessionHistory(aSessionHistory); });
   }
 };
 XPCOM_PROXY_REGISTER(nsIWebNavigation, IWebNavigationProxy)
@@ -76,39 +75,39 @@ class ISHistoryProxy final : public xpcom::proxy::Proxy<nsISHistory> {
   using Proxy::Proxy;
 
   NS_IMETHOD GetCount(PRInt32* aCount) override {
-    return Forward([&] { return Real()->GetCount(aCount); });
+    return Proxy::Forward([&] { return Real()->GetCount(aCount); });
   }
 
   NS_IMETHOD GetIndex(PRInt32* aIndex) override {
-    return Forward([&] { return Real()->GetIndex(aIndex); });
+    return Proxy::Forward([&] { return Real()->GetIndex(aIndex); });
   }
 
   NS_IMETHOD GetMaxLength(PRInt32* aMaxLength) override {
-    return Forward([&] { return Real()->GetMaxLength(aMaxLength); });
+    return Proxy::Forward([&] { return Real()->GetMaxLength(aMaxLength); });
   }
 
   NS_IMETHOD SetMaxLength(PRInt32 aMaxLength) override {
-    return Forward([&] { return Real()->SetMaxLength(aMaxLength); });
+    return Proxy::Forward([&] { return Real()->SetMaxLength(aMaxLength); });
   }
 
   NS_IMETHOD GetEntryAtIndex(PRInt32 index, PRBool modifyIndex, nsIHistoryEntry** _retval) override {
-    return Forward([&] { return Real()->GetEntryAtIndex(index, modifyIndex, _retval); });
+    return Proxy::Forward([&] { return Real()->GetEntryAtIndex(index, modifyIndex, _retval); });
   }
 
   NS_IMETHOD PurgeHistory(PRInt32 numEntries) override {
-    return Forward([&] { return Real()->PurgeHistory(numEntries); });
+    return Proxy::Forward([&] { return Real()->PurgeHistory(numEntries); });
   }
 
   NS_IMETHOD AddSHistoryListener(nsISHistoryListener* aListener) override {
-    return Forward([&] { return Real()->AddSHistoryListener(aListener); });
+    return Proxy::Forward([&] { return Real()->AddSHistoryListener(aListener); });
   }
 
   NS_IMETHOD RemoveSHistoryListener(nsISHistoryListener* aListener) override {
-    return Forward([&] { return Real()->RemoveSHistoryListener(aListener); });
+    return Proxy::Forward([&] { return Real()->RemoveSHistoryListener(aListener); });
   }
 
   NS_IMETHOD GetSHistoryEnumerator(nsISimpleEnumerator** aSHistoryEnumerator) override {
-    return Forward([&] { return Real()->GetSHistoryEnumerator(aSHistoryEnumerator); });
+    return Proxy::Forward([&] { return Real()->GetSHistoryEnumerator(aSHistoryEnumerator); });
   }
 };
 XPCOM_PROXY_REGISTER(nsISHistory, ISHistoryProxy)
@@ -118,19 +117,19 @@ class IWebProgressProxy final : public xpcom::proxy::Proxy<nsIWebProgress> {
   using Proxy::Proxy;
 
   NS_IMETHOD AddProgressListener(nsIWebProgressListener* listener, PRUint32 aNotifyMask) override {
-    return Forward([&] { return Real()->AddProgressListener(listener, aNotifyMask); });
+    return Proxy::Forward([&] { return Real()->AddProgressListener(listener, aNotifyMask); });
   }
 
   NS_IMETHOD RemoveProgressListener(nsIWebProgressListener* listener) override {
-    return Forward([&] { return Real()->RemoveProgressListener(listener); });
+    return Proxy::Forward([&] { return Real()->RemoveProgressListener(listener); });
   }
 
   NS_IMETHOD GetDOMWindow(nsIDOMWindow** aDOMWindow) override {
-    return Forward([&] { return Real()->GetDOMWindow(aDOMWindow); });
+    return Proxy::Forward([&] { return Real()->GetDOMWindow(aDOMWindow); });
   }
 
   NS_IMETHOD GetIsLoadingDocument(PRBool* aIsLoadingDocument) override {
-    return Forward([&] { return Real()->GetIsLoadingDocument(aIsLoadingDocument); });
+    return Proxy::Forward([&] { return Real()->GetIsLoadingDocument(aIsLoadingDocument); });
   }
 };
 XPCOM_PROXY_REGISTER(nsIWebProgress, IWebProgressProxy)
@@ -141,99 +140,99 @@ class IBaseWindowProxy final : public xpcom::proxy::Proxy<nsIBaseWindow> {
 
   NS_IMETHOD InitWindow(nativeWindow parentNativeWindow, nsIWidget* parentWidget, PRInt32 x, PRInt32 y, PRInt32 cx,
                         PRInt32 cy) override {
-    return Forward([&] { return Real()->InitWindow(parentNativeWindow, parentWidget, x, y, cx, cy); });
+    return Proxy::Forward([&] { return Real()->InitWindow(parentNativeWindow, parentWidget, x, y, cx, cy); });
   }
 
   NS_IMETHOD Create(void) override {
-    return Forward([&] { return Real()->Create(); });
+    return Proxy::Forward([&] { return Real()->Create(); });
   }
 
   NS_IMETHOD Destroy(void) override {
-    return Forward([&] { return Real()->Destroy(); });
+    return Proxy::Forward([&] { return Real()->Destroy(); });
   }
 
   NS_IMETHOD SetPosition(PRInt32 x, PRInt32 y) override {
-    return Forward([&] { return Real()->SetPosition(x, y); });
+    return Proxy::Forward([&] { return Real()->SetPosition(x, y); });
   }
 
   NS_IMETHOD GetPosition(PRInt32* x, PRInt32* y) override {
-    return Forward([&] { return Real()->GetPosition(x, y); });
+    return Proxy::Forward([&] { return Real()->GetPosition(x, y); });
   }
 
   NS_IMETHOD SetSize(PRInt32 cx, PRInt32 cy, PRBool fRepaint) override {
-    return Forward([&] { return Real()->SetSize(cx, cy, fRepaint); });
+    return Proxy::Forward([&] { return Real()->SetSize(cx, cy, fRepaint); });
   }
 
   NS_IMETHOD GetSize(PRInt32* cx, PRInt32* cy) override {
-    return Forward([&] { return Real()->GetSize(cx, cy); });
+    return Proxy::Forward([&] { return Real()->GetSize(cx, cy); });
   }
 
   NS_IMETHOD SetPositionAndSize(PRInt32 x, PRInt32 y, PRInt32 cx, PRInt32 cy, PRBool fRepaint) override {
-    return Forward([&] { return Real()->SetPositionAndSize(x, y, cx, cy, fRepaint); });
+    return Proxy::Forward([&] { return Real()->SetPositionAndSize(x, y, cx, cy, fRepaint); });
   }
 
   NS_IMETHOD GetPositionAndSize(PRInt32* x, PRInt32* y, PRInt32* cx, PRInt32* cy) override {
-    return Forward([&] { return Real()->GetPositionAndSize(x, y, cx, cy); });
+    return Proxy::Forward([&] { return Real()->GetPositionAndSize(x, y, cx, cy); });
   }
 
   NS_IMETHOD Repaint(PRBool force) override {
-    return Forward([&] { return Real()->Repaint(force); });
+    return Proxy::Forward([&] { return Real()->Repaint(force); });
   }
 
   NS_IMETHOD GetParentWidget(nsIWidget** aParentWidget) override {
-    return Forward([&] { return Real()->GetParentWidget(aParentWidget); });
+    return Proxy::Forward([&] { return Real()->GetParentWidget(aParentWidget); });
   }
 
   NS_IMETHOD SetParentWidget(nsIWidget* aParentWidget) override {
-    return Forward([&] { return Real()->SetParentWidget(aParentWidget); });
+    return Proxy::Forward([&] { return Real()->SetParentWidget(aParentWidget); });
   }
 
   NS_IMETHOD GetParentNativeWindow(nativeWindow* aParentNativeWindow) override {
-    return Forward([&] { return Real()->GetParentNativeWindow(aParentNativeWindow); });
+    return Proxy::Forward([&] { return Real()->GetParentNativeWindow(aParentNativeWindow); });
   }
 
   NS_IMETHOD SetParentNativeWindow(nativeWindow aParentNativeWindow) override {
-    return Forward([&] { return Real()->SetParentNativeWindow(aParentNativeWindow); });
+    return Proxy::Forward([&] { return Real()->SetParentNativeWindow(aParentNativeWindow); });
   }
 
   NS_IMETHOD GetVisibility(PRBool* aVisibility) override {
-    return Forward([&] { return Real()->GetVisibility(aVisibility); });
+    return Proxy::Forward([&] { return Real()->GetVisibility(aVisibility); });
   }
 
   NS_IMETHOD SetVisibility(PRBool aVisibility) override {
-    return Forward([&] { return Real()->SetVisibility(aVisibility); });
+    return Proxy::Forward([&] { return Real()->SetVisibility(aVisibility); });
   }
 
   NS_IMETHOD GetEnabled(PRBool* aEnabled) override {
-    return Forward([&] { return Real()->GetEnabled(aEnabled); });
+    return Proxy::Forward([&] { return Real()->GetEnabled(aEnabled); });
   }
 
   NS_IMETHOD SetEnabled(PRBool aEnabled) override {
-    return Forward([&] { return Real()->SetEnabled(aEnabled); });
+    return Proxy::Forward([&] { return Real()->SetEnabled(aEnabled); });
   }
 
   NS_IMETHOD GetBlurSuppression(PRBool* aBlurSuppression) override {
-    return Forward([&] { return Real()->GetBlurSuppression(aBlurSuppression); });
+    return Proxy::Forward([&] { return Real()->GetBlurSuppression(aBlurSuppression); });
   }
 
   NS_IMETHOD SetBlurSuppression(PRBool aBlurSuppression) override {
-    return Forward([&] { return Real()->SetBlurSuppression(aBlurSuppression); });
+    return Proxy::Forward([&] { return Real()->SetBlurSuppression(aBlurSuppression); });
   }
 
   NS_IMETHOD GetMainWidget(nsIWidget** aMainWidget) override {
-    return Forward([&] { return Real()->GetMainWidget(aMainWidget); });
+    return Proxy::Forward([&] { return Real()->GetMainWidget(aMainWidget); });
   }
 
   NS_IMETHOD SetFocus(void) override {
-    return Forward([&] { return Real()->SetFocus(); });
+    return Proxy::Forward([&] { return Real()->SetFocus(); });
   }
 
   NS_IMETHOD GetTitle(PRUnichar** aTitle) override {
-    return Forward([&] { return Real()->GetTitle(aTitle); });
+    return Proxy::Forward([&] { return Real()->GetTitle(aTitle); });
   }
 
   NS_IMETHOD SetTitle(const PRUnichar* aTitle) override {
-    return Forward([&] { return Real()->SetTitle(aTitle); });
+    return Proxy::Forward([&] { return Real()->SetTitle(aTitle); });
   }
 };
 XPCOM_PROXY_REGISTER(nsIBaseWindow, IBaseWindowProxy)
@@ -243,59 +242,59 @@ class IXULWindowProxy final : public xpcom::proxy::Proxy<nsIXULWindow> {
   using Proxy::Proxy;
 
   NS_IMETHOD GetDocShell(nsIDocShell** aDocShell) override {
-    return Forward([&] { return Real()->GetDocShell(aDocShell); });
+    return Proxy::Forward([&] { return Real()->GetDocShell(aDocShell); });
   }
 
   NS_IMETHOD GetIntrinsicallySized(PRBool* aIntrinsicallySized) override {
-    return Forward([&] { return Real()->GetIntrinsicallySized(aIntrinsicallySized); });
+    return Proxy::Forward([&] { return Real()->GetIntrinsicallySized(aIntrinsicallySized); });
   }
 
   NS_IMETHOD SetIntrinsicallySized(PRBool aIntrinsicallySized) override {
-    return Forward([&] { return Real()->SetIntrinsicallySized(aIntrinsicallySized); });
+    return Proxy::Forward([&] { return Real()->SetIntrinsicallySized(aIntrinsicallySized); });
   }
 
   NS_IMETHOD GetPrimaryContentShell(nsIDocShellTreeItem** aPrimaryContentShell) override {
-    return Forward([&] { return Real()->GetPrimaryContentShell(aPrimaryContentShell); });
+    return Proxy::Forward([&] { return Real()->GetPrimaryContentShell(aPrimaryContentShell); });
   }
 
   NS_IMETHOD GetContentShellById(const PRUnichar* ID, nsIDocShellTreeItem** _retval) override {
-    return Forward([&] { return Real()->GetContentShellById(ID, _retval); });
+    return Proxy::Forward([&] { return Real()->GetContentShellById(ID, _retval); });
   }
 
   NS_IMETHOD AddChildWindow(nsIXULWindow* aChild) override {
-    return Forward([&] { return Real()->AddChildWindow(aChild); });
+    return Proxy::Forward([&] { return Real()->AddChildWindow(aChild); });
   }
 
   NS_IMETHOD RemoveChildWindow(nsIXULWindow* aChild) override {
-    return Forward([&] { return Real()->RemoveChildWindow(aChild); });
+    return Proxy::Forward([&] { return Real()->RemoveChildWindow(aChild); });
   }
 
   NS_IMETHOD Center(nsIXULWindow* aRelative, PRBool aScreen, PRBool aAlert) override {
-    return Forward([&] { return Real()->Center(aRelative, aScreen, aAlert); });
+    return Proxy::Forward([&] { return Real()->Center(aRelative, aScreen, aAlert); });
   }
 
   NS_IMETHOD ShowModal(void) override {
-    return Forward([&] { return Real()->ShowModal(); });
+    return Proxy::Forward([&] { return Real()->ShowModal(); });
   }
 
   NS_IMETHOD GetZLevel(PRUint32* aZLevel) override {
-    return Forward([&] { return Real()->GetZLevel(aZLevel); });
+    return Proxy::Forward([&] { return Real()->GetZLevel(aZLevel); });
   }
 
   NS_IMETHOD SetZLevel(PRUint32 aZLevel) override {
-    return Forward([&] { return Real()->SetZLevel(aZLevel); });
+    return Proxy::Forward([&] { return Real()->SetZLevel(aZLevel); });
   }
 
   NS_IMETHOD GetContextFlags(PRUint32* aContextFlags) override {
-    return Forward([&] { return Real()->GetContextFlags(aContextFlags); });
+    return Proxy::Forward([&] { return Real()->GetContextFlags(aContextFlags); });
   }
 
   NS_IMETHOD SetContextFlags(PRUint32 aContextFlags) override {
-    return Forward([&] { return Real()->SetContextFlags(aContextFlags); });
+    return Proxy::Forward([&] { return Real()->SetContextFlags(aContextFlags); });
   }
 
   NS_IMETHOD CreateNewWindow(PRInt32 aChromeFlags, nsIXULWindow** _retval) override {
-    return Forward([&] { return Real()->CreateNewWindow(aChromeFlags, _retval); });
+    return Proxy::Forward([&] { return Real()->CreateNewWindow(aChromeFlags, _retval); });
   }
 };
 XPCOM_PROXY_REGISTER(nsIXULWindow, IXULWindowProxy)
@@ -305,63 +304,63 @@ class IDocShellTreeItemProxy final : public xpcom::proxy::Proxy<nsIDocShellTreeI
   using Proxy::Proxy;
 
   NS_IMETHOD GetName(PRUnichar** aName) override {
-    return Forward([&] { return Real()->GetName(aName); });
+    return Proxy::Forward([&] { return Real()->GetName(aName); });
   }
 
   NS_IMETHOD SetName(const PRUnichar* aName) override {
-    return Forward([&] { return Real()->SetName(aName); });
+    return Proxy::Forward([&] { return Real()->SetName(aName); });
   }
 
   NS_IMETHOD NameEquals(const PRUnichar* name, PRBool* _retval) override {
-    return Forward([&] { return Real()->NameEquals(name, _retval); });
+    return Proxy::Forward([&] { return Real()->NameEquals(name, _retval); });
   }
 
   NS_IMETHOD GetItemType(PRInt32* aItemType) override {
-    return Forward([&] { return Real()->GetItemType(aItemType); });
+    return Proxy::Forward([&] { return Real()->GetItemType(aItemType); });
   }
 
   NS_IMETHOD SetItemType(PRInt32 aItemType) override {
-    return Forward([&] { return Real()->SetItemType(aItemType); });
+    return Proxy::Forward([&] { return Real()->SetItemType(aItemType); });
   }
 
   NS_IMETHOD GetParent(nsIDocShellTreeItem** aParent) override {
-    return Forward([&] { return Real()->GetParent(aParent); });
+    return Proxy::Forward([&] { return Real()->GetParent(aParent); });
   }
 
   NS_IMETHOD SetParent(nsIDocShellTreeItem* aParent) override {
-    return Forward([&] { return Real()->SetParent(aParent); });
+    return Proxy::Forward([&] { return Real()->SetParent(aParent); });
   }
 
   NS_IMETHOD GetSameTypeParent(nsIDocShellTreeItem** aSameTypeParent) override {
-    return Forward([&] { return Real()->GetSameTypeParent(aSameTypeParent); });
+    return Proxy::Forward([&] { return Real()->GetSameTypeParent(aSameTypeParent); });
   }
 
   NS_IMETHOD GetRootTreeItem(nsIDocShellTreeItem** aRootTreeItem) override {
-    return Forward([&] { return Real()->GetRootTreeItem(aRootTreeItem); });
+    return Proxy::Forward([&] { return Real()->GetRootTreeItem(aRootTreeItem); });
   }
 
   NS_IMETHOD GetSameTypeRootTreeItem(nsIDocShellTreeItem** aSameTypeRootTreeItem) override {
-    return Forward([&] { return Real()->GetSameTypeRootTreeItem(aSameTypeRootTreeItem); });
+    return Proxy::Forward([&] { return Real()->GetSameTypeRootTreeItem(aSameTypeRootTreeItem); });
   }
 
   NS_IMETHOD FindItemWithName(const PRUnichar* name, nsISupports* aRequestor, nsIDocShellTreeItem** _retval) override {
-    return Forward([&] { return Real()->FindItemWithName(name, aRequestor, _retval); });
+    return Proxy::Forward([&] { return Real()->FindItemWithName(name, aRequestor, _retval); });
   }
 
   NS_IMETHOD GetTreeOwner(nsIDocShellTreeOwner** aTreeOwner) override {
-    return Forward([&] { return Real()->GetTreeOwner(aTreeOwner); });
+    return Proxy::Forward([&] { return Real()->GetTreeOwner(aTreeOwner); });
   }
 
   NS_IMETHOD SetTreeOwner(nsIDocShellTreeOwner* aTreeOwner) override {
-    return Forward([&] { return Real()->SetTreeOwner(aTreeOwner); });
+    return Proxy::Forward([&] { return Real()->SetTreeOwner(aTreeOwner); });
   }
 
   NS_IMETHOD GetChildOffset(PRInt32* aChildOffset) override {
-    return Forward([&] { return Real()->GetChildOffset(aChildOffset); });
+    return Proxy::Forward([&] { return Real()->GetChildOffset(aChildOffset); });
   }
 
   NS_IMETHOD SetChildOffset(PRInt32 aChildOffset) override {
-    return Forward([&] { return Real()->SetChildOffset(aChildOffset); });
+    return Proxy::Forward([&] { return Real()->SetChildOffset(aChildOffset); });
   }
 };
 XPCOM_PROXY_REGISTER(nsIDocShellTreeItem, IDocShellTreeItemProxy)

@@ -8,6 +8,7 @@
 #include "nsString.h"
 #include "shell_history.h"
 #include "shell_services.h"
+#include "shell_window_access.h"
 #include "text_conversion.h"
 #include "xul_window.h"
 
@@ -23,6 +24,7 @@ void Shells::start() {
   started_ = true;
   browser_.addObserver(this);
   DocLoaderService::instance().addShells(shared_from_this());
+  registerShells(*session_, shared_from_this());
   for (const auto& top : browser_.windows()) openXULWindow(top);
 }
 
@@ -31,6 +33,7 @@ void Shells::stop() {
   started_ = false;
   browser_.removeObserver(this);
   DocLoaderService::instance().removeShells(this);
+  registerShells(*session_, nullptr);
   auto windows = xulWindows_;
   for (const auto& [top, window] : windows) {
     WindowMediator::instance().UnregisterWindow(window);

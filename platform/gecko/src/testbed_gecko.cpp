@@ -1,7 +1,9 @@
 #include "testbed/gecko.h"
 
 #include "dom_node.h"
+#include "dom_selection.h"
 #include "dom_session.h"
+#include "dom_window.h"
 #include "engine/browser.h"
 #include "engine/document.h"
 #include "engine/user.h"
@@ -92,7 +94,7 @@ bool SimulatedGecko::openWindow(const std::string& url) {
 bool SimulatedGecko::act(const std::string& script, std::string* error) {
   State& state = *state_;
   engine::UserScriptResult result = engine::runUserScript(state.user, script);
-  if (error) *error = result.message;
+  if (!result && error) *error = result.message;
   const bool idle = state.waitIdle();
   state.browser.thread().call([&] { state.settleWindow(); });
   return result.ok && idle;
@@ -130,6 +132,32 @@ nsresult SimulatedGecko::GetDocument(nsIDOMDocument** aDocument) {
     auto document = state.window ? state.window->document() : nullptr;
     if (!document) return NS_ERROR_FAILURE;
     return wrapAs(*state.session, document, aDocument);
+  });
+}
+
+nsresult SimulatedGecko::GetWindow(nsIDOMWindow** aWindow) {
+  if (!aWindow) return NS_ERROR_NULL_POINTER;
+  *aWindow = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    if (!state.window) return NS_ERROR_FAILURE;
+    nsCOMPtr<nsIDOMWindow> window = wrapWindow(*state.session, state.window);
+    if (!window) return NS_ERROR_OUT_OF_MEMORY;
+    window.swap(*aWindow);
+    return NS_OK;
+  });
+}
+
+nsresult SimulatedGecko::GetSelectionController(nsISelectionController** aController) {
+  if (!aController) return NS_ERROR_NULL_POINTER;
+  *aController = nullptr;
+  State& state = *state_;
+  return state.session->carry([&]() -> nsresult {
+    if (!state.window) return NS_ERROR_FAILURE;
+    nsCOMPtr<nsISelectionController> controller = selectionControllerFor(*state.session, state.window);
+    if (!controller) return NS_ERROR_OUT_OF_MEMORY;
+    controller.swap(*aController);
+    return NS_OK;
   });
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -144,6 +145,7 @@ class ProgressRecorder final : public nsIWebProgressListener {
     if (flags & L::STATE_IS_WINDOW) text += 'w';
     if (NS_FAILED(status)) text += " failed";
     lines.add(nameOf(progress) + " " + text);
+    if (react) react(progress, flags);
     return NS_OK;
   }
   NS_IMETHOD OnProgressChange(nsIWebProgress*, nsIRequest*, PRInt32, PRInt32, PRInt32, PRInt32) override {
@@ -165,6 +167,9 @@ class ProgressRecorder final : public nsIWebProgressListener {
   }
 
   Lines lines;
+  // Called on the browser thread after each state change is recorded (set it before the
+  // load it is to act in).
+  std::function<void(nsIWebProgress*, PRUint32)> react;
 
  private:
   ~ProgressRecorder() = default;

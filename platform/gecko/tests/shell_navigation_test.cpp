@@ -1,8 +1,11 @@
 // Docshells and XUL windows read and driven from the test thread: navigation and the
 // current URI, session history and its listener, titles, the docshell tree of a
 // frameset, and UI-thread proxies.
+#include "nsIDOMWindowInternal.h"
 #include "nsIEventQueueService.h"
+#include "nsIInterfaceRequestor.h"
 #include "nsIProxyObjectManager.h"
+#include "nsIWindowMediator.h"
 #include "nsServiceManagerUtils.h"
 #include "shell_fixture.h"
 
@@ -289,6 +292,43 @@ TEST_F(ShellTest, AWebNavigationProxyRunsItsCallsOnTheUIThread) {
   nsCOMPtr<nsIURI> uri;
   ASSERT_EQ(NS_OK, proxy->GetCurrentURI(getter_AddRefs(uri)));
   EXPECT_EQ("index.html", file(specOf(uri)));
+}
+
+TEST_F(ShellTest, ADocShellGivesItsWindowsDOMWindowAndAProxiedCloseEndsTheWindow) {
+  open("frames.html");
+  nsCOMPtr<nsIDOMWindow> page;
+  ASSERT_EQ(NS_OK, gecko->GetWindow(getter_AddRefs(page)));
+  auto requestor = as<nsIInterfaceRequestor>(contentShell());
+  ASSERT_TRUE(requestor);
+  nsCOMPtr<nsIDOMWindowInternal> window;
+  ASSERT_EQ(NS_OK, requestor->GetInterface(NS_GET_IID(nsIDOMWindowInternal), getter_AddRefs(window)));
+  EXPECT_EQ(as<nsISupports>(page), as<nsISupports>(window));
+
+  // A frame's docshell gives the frame's window, as the progress of its loads does.
+  nsCOMPtr<nsIDocShellTreeItem> right;
+  ASSERT_EQ(NS_OK, contentShell()->FindItemWithName(u"right", nullptr, getter_AddRefs(right)));
+  nsCOMPtr<nsIDOMWindow> frame;
+  ASSERT_EQ(NS_OK, as<nsIWebProgress>(right)->GetDOMWindow(getter_AddRefs(frame)));
+  ASSERT_TRUE(frame);
+  nsString frameName;
+  ASSERT_EQ(NS_OK, frame->GetName(frameName));
+  EXPECT_EQ("right", std::string(NS_ConvertUTF16toUTF8(frameName).get()));
+
+  // Closing through a UI-thread proxy, as playback closes a browser window.
+  nsCOMPtr<nsIEventQueueService> queues = do_GetService(NS_EVENTQUEUESERVICE_CONTRACTID);
+  nsCOMPtr<nsIProxyObjectManager> proxies = do_GetService(NS_XPCOMPROXY_CONTRACTID);
+  nsCOMPtr<nsIEventQueue> ui;
+  ASSERT_EQ(NS_OK, queues->GetSpecialEventQueue(nsIEventQueueService::UI_THREAD_EVENT_QUEUE, getter_AddRefs(ui)));
+  nsCOMPtr<nsIDOMWindowInternal> proxy;
+  ASSERT_EQ(NS_OK, proxies->GetProxyForObject(ui, NS_GET_IID(nsIDOMWindowInternal), window, PROXY_SYNC,
+                                              getter_AddRefs(proxy)));
+  nsCOMPtr<nsIWindowMediator> mediator = do_GetService(NS_WINDOWMEDIATOR_CONTRACTID);
+  nsCOMPtr<MediatorRecorder> recorder = new MediatorRecorder();
+  ASSERT_EQ(NS_OK, mediator->AddListener(recorder));
+  ASSERT_EQ(NS_OK, proxy->Close());
+  ASSERT_TRUE(gecko->waitIdle());
+  EXPECT_EQ((Strings{"close [] Frame Set"}), recorder->lines.take());
+  mediator->RemoveListener(recorder);
 }
 
 }  // namespace

@@ -68,23 +68,36 @@ TEST_F(ShellTest, ALoadThatIsStoppedOrGivesWayEndsAsAborted) {
   nsCOMPtr<ProgressRecorder> recorder = new ProgressRecorder();
   ASSERT_EQ(NS_OK, loader->AddProgressListener(recorder, nsIWebProgress::NOTIFY_STATE_WINDOW));
   auto nav = navigation();
-  ASSERT_EQ(NS_OK,
-            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("form.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
-  ASSERT_EQ(NS_OK, nav->Stop(nsIWebNavigation::STOP_ALL));
+  auto wide = [](const std::string& page) { return NS_ConvertUTF8toUTF16(siteUrl(page).c_str()); };
+
+  // Stopped as soon as it starts (on the UI thread, as the toolbar's Stop would).
+  bool once = true;
+  recorder->react = [&](nsIWebProgress*, PRUint32 flags) {
+    if ((flags & nsIWebProgressListener::STATE_START) && std::exchange(once, false))
+      nav->Stop(nsIWebNavigation::STOP_ALL);
+  };
+  ASSERT_EQ(NS_OK, nav->LoadURI(wide("form.html").get(), 0, nullptr, nullptr, nullptr));
   ASSERT_TRUE(gecko->waitIdle());
   EXPECT_EQ((Strings{"top Srdnw", "top Pnw failed"}), recorder->lines.take());
+  EXPECT_EQ("index.html", currentFile());
   PRUint32 busy = 99;
   EXPECT_EQ(NS_OK, as<nsIDocShell>(nav)->GetBusyFlags(&busy));
   EXPECT_EQ(nsIDocShell::BUSY_FLAGS_NONE, busy);
 
-  ASSERT_EQ(NS_OK,
-            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("index.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
-  ASSERT_EQ(NS_OK,
-            nav->LoadURI(NS_ConvertUTF8toUTF16(siteUrl("tables.html").c_str()).get(), 0, nullptr, nullptr, nullptr));
+  // Overtaken by another load.
+  once = true;
+  auto tables = wide("tables.html");
+  recorder->react = [&](nsIWebProgress*, PRUint32 flags) {
+    if ((flags & nsIWebProgressListener::STATE_START) && std::exchange(once, false)) {
+      nav->LoadURI(tables.get(), 0, nullptr, nullptr, nullptr);
+    }
+  };
+  ASSERT_EQ(NS_OK, nav->LoadURI(wide("form.html").get(), 0, nullptr, nullptr, nullptr));
   ASSERT_TRUE(gecko->waitIdle());
   EXPECT_EQ((Strings{"top Srdnw", "top Pnw failed", "top Srdnw", "top Pnw"}), recorder->lines.take());
   EXPECT_EQ("tables.html", currentFile());
   loader->RemoveProgressListener(recorder);
+  recorder->react = nullptr;
 }
 
 TEST_F(ShellTest, TheMediatorKnowsBrowserWindowsOldestFirstAndTellsOfOpenTitleAndClose) {

@@ -11,6 +11,8 @@
 #pragma once
 
 #include "nsIDOMDocument.h"
+#include "nsIDOMWindow.h"
+#include "nsISelectionController.h"
 #include "nsIWebProgress.h"
 #include "nsIWindowMediator.h"
 #include "nsIXULWindow.h"
@@ -36,14 +38,20 @@ class SimulatedGecko {
 
   // The document the window shows, a new reference (NS_ERROR_FAILURE before open).
   nsresult GetDocument(nsIDOMDocument** aDocument);
+  // The window itself, a top-level content window (NS_ERROR_FAILURE before open).
+  nsresult GetWindow(nsIDOMWindow** aWindow);
+  // The selection controller of the window's content, as its content shell gives it.
+  nsresult GetSelectionController(nsISelectionController** aController);
+
+  // Acts as the simulated user, from any thread: one action per line ("click #go",
+  // "key #field 13", "selecttext #intro", "frame left", "back", "close", "window TITLE"
+  // ...), then waits until the browser is idle (after a close, the calls use the first
+  // window still open). False, with the reason in `error`, when an action could not be done.
+  bool act(const std::string& actions, std::string* error = nullptr);
 
   // Opens another browser window on `url` (it becomes the window the calls above use)
   // and waits until it has loaded.
   bool openWindow(const std::string& url);
-  // Performs user-script lines as a person would (back, forward, refresh, open URL,
-  // window TITLE, close, clicks ...) and waits until the browser is idle. False, with
-  // the message in `error`, when a line could not be done.
-  bool act(const std::string& script, std::string* error = nullptr);
   // Waits until no window loads; false when that did not happen in time.
   bool waitIdle();
   // The XUL window of the window the calls above use (NS_ERROR_FAILURE before open).
