@@ -3,6 +3,7 @@
 
 #include "nsError.h"
 
+#define NS_ERROR_DOM_INDEX_SIZE_ERR ((nsresult)0x80530001L)
 #define NS_ERROR_DOM_HIERARCHY_REQUEST_ERR ((nsresult)0x80530003L)
 #define NS_ERROR_DOM_WRONG_DOCUMENT_ERR ((nsresult)0x80530004L)
 #define NS_ERROR_DOM_INVALID_CHARACTER_ERR ((nsresult)0x80530005L)

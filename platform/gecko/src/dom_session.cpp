@@ -48,9 +48,9 @@ nsCOMPtr<nsIDOMNode> DomSession::wrap(const std::shared_ptr<engine::Node>& node)
   makeMarkupWrapper(self, node, wrapper, created);  // XML documents and their elements
   if (!created) switch (node->nodeType()) {
     case engine::NodeType::Element: {
-      auto* element = new DomElement(self, std::static_pointer_cast<engine::Element>(node));
-      wrapper = element;
-      created = element;
+      auto element = createElementWrapper(self, std::static_pointer_cast<engine::Element>(node));
+      wrapper = element.object;
+      created = element.node;
       break;
     }
     case engine::NodeType::Document: {
@@ -59,11 +59,16 @@ nsCOMPtr<nsIDOMNode> DomSession::wrap(const std::shared_ptr<engine::Node>& node)
       created = document;
       break;
     }
-    case engine::NodeType::Text:
-    case engine::NodeType::Comment: {
-      auto* text = new DomCharacterData(self, node);
+    case engine::NodeType::Text: {
+      auto* text = new DomText(self, node);
       wrapper = text;
       created = text;
+      break;
+    }
+    case engine::NodeType::Comment: {
+      auto* comment = new DomComment(self, node);
+      wrapper = comment;
+      created = comment;
       break;
     }
   }

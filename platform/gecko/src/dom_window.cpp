@@ -20,7 +20,11 @@
 #include "nsIDOMElement.h"
 #include "nsIDOMWindowCollection.h"
 #include "nsIDOMWindowInternal.h"
+#include "nsIDocShell.h"
+#include "nsIInterfaceRequestor.h"
 #include "nsISelection.h"
+#include "nsIWebNavigation.h"
+#include "shell_window_access.h"
 #include "text_conversion.h"
 
 namespace gecko {
@@ -117,6 +121,7 @@ class DomWindowCollection final : public nsIDOMWindowCollection, public DomObjec
 class DomWindow final : public nsIDOMWindowInternal,
                         public nsIDOMAbstractView,
                         public nsIDOMEventTarget,
+                        public nsIInterfaceRequestor,
                         public EngineWindowAccess,
                         public DomObject {
  public:
@@ -404,6 +409,18 @@ class DomWindow final : public nsIDOMWindowInternal,
     return dispatchEvent(session(), window_, evt, _retval);
   }
 
+  // --- nsIInterfaceRequestor: as a Gecko window, the docshell showing this window
+  // (nsIDocShell, nsIWebNavigation) when the browser has shells, else what
+  // QueryInterface gives.
+  NS_IMETHOD GetInterface(const nsIID& uuid, void** result) override {
+    if (!result) return NS_ERROR_NULL_POINTER;
+    *result = nullptr;
+    if (uuid.Equals(NS_GET_IID(nsIDocShell)) || uuid.Equals(NS_GET_IID(nsIWebNavigation))) {
+      return session().carry([&]() -> nsresult { return docShellFor(session(), window_, uuid, result); });
+    }
+    return QueryInterface(uuid, result);
+  }
+
   // --- EngineWindowAccess
   std::shared_ptr<engine::Window> engineWindow() const override { return window_; }
 
@@ -419,6 +436,7 @@ class DomWindow final : public nsIDOMWindowInternal,
     }
     if (iid.Equals(NS_GET_IID(nsIDOMAbstractView))) return static_cast<nsIDOMAbstractView*>(this);
     if (iid.Equals(NS_GET_IID(nsIDOMEventTarget))) return static_cast<nsIDOMEventTarget*>(this);
+    if (iid.Equals(NS_GET_IID(nsIInterfaceRequestor))) return static_cast<nsIInterfaceRequestor*>(this);
     if (iid.Equals(NS_GET_IID(EngineWindowAccess))) return static_cast<EngineWindowAccess*>(this);
     return nullptr;
   }

@@ -71,6 +71,9 @@ public:
     void invalidateCollections() { allValid_ = false; }
     // Gives every node below the document its owner (after building the tree).
     void adoptTree();
+    // Makes this document the owner of `node` (and all below it), which is in no tree:
+    // a node made for this document, or a copy of another document's node.
+    void adopt(const std::shared_ptr<Node>& node);
 
 private:
     std::string url_;

@@ -44,6 +44,11 @@ public:
     // The text of this node and all below it, as the DOM's textContent.
     std::string textContent() const;
 
+    // A copy in no tree, owned by the same document: attributes and live state (value,
+    // checked, selected) included, and with `deep` everything below. A document is
+    // not copied (null).
+    std::shared_ptr<Node> clone(bool deep) const;
+
 protected:
     friend class Element;
     friend class Document;
@@ -207,6 +212,7 @@ public:
 
 private:
     friend class Document;
+    friend class Node;  // clone copies the live state
     std::string attr(const char* name) const { return attribute(name).value_or(std::string()); }
     std::string textAreaValue() const;
     void uncheckRadioGroup();
