@@ -255,6 +255,15 @@ void CommonDialogs::dialogClosed(engine::Dialog& dialog) {
   std::erase(shown_, shown);
 }
 
+bool CommonDialogs::dismissWindow(const engine::Window& window) {
+  for (const auto& shown : shown_) {
+    if (shown->window.get() != &window) continue;
+    if (shown->request) shown->request->answer(false);
+    return true;
+  }
+  return false;
+}
+
 bool CommonDialogs::answerAsUser(engine::Dialog& dialog, bool accept, const std::string* text) {
   auto shown = find(dialog);
   if (!shown) return false;

@@ -57,6 +57,9 @@ class CommonDialogs final : public engine::DialogHost {
   // The dialogs on show, the front one last.
   const std::vector<std::shared_ptr<ShownDialog>>& shown() const { return shown_; }
   std::shared_ptr<ShownDialog> front() const { return shown_.empty() ? nullptr : shown_.back(); }
+  // Closing the window of a dialog on show: the page's dialog is answered as cancelled
+  // (Mozilla's common dialog starts out answered so). False for another window.
+  bool dismissWindow(const engine::Window& window);
 
   // --- engine::DialogHost
   void dialogOpened(engine::Dialog& dialog) override;

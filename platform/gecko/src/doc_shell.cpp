@@ -82,9 +82,10 @@ nsCOMPtr<DocShell> DocShell::content(const std::shared_ptr<Shells>& shells,
 }
 
 nsCOMPtr<DocShell> DocShell::chrome(const std::shared_ptr<Shells>& shells, const std::shared_ptr<engine::Window>& top,
-                                    const std::string& title) {
+                                    const std::string& title, const std::shared_ptr<engine::Window>& view) {
   nsCOMPtr<DocShell> shell = dont_AddRef(new DocShell(shells, top, true));
   shell->chromeTitle_ = title;
+  shell->chromeView_ = view;
   return shell;
 }
 
@@ -619,7 +620,10 @@ NS_IMETHODIMP DocShell::GetInterface(const nsIID& uuid, void** result) {
   *result = nullptr;
   if (iids::isDOMWindow(uuid)) {
     return withWindow([&](Shells& shells, const std::shared_ptr<engine::Window>& window) -> nsresult {
-      if (chrome_) return chromeWindow_ ? chromeWindow_->QueryInterface(uuid, result) : NS_NOINTERFACE;
+      if (chrome_) {
+        auto view = chromeView_.lock();
+        return view && !view->closed() ? domWindowFor(*shells.session(), view, uuid, result) : NS_NOINTERFACE;
+      }
       return domWindowFor(*shells.session(), window, uuid, result);
     });
   }
@@ -743,7 +747,11 @@ NS_IMETHODIMP DocShell::GetDocument(nsIDOMDocument** aDocument) {
   if (!aDocument) return NS_ERROR_NULL_POINTER;
   *aDocument = nullptr;
   return withWindow([&](Shells&, const std::shared_ptr<engine::Window>& window) -> nsresult {
-    if (chrome_) return NS_ERROR_FAILURE;  // the chrome document is not modelled
+    if (chrome_) {
+      auto view = chromeView_.lock();
+      if (!view || view->closed()) return NS_ERROR_FAILURE;
+      return wrapAs(session(), view->document(), aDocument);
+    }
     return wrapAs(session(), window->document(), aDocument);
   });
 }

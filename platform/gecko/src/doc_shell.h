@@ -40,12 +40,12 @@ class DocShell final : public nsIDocShell,
                        public DomObject {
  public:
   // Browser thread. A content docshell shows `window`; a chrome docshell belongs to the
-  // XUL window of the top-level window `window` and has `window`'s content shell as its
-  // only child.
+  // XUL window of the top-level window `window` (a browser window, whose content shell is
+  // its only child, or a dialog's window) and shows the chrome document of `view`.
   static nsCOMPtr<DocShell> content(const std::shared_ptr<Shells>& shells,
                                     const std::shared_ptr<engine::Window>& window);
   static nsCOMPtr<DocShell> chrome(const std::shared_ptr<Shells>& shells, const std::shared_ptr<engine::Window>& top,
-                                   const std::string& title);
+                                   const std::string& title, const std::shared_ptr<engine::Window>& view);
 
   GECKO_DOM_ISUPPORTS
   nsISupports* canonical() override { return static_cast<nsIDocShell*>(this); }
@@ -63,7 +63,6 @@ class DocShell final : public nsIDocShell,
   // content shell), or null.
   nsCOMPtr<DocShell> parentShell() const;
   std::vector<nsCOMPtr<DocShell>> childShells() const;
-  void setChromeWindow(nsISupports* domWindow) { chromeWindow_ = domWindow; }
 
   // --- nsIDocShell
   NS_IMETHOD LoadURI(nsIURI* uri, nsIDocShellLoadInfo* loadInfo, PRUint32 aLoadFlags, PRBool firstParty) override;
@@ -240,7 +239,7 @@ class DocShell final : public nsIDocShell,
   PRInt32 itemType_;
   std::string chromeTitle_;
   std::optional<std::string> titleOverride_;  // set by SetTitle until the document's title changes
-  nsCOMPtr<nsISupports> chromeWindow_;        // the chrome DOM window, once the chrome is modelled
+  std::weak_ptr<engine::Window> chromeView_;  // a chrome shell's window showing the chrome document
   bool loadingDocument_ = false;
   bool destroyed_ = false;
   PRUint32 busyFlags_ = BUSY_FLAGS_NONE;

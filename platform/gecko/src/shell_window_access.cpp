@@ -16,6 +16,12 @@ std::map<const DomSession*, std::weak_ptr<Shells>>& shellsBySession() {
   return *table;
 }
 
+std::shared_ptr<Shells> shellsOf(const DomSession& session) {
+  std::lock_guard lock(gShellsMutex);
+  auto found = shellsBySession().find(&session);
+  return found != shellsBySession().end() ? found->second.lock() : nullptr;
+}
+
 }  // namespace
 
 nsresult domWindowFor(DomSession& session, const std::shared_ptr<engine::Window>& window, const nsIID& iid,
@@ -35,16 +41,16 @@ void registerShells(const DomSession& session, const std::shared_ptr<Shells>& sh
   }
 }
 
+std::shared_ptr<engine::Window> contentOfChrome(const DomSession& session, const engine::Window& window) {
+  auto shells = shellsOf(session);
+  return shells ? shells->contentOfChrome(window) : nullptr;
+}
+
 nsresult docShellFor(DomSession& session, const std::shared_ptr<engine::Window>& window, const nsIID& iid,
                      void** result) {
   *result = nullptr;
-  std::shared_ptr<Shells> shells;
-  {
-    std::lock_guard lock(gShellsMutex);
-    auto found = shellsBySession().find(&session);
-    if (found != shellsBySession().end()) shells = found->second.lock();
-  }
-  nsCOMPtr<DocShell> shell = shells ? shells->contentShell(window) : nullptr;
+  auto shells = shellsOf(session);
+  nsCOMPtr<DocShell> shell = shells ? shells->shellFor(window) : nullptr;
   if (!shell) return NS_NOINTERFACE;
   return shell->QueryInterface(iid, result);
 }

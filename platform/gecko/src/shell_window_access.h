@@ -19,11 +19,15 @@ class Shells;
 nsresult domWindowFor(DomSession& session, const std::shared_ptr<engine::Window>& window, const nsIID& iid,
                       void** result);
 
-// The other way: the content docshell of `window` answering `iid` (nsIDocShell,
-// nsIWebNavigation, nsIBaseWindow ...), for a DOM window's GetInterface. NS_NOINTERFACE
-// when the browser of `session` has no shells.
+// The other way: the docshell showing `window` answering `iid` (nsIDocShell,
+// nsIWebNavigation, nsIBaseWindow ...), for a DOM window's GetInterface: the content
+// docshell of a page's window or frame, the chrome docshell of a chrome view or a
+// dialog's window. NS_NOINTERFACE when the browser of `session` has no shells.
 nsresult docShellFor(DomSession& session, const std::shared_ptr<engine::Window>& window, const nsIID& iid,
                      void** result);
+// The content window of a browser window's chrome view (the chrome DOM window's one
+// frame and its content), or null for any other window.
+std::shared_ptr<engine::Window> contentOfChrome(const DomSession& session, const engine::Window& window);
 // The shells of the browser of `session` (null: forget them).
 void registerShells(const DomSession& session, const std::shared_ptr<Shells>& shells);
 

@@ -40,6 +40,17 @@ void Shells::stop() {
     window->markClosed();
   }
   xulWindows_.clear();
+  // The dialogs still up go with their browser; their windows are the dialogs' own.
+  auto views = chromeViews_;
+  for (const auto& entry : views) {
+    if (!entry.dialog) continue;
+    WindowMediator::instance().UnregisterWindow(entry.window);
+    entry.window->markClosed();
+  }
+  for (const auto& entry : views) {
+    if (!entry.dialog) entry.view->markClosed();
+  }
+  chromeViews_.clear();
   for (auto& [window, entry] : shells_) entry.shell->markDestroyed();
   shells_.clear();
   histories_.clear();
@@ -57,6 +68,24 @@ nsCOMPtr<DocShell> Shells::contentShell(const std::shared_ptr<engine::Window>& w
 nsCOMPtr<XULWindow> Shells::xulWindow(const engine::Window& top) const {
   for (const auto& [window, xul] : xulWindows_) {
     if (window == &top) return xul;
+  }
+  for (const auto& entry : chromeViews_) {
+    if (entry.view.get() == &top) return entry.window;
+  }
+  return nullptr;
+}
+
+nsCOMPtr<DocShell> Shells::shellFor(const std::shared_ptr<engine::Window>& window) {
+  if (!window || window->closed()) return nullptr;
+  for (const auto& entry : chromeViews_) {
+    if (entry.view == window) return entry.window->chromeShell();
+  }
+  return contentShell(window);
+}
+
+std::shared_ptr<engine::Window> Shells::contentOfChrome(const engine::Window& view) const {
+  for (const auto& entry : chromeViews_) {
+    if (entry.view.get() == &view) return entry.content.lock();
   }
   return nullptr;
 }
@@ -78,8 +107,10 @@ bool Shells::loading() const { return browser_.busy(); }
 
 void Shells::openXULWindow(const std::shared_ptr<engine::Window>& top) {
   if (!top || !top->isTopLevel() || xulWindow(*top)) return;
-  nsCOMPtr<XULWindow> window = XULWindow::browserWindow(shared_from_this(), top);
+  auto view = browser_.createDialogWindow(buildBrowserChromeDocument());
+  nsCOMPtr<XULWindow> window = XULWindow::browserWindow(shared_from_this(), top, view);
   xulWindows_.emplace_back(top.get(), window);
+  chromeViews_.push_back(ChromeView{view, top, window, false});
   WindowMediator::instance().RegisterWindow(window);
 }
 
@@ -123,6 +154,32 @@ void Shells::quit(engine::Window& window) {
   xulWindows_.erase(
       std::find_if(xulWindows_.begin(), xulWindows_.end(), [&](const auto& e) { return e.first == &window; }));
   histories_.erase(&window);
+  auto view = std::find_if(chromeViews_.begin(), chromeViews_.end(),
+                           [&](const ChromeView& entry) { return entry.window == closing; });
+  if (view != chromeViews_.end()) {
+    view->view->markClosed();
+    chromeViews_.erase(view);
+  }
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void Shells::dialogShown(const ShownDialog& dialog) {
+  if (!started_ || !dialog.window) return;
+  nsCOMPtr<XULWindow> window = XULWindow::dialogWindow(shared_from_this(), dialog.window, dialog.title);
+  chromeViews_.push_back(ChromeView{dialog.window, {}, window, true});
+  WindowMediator::instance().RegisterWindow(window);
+}
+
+// The mediator's listeners hear of the close while the dialog's window still answers.
+void Shells::dialogClosing(const ShownDialog& dialog) {
+  auto found = std::find_if(chromeViews_.begin(), chromeViews_.end(),
+                            [&](const ChromeView& entry) { return entry.view == dialog.window; });
+  if (found == chromeViews_.end()) return;
+  nsCOMPtr<XULWindow> closing = found->window;
+  WindowMediator::instance().UnregisterWindow(closing);
+  closing->markClosed();
+  std::erase_if(chromeViews_, [&](const ChromeView& entry) { return entry.window == closing; });
 }
 
 void Shells::loadStarted(engine::Window& window, const std::string&) {

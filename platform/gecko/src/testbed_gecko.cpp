@@ -46,6 +46,7 @@ SimulatedGecko::SimulatedGecko() : state_(std::make_unique<State>()) {
     state.dialogs = std::make_unique<CommonDialogs>(state.browser);
     state.shells = std::make_shared<Shells>(state.browser, state.session);
     state.shells->start();
+    state.dialogs->addObserver(state.shells.get());
     // Calls carried into the UI thread are served from the browser thread's own loop.
     xpcom::testbed::registerUIThread([session] {
       if (auto live = session.lock()) live->post([] { xpcom::testbed::servePendingCalls(); });
@@ -58,6 +59,7 @@ SimulatedGecko::~SimulatedGecko() {
   State& state = *state_;
   state.browser.thread().call([&] {
     xpcom::testbed::unregisterUIThread();
+    state.dialogs->removeObserver(state.shells.get());
     state.shells->stop();
   });
   state.session->end();

@@ -3,22 +3,52 @@
 #include "doc_shell.h"
 #include "dom_window_iids.h"
 #include "engine/browser.h"
+#include "engine/document.h"
+#include "engine/node.h"
 #include "engine/window.h"
+#include "markup_names.h"
 #include "nsString.h"
 #include "shells.h"
 #include "text_conversion.h"
 
 namespace gecko {
 
+std::shared_ptr<engine::Document> buildBrowserChromeDocument() {
+  auto document = std::make_shared<engine::Document>("chrome://navigator/content/navigator.xul", engine::Dialect::Mozilla);
+  document->setXml(true);
+  auto root = std::make_shared<engine::Element>(engine::XmlMarkup{}, "window", kXulNamespace);
+  root->setAttribute("id", "main-window");
+  root->setAttribute("windowtype", "navigator:browser");
+  root->setAttribute("titlemodifier", "Mozilla");
+  root->setAttribute("titlemenuseparator", " - ");
+  document->appendChild(root);
+  auto content = std::make_shared<engine::Element>(engine::XmlMarkup{}, "browser", kXulNamespace);
+  content->setAttribute("id", "content");
+  content->setAttribute("type", "content-primary");
+  content->setAttribute("flex", "1");
+  root->appendChild(content);
+  return document;
+}
+
 XULWindow::XULWindow(const std::shared_ptr<Shells>& shells, std::string type)
     : DomObject(shells->session()), shells_(shells), type_(std::move(type)) {}
 
 nsCOMPtr<XULWindow> XULWindow::browserWindow(const std::shared_ptr<Shells>& shells,
-                                             const std::shared_ptr<engine::Window>& top) {
+                                             const std::shared_ptr<engine::Window>& top,
+                                             const std::shared_ptr<engine::Window>& chromeView) {
   nsCOMPtr<XULWindow> window = dont_AddRef(new XULWindow(shells, "navigator:browser"));
   // The browser chrome has no title of its own: the page's shows in the window.
-  window->chrome_ = DocShell::chrome(shells, top, "");
+  window->chrome_ = DocShell::chrome(shells, top, "", chromeView);
   window->content_ = shells->contentShell(top);
+  return window;
+}
+
+// commonDialog.xul names no window type.
+nsCOMPtr<XULWindow> XULWindow::dialogWindow(const std::shared_ptr<Shells>& shells,
+                                            const std::shared_ptr<engine::Window>& dialogView,
+                                            const std::string& title) {
+  nsCOMPtr<XULWindow> window = dont_AddRef(new XULWindow(shells, ""));
+  window->chrome_ = DocShell::chrome(shells, dialogView, title, dialogView);
   return window;
 }
 

@@ -1,6 +1,7 @@
-// A XUL window: a chrome docshell and, for a browser window, the primary content shell
-// showing an engine top-level window. It is the tree owner of its docshells. Other
-// windows (dialogs) may be made with a chrome docshell only.
+// A XUL window: a chrome docshell showing a XUL document in a chrome view (a window of
+// the browser's own) and, for a browser window, the primary content shell showing an
+// engine top-level window. It is the tree owner of its docshells. A dialog's window has
+// a chrome docshell only, over the dialog's own window and document.
 #pragma once
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include "nsIXULWindow.h"
 
 namespace engine {
+class Document;
 class Window;
 }
 
@@ -19,6 +21,11 @@ namespace gecko {
 
 class DocShell;
 class Shells;
+
+// The chrome document of a browser window, shaped as the browser's navigator.xul: the
+// root "window" (windowtype "navigator:browser") holding the content area, a "browser"
+// element with the id "content".
+std::shared_ptr<engine::Document> buildBrowserChromeDocument();
 
 // Lets the window mediator read the window type ("windowtype" of the chrome document)
 // of the XUL windows this library makes. Internal to the library.
@@ -42,9 +49,15 @@ class XULWindow final : public nsIXULWindow,
                         public XULWindowType,
                         public DomObject {
  public:
-  // Browser thread. A browser window ("navigator:browser") over the top-level `top`.
+  // Browser thread. A browser window ("navigator:browser") over the top-level `top`,
+  // its chrome shown in `chromeView`.
   static nsCOMPtr<XULWindow> browserWindow(const std::shared_ptr<Shells>& shells,
-                                           const std::shared_ptr<engine::Window>& top);
+                                           const std::shared_ptr<engine::Window>& top,
+                                           const std::shared_ptr<engine::Window>& chromeView);
+  // Browser thread. The window of a dialog shown in `dialogView`, its chrome titled `title`.
+  static nsCOMPtr<XULWindow> dialogWindow(const std::shared_ptr<Shells>& shells,
+                                          const std::shared_ptr<engine::Window>& dialogView,
+                                          const std::string& title);
 
   GECKO_DOM_ISUPPORTS
   nsISupports* canonical() override { return static_cast<nsIXULWindow*>(this); }
