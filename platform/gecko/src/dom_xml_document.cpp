@@ -1,12 +1,17 @@
 #include "dom_xml_document.h"
 
+#include "dom_event.h"
 #include "dom_node_list.h"
+#include "dom_window.h"
 #include "engine/document.h"
 #include "engine/node.h"
+#include "engine/window.h"
 #include "markup_names.h"
 #include "markup_ops.h"
 #include "nsDOMError.h"
+#include "nsIDOMAbstractView.h"
 #include "nsIDOMElement.h"
+#include "nsIDOMWindow.h"
 #include "text_conversion.h"
 
 namespace gecko {
@@ -17,6 +22,8 @@ DomXmlDocument::DomXmlDocument(std::shared_ptr<DomSession> session, std::shared_
 void* DomXmlDocument::queryInterface(const nsIID& iid) {
   if (iid.Equals(NS_GET_IID(nsIDOMDocument))) return static_cast<nsIDOMDocument*>(this);
   if (iid.Equals(NS_GET_IID(nsIDOMDocumentXBL))) return static_cast<nsIDOMDocumentXBL*>(this);
+  if (iid.Equals(NS_GET_IID(nsIDOMDocumentView))) return static_cast<nsIDOMDocumentView*>(this);
+  if (iid.Equals(NS_GET_IID(nsIDOMDocumentEvent))) return static_cast<nsIDOMDocumentEvent*>(this);
   return nodeInterface(iid);
 }
 
@@ -177,6 +184,27 @@ NS_IMETHODIMP DomXmlDocument::AddBinding(nsIDOMElement*, const nsAString&) { ret
 NS_IMETHODIMP DomXmlDocument::RemoveBinding(nsIDOMElement*, const nsAString&) { return NS_ERROR_NOT_IMPLEMENTED; }
 NS_IMETHODIMP DomXmlDocument::LoadBindingDocument(const nsAString&, nsIDOMDocument** _retval) {
   return notModelled(_retval);
+}
+
+// --- nsIDOMDocumentView
+
+// None once the window shows another document, or for a document in no window.
+NS_IMETHODIMP DomXmlDocument::GetDefaultView(nsIDOMAbstractView** aDefaultView) {
+  if (!aDefaultView) return NS_ERROR_NULL_POINTER;
+  *aDefaultView = nullptr;
+  return session().carry([&]() -> nsresult {
+    auto window = document()->defaultView();
+    if (!window || window->document() != document()) return NS_OK;
+    nsCOMPtr<nsIDOMWindow> wrapper = wrapWindow(session(), window);
+    if (!wrapper) return NS_ERROR_OUT_OF_MEMORY;
+    return wrapper->QueryInterface(NS_GET_IID(nsIDOMAbstractView), reinterpret_cast<void**>(aDefaultView));
+  });
+}
+
+// --- nsIDOMDocumentEvent
+
+NS_IMETHODIMP DomXmlDocument::CreateEvent(const nsAString& eventType, nsIDOMEvent** _retval) {
+  return createEvent(sharedSession(), toUtf8(eventType), _retval);
 }
 
 }  // namespace gecko

@@ -5,6 +5,8 @@
 
 #include "dom_node.h"
 #include "nsIDOMDocument.h"
+#include "nsIDOMDocumentEvent.h"
+#include "nsIDOMDocumentView.h"
 #include "nsIDOMDocumentXBL.h"
 
 namespace engine {
@@ -14,7 +16,10 @@ class Element;
 
 namespace gecko {
 
-class DomXmlDocument final : public NodeImpl<nsIDOMDocument>, public nsIDOMDocumentXBL {
+class DomXmlDocument final : public NodeImpl<nsIDOMDocument>,
+                             public nsIDOMDocumentXBL,
+                             public nsIDOMDocumentView,
+                             public nsIDOMDocumentEvent {
  public:
   DomXmlDocument(std::shared_ptr<DomSession> session, std::shared_ptr<engine::Document> document);
 
@@ -51,6 +56,13 @@ class DomXmlDocument final : public NodeImpl<nsIDOMDocument>, public nsIDOMDocum
   NS_IMETHOD RemoveBinding(nsIDOMElement* elt, const nsAString& bindingURL) override;
   NS_IMETHOD GetBindingParent(nsIDOMNode* node, nsIDOMElement** _retval) override;
   NS_IMETHOD LoadBindingDocument(const nsAString& documentURL, nsIDOMDocument** _retval) override;
+
+  // --- nsIDOMDocumentView: the window showing a dialog's or chrome document (none for
+  // a parsed document)
+  NS_IMETHOD GetDefaultView(nsIDOMAbstractView** aDefaultView) override;
+
+  // --- nsIDOMDocumentEvent
+  NS_IMETHOD CreateEvent(const nsAString& eventType, nsIDOMEvent** _retval) override;
 
  private:
   void* queryInterface(const nsIID& iid) override;

@@ -2,6 +2,8 @@
 // parser-error document for text that is not well formed.
 #include "services_fixture.h"
 
+#include "nsIDOMAbstractView.h"
+#include "nsIDOMDocumentView.h"
 #include "nsIDOMParser.h"
 #include "nsIDOMXULElement.h"
 
@@ -73,6 +75,10 @@ TEST_F(DomParserTest, ACommandDocumentKeepsNamesAttributesAndTextAsWritten) {
       "value=\"\"/>line<![CDATA[ <raw> ]]></PlayCommand>");
   ASSERT_TRUE(parsed);
   EXPECT_FALSE(as<nsIDOMHTMLDocument>(parsed));
+  // A parsed document is shown in no window.
+  nsCOMPtr<nsIDOMAbstractView> view;
+  ASSERT_EQ(NS_OK, as<nsIDOMDocumentView>(parsed)->GetDefaultView(getter_AddRefs(view)));
+  EXPECT_FALSE(view);
   auto root = rootOf(parsed);
   ASSERT_TRUE(root);
   EXPECT_EQ("PlayCommand", text(root.get(), &nsIDOMNode::GetNodeName));

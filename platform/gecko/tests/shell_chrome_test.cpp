@@ -6,7 +6,9 @@
 #include <thread>
 
 #include "nsIDOM3Node.h"
+#include "nsIDOMAbstractView.h"
 #include "nsIDOMDocument.h"
+#include "nsIDOMDocumentView.h"
 #include "nsIDOMElement.h"
 #include "nsIDOMHTMLDocument.h"
 #include "nsIDOMWindowCollection.h"
@@ -176,6 +178,9 @@ TEST_F(ChromeTest, ABrowserWindowsChromeShowsAXulDocumentWhoseOneFrameIsThePage)
   nsCOMPtr<nsIDOMDocument> shown;
   ASSERT_EQ(NS_OK, as<nsIWebNavigation>(chrome)->GetDocument(getter_AddRefs(shown)));
   EXPECT_EQ(as<nsISupports>(shown), as<nsISupports>(document));
+  nsCOMPtr<nsIDOMAbstractView> view;
+  ASSERT_EQ(NS_OK, as<nsIDOMDocumentView>(document)->GetDefaultView(getter_AddRefs(view)));
+  EXPECT_EQ(as<nsISupports>(view), as<nsISupports>(chromeWindow));
 
   // Its frames and content are the page's window; the page stays its own top.
   auto page = pageWindow();
@@ -258,7 +263,17 @@ TEST_F(ChromeTest, AShownDialogIsAXulWindowOfTheMediatorUntilItIsAnswered) {
   ASSERT_EQ(NS_OK, as<nsIWebNavigation>(chrome)->GetDocument(getter_AddRefs(shown)));
   EXPECT_EQ(as<nsISupports>(shown), as<nsISupports>(dialogDocument));
 
-  // From an event in it, the recorder finds the dialog's docshell and title, and its top.
+  // From a node in it, the recorder finds the dialog's window (the default view of the
+  // node's document), that window's docshell and title, and its top.
+  nsCOMPtr<nsIDOMElement> dialogRoot;
+  ASSERT_EQ(NS_OK, dialogDocument->GetDocumentElement(getter_AddRefs(dialogRoot)));
+  nsCOMPtr<nsIDOMDocument> owner;
+  ASSERT_EQ(NS_OK, dialogRoot->GetOwnerDocument(getter_AddRefs(owner)));
+  auto view = as<nsIDOMDocumentView>(owner);
+  ASSERT_TRUE(view);
+  nsCOMPtr<nsIDOMAbstractView> abstractView;
+  ASSERT_EQ(NS_OK, view->GetDefaultView(getter_AddRefs(abstractView)));
+  EXPECT_EQ(as<nsISupports>(abstractView), as<nsISupports>(dialog));
   EXPECT_EQ(as<nsISupports>(chrome), as<nsISupports>(docShellOf(dialog)));
   nsCOMPtr<nsIDOMWindow> top;
   ASSERT_EQ(NS_OK, dialog->GetTop(getter_AddRefs(top)));
