@@ -260,6 +260,12 @@ void DocShell::loadCompleted() {
   fireState(L::STATE_STOP | L::STATE_IS_WINDOW | L::STATE_IS_NETWORK, NS_OK);
 }
 
+void DocShell::chromeDocumentShown(const std::string& url) {
+  loadStarted();
+  documentArrived(url);
+  loadCompleted();
+}
+
 std::string DocShell::currentTitle() const {
   if (chrome_) return chromeTitle_;
   if (titleOverride_) return *titleOverride_;

@@ -57,6 +57,8 @@ class DocShell final : public nsIDocShell,
   void loadStarted();
   void documentArrived(const std::string& url);
   void loadCompleted();
+  // A chrome shell's document (a dialog's) is shown at once: its whole load is reported.
+  void chromeDocumentShown(const std::string& url);
   void documentTitleChanged() { titleOverride_.reset(); }
   void markDestroyed() { destroyed_ = true; }
   // The docshell above this one (the parent frame's, or the chrome docshell for the top

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "doc_shell.h"
+#include "engine/document.h"
 #include "engine/window.h"
 #include "nsString.h"
 #include "shell_history.h"
@@ -169,6 +170,9 @@ void Shells::dialogShown(const ShownDialog& dialog) {
   nsCOMPtr<XULWindow> window = XULWindow::dialogWindow(shared_from_this(), dialog.window, dialog.title);
   chromeViews_.push_back(ChromeView{dialog.window, {}, window, true});
   WindowMediator::instance().RegisterWindow(window);
+  // Its document's load is heard as any window's, so that progress listeners (the
+  // recorder) find the dialog's window once it has loaded.
+  if (auto shell = window->chromeShell(); shell && dialog.document) shell->chromeDocumentShown(dialog.document->url());
 }
 
 // The mediator's listeners hear of the close while the dialog's window still answers.

@@ -10,12 +10,17 @@
 #include "nsIDOMDocument.h"
 #include "nsIDOMDocumentView.h"
 #include "nsIDOMElement.h"
+#include "nsIDOMEvent.h"
+#include "nsIDOMEventListener.h"
+#include "nsIDOMEventTarget.h"
+#include "nsIDOMNSEvent.h"
 #include "nsIDOMHTMLDocument.h"
 #include "nsIDOMWindowCollection.h"
 #include "nsIDOMWindowInternal.h"
 #include "nsIEventQueueService.h"
 #include "nsIInterfaceRequestor.h"
 #include "nsIProxyObjectManager.h"
+#include "nsCURILoader.h"
 #include "nsServiceManagerUtils.h"
 #include "shell_fixture.h"
 
@@ -96,6 +101,25 @@ class CloseReader final : public nsIWindowMediatorListener {
   ~CloseReader() = default;
 };
 NS_IMPL_THREADSAFE_ISUPPORTS1(CloseReader, nsIWindowMediatorListener)
+
+// Records the node name of each event's original target.
+class OriginalTargets final : public nsIDOMEventListener {
+ public:
+  NS_DECL_ISUPPORTS
+  NS_IMETHOD HandleEvent(nsIDOMEvent* event) override {
+    nsCOMPtr<nsIDOMEventTarget> original;
+    if (auto ns = as<nsIDOMNSEvent>(event)) ns->GetOriginalTarget(getter_AddRefs(original));
+    nsString name;
+    if (auto node = as<nsIDOMNode>(original)) node->GetNodeName(name);
+    lines.add(utf8(name));
+    return NS_OK;
+  }
+  Lines lines;
+
+ private:
+  ~OriginalTargets() = default;
+};
+NS_IMPL_THREADSAFE_ISUPPORTS1(OriginalTargets, nsIDOMEventListener)
 
 class ChromeTest : public ShellTest {
  protected:
@@ -303,6 +327,36 @@ TEST_F(ChromeTest, AShownDialogIsAXulWindowOfTheMediatorUntilItIsAnswered) {
   PRUnichar* gone = nullptr;
   EXPECT_EQ(NS_ERROR_FAILURE, as<nsIBaseWindow>(chrome)->GetTitle(&gone));
   mediator->RemoveListener(recorder);
+}
+
+// As the recorder attaches itself: each window that stops loading gets capture
+// listeners, the dialog's window too, whose buttons it then hears.
+TEST_F(ChromeTest, ADialogsLoadIsHeardSoThatItsWindowCanBeListenedTo) {
+  open("dialogs.html");
+  nsCOMPtr<nsIWebProgress> loader = do_GetService(NS_DOCUMENTLOADER_SERVICE_CONTRACTID);
+  ASSERT_TRUE(loader);
+  nsCOMPtr<ProgressRecorder> progress = new ProgressRecorder();
+  nsCOMPtr<OriginalTargets> clicks = new OriginalTargets();
+  progress->react = [clicks](nsIWebProgress* source, PRUint32 flags) {
+    if (!(flags & nsIWebProgressListener::STATE_STOP) || !(flags & nsIWebProgressListener::STATE_IS_WINDOW)) return;
+    nsCOMPtr<nsIDOMWindow> window;
+    if (NS_SUCCEEDED(source->GetDOMWindow(getter_AddRefs(window))) && window) {
+      as<nsIDOMEventTarget>(window)->AddEventListener(NS_ConvertUTF8toUTF16("click"), clicks, PR_TRUE);
+    }
+  };
+  ASSERT_EQ(NS_OK, loader->AddProgressListener(progress, nsIWebProgress::NOTIFY_ALL));
+  ASSERT_EQ("", gecko->perform("click #alertButton"));
+  auto dialog = awaitDialogWindow();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ((Strings{"top Srdnw", "top at commonDialog.xul", "top Trd", "top Pr", "top Pd", "top Pnw"}),
+            progress->lines.take());
+  ASSERT_EQ("", gecko->perform("dialog OK"));
+  ASSERT_TRUE(gecko->waitForNoDialog());
+  ASSERT_TRUE(gecko->waitIdle());
+  EXPECT_EQ((Strings{"xul:button"}), clicks->lines.take());
+  EXPECT_EQ("alerted", answerText());
+  EXPECT_EQ(NS_OK, loader->RemoveProgressListener(progress));
+  progress->react = nullptr;
 }
 
 TEST_F(ChromeTest, AnAnsweredAlertClosesItsWindowForTheRecorderByItsTitle) {
