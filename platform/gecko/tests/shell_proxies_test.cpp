@@ -214,6 +214,42 @@ TEST_F(ProxyTest, ADialogButtonsCommandThroughItsProxyAnswersThePageAndReleasesT
   EXPECT_EQ("agreed", answerText());
 }
 
+// Playback's text for a prompt: the input inside the dialog's "loginTextbox" is set
+// through its proxy (no event), then OK's command is run through the XUL proxy.
+TEST_F(ProxyTest, APromptsInputIsSetThroughItsProxyAndOkGivesThePageThatText) {
+  open("dialogs.html");
+  ASSERT_EQ("", gecko->perform("click #promptButton"));
+  ASSERT_TRUE(dialogButton("OK"));  // waits for the dialog
+  nsCOMPtr<nsIDOMDocument> dialog;
+  ASSERT_EQ(NS_OK, gecko->GetDialogDocument(getter_AddRefs(dialog)));
+  nsCOMPtr<nsIDOMElement> textbox;
+  ASSERT_EQ(NS_OK, dialog->GetElementById(wide("loginTextbox"), getter_AddRefs(textbox)));
+  ASSERT_TRUE(textbox);
+  nsCOMPtr<nsIDOMNodeList> anonymous;
+  ASSERT_EQ(NS_OK, as<nsIDOMDocumentXBL>(dialog)->GetAnonymousNodes(textbox, getter_AddRefs(anonymous)));
+  ASSERT_TRUE(anonymous);
+  nsCOMPtr<nsIDOMNode> box, inputNode;
+  ASSERT_EQ(NS_OK, anonymous->Item(0, getter_AddRefs(box)));
+  ASSERT_EQ(NS_OK, box->GetFirstChild(getter_AddRefs(inputNode)));
+  auto input = as<nsIDOMHTMLInputElement>(inputNode);
+  ASSERT_TRUE(input);
+  nsString read;
+  ASSERT_EQ(NS_OK, input->GetNodeName(read));
+  EXPECT_EQ("html:input", utf8(read));
+  ASSERT_EQ(NS_OK, input->GetValue(read));
+  EXPECT_EQ("nobody", utf8(read));
+
+  auto inputProxy = uiProxy(input.get());
+  ASSERT_TRUE(inputProxy);
+  ASSERT_EQ(NS_OK, inputProxy->SetValue(wide("Bea")));
+  ASSERT_EQ(NS_OK, input->GetValue(read));
+  EXPECT_EQ("Bea", utf8(read));
+  ASSERT_EQ(NS_OK, uiProxy(dialogButton("OK").get())->DoCommand());
+  ASSERT_TRUE(gecko->waitForNoDialog());
+  ASSERT_TRUE(gecko->waitIdle());
+  EXPECT_EQ("name: Bea", answerText());
+}
+
 // The outline of a checkpoint: the recorder's highlight thread drives the flasher
 // through a synchronous proxy, ten outlines and repaints with red two-pixel lines.
 TEST_F(ProxyTest, TheFlasherDrawsThroughItsProxyWithTheSettingsGivenThroughIt) {
