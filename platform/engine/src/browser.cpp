@@ -208,6 +208,7 @@ void Browser::beginLoad(Window& window, const std::string& address, const std::s
     unsigned generation = window.nextLoadGeneration();
     window.setLoading(true);
     if (window.isTopLevel()) notify([&](NavigationObserver& o) { o.downloadBegin(window); });
+    notify([&](NavigationObserver& o) { o.loadStarted(window, address); });
     std::optional<std::string> source;
     if (html) source = *html;
     std::weak_ptr<Window> weak = window.shared_from_this();
@@ -224,7 +225,13 @@ void Browser::beginLoad(Window& window, const std::string& address, const std::s
         target->clearFrames();
         target->setStringSource(source);
         target->setDocument(document);
-        if (addToHistory) target->history().push(address);
+        if (addToHistory) {
+            if (target->history().current() != address || target->history().currentIndex() < 0) {
+                notify([&](NavigationObserver& o) { o.historyEntryAdding(*target, address); });
+            }
+            target->history().push(address);
+            target->history().setCurrentTitle(document->title());
+        }
         notify([&](NavigationObserver& o) { o.navigateComplete(*target, address); });
         notifyTitleChange(*target);
         thread_->post([this, weak, generation, document] {
@@ -319,28 +326,38 @@ bool Browser::busy() const {
 
 void Browser::goBack(Window& window) {
     auto top = window.top();
-    if (!top->history().canGoBack()) return;
-    const auto& entries = top->history().entries();
-    std::string address = entries[top->history().currentIndex() - 1];
-    bool cancel = false;
-    notify([&](NavigationObserver& o) { o.beforeNavigate(*top, address, {}, cancel); });
-    if (cancel) return;
-    top->history().back();
-    beginLoad(*top, address, nullptr, false);
+    if (top->history().canGoBack()) moveInHistory(*top, HistoryMove::Back, top->history().currentIndex() - 1);
 }
 
 void Browser::goForward(Window& window) {
     auto top = window.top();
-    if (!top->history().canGoForward()) return;
-    std::string address = top->history().entries()[top->history().currentIndex() + 1];
+    if (top->history().canGoForward()) moveInHistory(*top, HistoryMove::Forward, top->history().currentIndex() + 1);
+}
+
+bool Browser::goToIndex(Window& window, int index) {
+    auto top = window.top();
+    if (index < 0 || index >= static_cast<int>(top->history().entries().size())) return false;
+    moveInHistory(*top, HistoryMove::Jump, index);
+    return true;
+}
+
+void Browser::moveInHistory(Window& top, HistoryMove move, int index) {
+    std::string address = top.history().entries()[index];
     bool cancel = false;
-    notify([&](NavigationObserver& o) { o.beforeNavigate(*top, address, {}, cancel); });
+    notify([&](NavigationObserver& o) { o.beforeHistoryMove(top, move, index, address, cancel); });
     if (cancel) return;
-    top->history().forward();
-    beginLoad(*top, address, nullptr, false);
+    // An observer may have changed the history meanwhile.
+    if (index >= static_cast<int>(top.history().entries().size()) || top.history().entries()[index] != address) return;
+    notify([&](NavigationObserver& o) { o.beforeNavigate(top, address, {}, cancel); });
+    if (cancel) return;
+    top.history().moveTo(index);
+    beginLoad(top, address, nullptr, false);
 }
 
 void Browser::reload(Window& window) {
+    bool cancel = false;
+    notify([&](NavigationObserver& o) { o.beforeReload(window, cancel); });
+    if (cancel) return;
     std::string address = window.url().empty() ? std::string("about:blank") : window.url();
     auto source = window.stringSource();
     beginLoad(window, address, source ? &*source : nullptr, false);
@@ -396,6 +413,13 @@ void Browser::submitForm(Element& form, Element* submitter) {
 
 // ---------------------------------------------------------------- dialogs and titles
 
+std::shared_ptr<Window> Browser::createDialogWindow(const std::shared_ptr<Document>& document) {
+    auto window = createWindow(nullptr);
+    if (document) document->setReadyState(ReadyState::Complete);
+    window->setDocument(document);
+    return window;
+}
+
 std::shared_ptr<Dialog> Browser::runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                            const std::shared_ptr<Window>& window) {
     auto dialog = std::make_shared<Dialog>(kind, message, defaultText, window);
@@ -415,6 +439,7 @@ std::shared_ptr<Dialog> Browser::runDialog(DialogKind kind, const std::string& m
 
 void Browser::notifyTitleChange(Window& window) {
     std::string title = window.title();
+    if (window.isTopLevel()) window.history().setCurrentTitle(title);
     notify([&](NavigationObserver& o) { o.titleChange(window, title); });
 }
 

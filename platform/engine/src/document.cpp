@@ -18,6 +18,11 @@ const char* readyStateName(ReadyState state) {
 Document::Document(std::string url, Dialect dialect)
     : Node(NodeType::Document), url_(std::move(url)), dialect_(dialect) {}
 
+void Document::adopt(const std::shared_ptr<Node>& node) {
+    if (!node || node->parentNode() || node->nodeType() == NodeType::Document) return;
+    node->adoptInto(std::static_pointer_cast<Document>(shared_from_this()));
+}
+
 void Document::adoptTree() {
     auto self = std::static_pointer_cast<Document>(shared_from_this());
     for (auto& child : children_) child->adoptInto(self);
@@ -107,10 +112,9 @@ std::vector<std::shared_ptr<Element>> Document::getElementsByName(const std::str
 }
 
 std::vector<std::shared_ptr<Element>> Document::getElementsByTagName(const std::string& tag) const {
-    std::string upper = text::upper(tag);
     std::vector<std::shared_ptr<Element>> found;
     for (const auto& element : all()) {
-        if (upper == "*" || element->tagName() == upper) found.push_back(element);
+        if (element->matchesTagName(tag)) found.push_back(element);
     }
     return found;
 }

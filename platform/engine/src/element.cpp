@@ -13,17 +13,56 @@ namespace engine {
 
 Element::Element(std::string tagName) : Node(NodeType::Element), tagName_(text::upper(std::move(tagName))) {}
 
+Element::Element(XmlMarkup, std::string qualifiedName, std::string namespaceUri)
+    : Node(NodeType::Element), xml_(true), qualifiedName_(std::move(qualifiedName)),
+      namespaceUri_(std::move(namespaceUri)) {
+    tagName_ = namespaceUri_ == kXhtmlNamespace ? text::upper(localName()) : qualifiedName_;
+}
+
+// ---------------------------------------------------------------- names
+
+std::string Element::localName() const {
+    if (!xml_) return tagName_;
+    auto colon = qualifiedName_.find(':');
+    return colon == std::string::npos ? qualifiedName_ : qualifiedName_.substr(colon + 1);
+}
+
+std::string Element::prefix() const {
+    if (!xml_) return {};
+    auto colon = qualifiedName_.find(':');
+    return colon == std::string::npos ? std::string() : qualifiedName_.substr(0, colon);
+}
+
+bool Element::matchesTagName(const std::string& name) const {
+    if (name == "*") return true;
+    if (xml_) return qualifiedName_ == name;
+    if (tagName_.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (tagName_[i] != (c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c)) return false;
+    }
+    return true;
+}
+
+void Element::appendAnonymousNode(const std::shared_ptr<Node>& node) {
+    if (!canTake(node)) return;
+    if (auto old = node->parent_.lock()) old->removeChild(node);
+    node->parent_ = weak_from_this();
+    anonymous_.push_back(node);
+    node->adoptInto(document_);
+}
+
 // ---------------------------------------------------------------- attributes
 
 std::optional<std::string> Element::attribute(const std::string& name) const {
     for (const auto& [key, value] : attributes_) {
-        if (key.size() == name.size() && text::equalsIgnoringCase(key, name)) return value;
+        if (key.size() == name.size() && (xml_ ? key == name : text::equalsIgnoringCase(key, name))) return value;
     }
     return std::nullopt;
 }
 
 void Element::setAttribute(const std::string& name, const std::string& value) {
-    std::string key = text::lower(name);
+    std::string key = xml_ ? name : text::lower(name);
     if (key == "style") style_.reset();
     for (auto& entry : attributes_) {
         if (entry.first == key) {
@@ -35,7 +74,7 @@ void Element::setAttribute(const std::string& name, const std::string& value) {
 }
 
 bool Element::removeAttribute(const std::string& name) {
-    std::string key = text::lower(name);
+    std::string key = xml_ ? name : text::lower(name);
     auto found = std::find_if(attributes_.begin(), attributes_.end(), [&](const auto& e) { return e.first == key; });
     if (found == attributes_.end()) return false;
     attributes_.erase(found);
@@ -382,10 +421,9 @@ std::vector<std::shared_ptr<Element>> Element::areas() const {
 }
 
 std::vector<std::shared_ptr<Element>> Element::getElementsByTagName(const std::string& tag) const {
-    std::string upper = text::upper(tag);
     std::vector<std::shared_ptr<Element>> found;
     forEachElement(*this, [&](const std::shared_ptr<Element>& element) {
-        if (upper == "*" || element->tagName() == upper) found.push_back(element);
+        if (element->matchesTagName(tag)) found.push_back(element);
     });
     return found;
 }

@@ -71,15 +71,50 @@ void Node::insertBefore(const std::shared_ptr<Node>& child, const std::shared_pt
 
 void Node::removeChild(const std::shared_ptr<Node>& child) {
     auto found = std::find(children_.begin(), children_.end(), child);
-    if (found == children_.end()) return;
+    if (found == children_.end()) {
+        // Anonymous content leaves its element the same way.
+        auto anonymous = std::find(anonymous_.begin(), anonymous_.end(), child);
+        if (anonymous == anonymous_.end()) return;
+        (*anonymous)->parent_.reset();
+        anonymous_.erase(anonymous);
+        return;
+    }
     (*found)->parent_.reset();
     children_.erase(found);
     treeChanged();
 }
 
+std::shared_ptr<Node> Node::clone(bool deep) const {
+    std::shared_ptr<Node> copy;
+    switch (type_) {
+        case NodeType::Document:
+            return nullptr;
+        case NodeType::Text:
+        case NodeType::Comment:
+            copy = std::make_shared<TextNode>(static_cast<const TextNode&>(*this).data(), type_);
+            break;
+        case NodeType::Element: {
+            const auto& original = static_cast<const Element&>(*this);
+            auto element = std::make_shared<Element>(original.tagName());
+            element->attributes_ = original.attributes_;
+            element->dirtyValue_ = original.dirtyValue_;
+            element->dirtyChecked_ = original.dirtyChecked_;
+            element->selectedness_ = original.selectedness_;
+            copy = element;
+            break;
+        }
+    }
+    if (deep) {
+        for (const auto& child : children_) copy->appendChild(child->clone(true));
+    }
+    copy->adoptInto(document_);
+    return copy;
+}
+
 void Node::adoptInto(const std::weak_ptr<Document>& document) {
     document_ = document;
     for (auto& child : children_) child->adoptInto(document);
+    for (auto& node : anonymous_) node->adoptInto(document);
 }
 
 void Node::treeChanged() {

@@ -319,7 +319,10 @@ UserResult User::answerDialog(const std::string& button, const std::string* text
             answered.reset();
             return;
         }
-        answered->answer(accept, hasText ? typed : answered->text());
+        DialogHost* host = browser_.dialogHost();
+        if (!host || !host->answerAsUser(*answered, accept, hasText ? &typed : nullptr)) {
+            answered->answer(accept, hasText ? typed : answered->text());
+        }
     });
     if (!reached) return UserResult::failure("the browser has ended");
     if (!answered) return result;

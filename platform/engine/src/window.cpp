@@ -1,5 +1,7 @@
 #include "engine/window.h"
 
+#include <algorithm>
+
 #include "engine/browser.h"
 
 namespace engine {
@@ -7,7 +9,9 @@ namespace engine {
 void History::push(const std::string& url) {
     if (current_ >= 0 && current_ < static_cast<int>(entries_.size()) && entries_[current_] == url) return;
     entries_.resize(current_ + 1);
+    titles_.resize(current_ + 1);
     entries_.push_back(url);
+    titles_.emplace_back();
     current_ = static_cast<int>(entries_.size()) - 1;
 }
 
@@ -22,6 +26,29 @@ std::string History::forward() {
 }
 
 std::string History::current() const { return current_ >= 0 ? entries_[current_] : std::string(); }
+
+bool History::moveTo(int index) {
+    if (index < 0 || index >= static_cast<int>(entries_.size())) return false;
+    current_ = index;
+    return true;
+}
+
+void History::purge(int count) {
+    count = std::min(count, static_cast<int>(entries_.size()));
+    if (count <= 0) return;
+    entries_.erase(entries_.begin(), entries_.begin() + count);
+    titles_.erase(titles_.begin(), titles_.begin() + count);
+    current_ = std::max(current_ - count, -1);
+}
+
+std::string History::title(int index) const {
+    if (index < 0 || index >= static_cast<int>(titles_.size())) return {};
+    return titles_[index];
+}
+
+void History::setCurrentTitle(const std::string& title) {
+    if (current_ >= 0 && current_ < static_cast<int>(titles_.size())) titles_[current_] = title;
+}
 
 Window::Window(Browser& browser, int id, std::shared_ptr<Window> parent)
     : browser_(browser), id_(id), isFrame_(parent != nullptr), parent_(parent) {}

@@ -263,5 +263,51 @@ TEST_F(DomTest, PagesDeclaringUtf8AreReadAsUtf8) {
     std::remove(path.c_str());
 }
 
+TEST_F(DomTest, CopiesKeepLiveStateAndStayOutOfTheTreeUntilInserted) {
+    loadString("<body><form id=f><input id=t value=start><input type=checkbox id=c>"
+               "<select id=s><option>a<option>b</select></form></body>");
+    on([&] {
+        auto document = window->document();
+        byId("t")->setValue("typed");
+        byId("c")->setChecked(true);
+        byId("s")->setSelectedIndex(1);
+        auto shallow = byId("f")->clone(false);
+        EXPECT_TRUE(shallow->childNodes().empty());
+        EXPECT_EQ(nullptr, shallow->parentNode());
+        EXPECT_EQ(document, shallow->ownerDocument());
+        auto copy = std::static_pointer_cast<Element>(byId("f")->clone(true));
+        auto fields = copy->getElementsByTagName("input");
+        ASSERT_EQ(2u, fields.size());
+        EXPECT_EQ("typed", fields[0]->value());
+        EXPECT_EQ("start", fields[0]->defaultValue());
+        EXPECT_TRUE(fields[1]->checked());
+        EXPECT_EQ(1, copy->getElementsByTagName("select")[0]->selectedIndex());
+        // A copy is not in the document until inserted, and changing it leaves the original.
+        std::size_t before = document->all().size();
+        fields[0]->setValue("copy");
+        EXPECT_EQ("typed", byId("t")->value());
+        document->body()->appendChild(copy);
+        EXPECT_EQ(before + 6, document->all().size());
+        EXPECT_EQ(nullptr, document->clone(true));
+    });
+}
+
+TEST_F(DomTest, AdoptedNodesBelongToTheDocumentBeforeInsertion) {
+    loadString("<body><p id=a>x</p></body>");
+    on([&] {
+        auto document = window->document();
+        auto made = std::make_shared<Element>("div");
+        made->appendChild(std::make_shared<TextNode>("inner"));
+        EXPECT_EQ(nullptr, made->ownerDocument());
+        document->adopt(made);
+        EXPECT_EQ(document, made->ownerDocument());
+        EXPECT_EQ(document, made->firstChild()->ownerDocument());
+        // A node in a tree keeps its place and owner.
+        auto a = byId("a");
+        document->adopt(a);
+        EXPECT_EQ(document->body(), a->parentNode());
+    });
+}
+
 }  // namespace
 }  // namespace engine::testing

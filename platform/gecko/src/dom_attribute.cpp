@@ -81,9 +81,10 @@ NS_IMETHODIMP DomAttribute::CloneNode(PRBool, nsIDOMNode** _retval) {
   return NS_ERROR_NOT_IMPLEMENTED;
 }
 
-NS_IMETHODIMP DomAttribute::IsSupported(const nsAString&, const nsAString&, PRBool* _retval) {
-  if (_retval) *_retval = PR_FALSE;
-  return NS_ERROR_NOT_IMPLEMENTED;
+NS_IMETHODIMP DomAttribute::IsSupported(const nsAString& feature, const nsAString& version, PRBool* _retval) {
+  if (!_retval) return NS_ERROR_NULL_POINTER;
+  *_retval = node_ops::isSupported(toUtf8(feature), toUtf8(version)) ? PR_TRUE : PR_FALSE;
+  return NS_OK;
 }
 
 NS_IMETHODIMP DomAttribute::GetNamespaceURI(nsAString& aNamespaceURI) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dom_object.h"
+#include "nsDOMError.h"
 #include "nsIDOMNode.h"
 
 #include <memory>
@@ -44,7 +45,8 @@ class DomAttribute final : public nsIDOMNode, public DomObject {
   NS_IMETHOD IsSupported(const nsAString&, const nsAString&, PRBool* _retval) override;
   NS_IMETHOD GetNamespaceURI(nsAString& aNamespaceURI) override;
   NS_IMETHOD GetPrefix(nsAString& aPrefix) override;
-  NS_IMETHOD SetPrefix(const nsAString&) override { return NS_ERROR_NOT_IMPLEMENTED; }
+  // An attribute in no namespace cannot take a prefix.
+  NS_IMETHOD SetPrefix(const nsAString&) override { return NS_ERROR_DOM_NAMESPACE_ERR; }
   NS_IMETHOD GetLocalName(nsAString& aLocalName) override { return GetNodeName(aLocalName); }
   NS_IMETHOD HasAttributes(PRBool* _retval) override;
 

@@ -6,9 +6,14 @@
 #include "nsIDOMAbstractView.h"
 #include "engine/document.h"
 #include "engine/node.h"
+#include "nsDOMError.h"
+#include "nsIDOMComment.h"
 #include "nsIDOMElement.h"
+#include "nsIDOMText.h"
 #include "nsIDOMHTMLElement.h"
 #include "text_conversion.h"
+
+#include <cctype>
 
 namespace gecko {
 
@@ -63,34 +68,132 @@ NS_IMETHODIMP DomDocument::GetElementById(const nsAString& elementId, nsIDOMElem
   return session().carry([&]() -> nsresult { return wrapAs(session(), document()->getElementById(id), _retval); });
 }
 
-// Creating, importing and the DOM implementation are not modelled yet (README).
+// The DOM implementation object (nsIDOMDOMImplementation) is not modelled yet (README).
 NS_IMETHODIMP DomDocument::GetImplementation(nsIDOMDOMImplementation** aImplementation) {
   return notModelled(aImplementation);
 }
-NS_IMETHODIMP DomDocument::CreateElement(const nsAString&, nsIDOMElement** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomDocument::CreateDocumentFragment(nsIDOMDocumentFragment** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomDocument::CreateTextNode(const nsAString&, nsIDOMText** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomDocument::CreateComment(const nsAString&, nsIDOMComment** _retval) { return notModelled(_retval); }
+
+namespace {
+
+// An XML name: a letter, "_" or ":" first, then letters, digits, ".", "-", "_", ":".
+// Characters beyond ASCII are taken as letters.
+bool isValidName(const std::string& name) {
+  if (name.empty()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(name[i]);
+    const bool letter = std::isalpha(c) || c == '_' || c == ':' || c >= 0x80;
+    const bool other = std::isdigit(c) || c == '.' || c == '-';
+    if (!(letter || (i > 0 && other))) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+template <class Interface>
+nsresult DomDocument::created(std::shared_ptr<engine::Node> node, Interface** out) {
+  return session().carry([&]() -> nsresult {
+    document()->adopt(node);
+    return wrapAs(session(), node, out);
+  });
+}
+
+// A new element of this document, in no tree until inserted.
+NS_IMETHODIMP DomDocument::CreateElement(const nsAString& tagName, nsIDOMElement** _retval) {
+  if (!_retval) return NS_ERROR_NULL_POINTER;
+  *_retval = nullptr;
+  const std::string tag = toUtf8(tagName);
+  if (!isValidName(tag)) return NS_ERROR_DOM_INVALID_CHARACTER_ERR;
+  return created(std::make_shared<engine::Element>(tag), _retval);
+}
+
+NS_IMETHODIMP DomDocument::CreateTextNode(const nsAString& data, nsIDOMText** _retval) {
+  if (!_retval) return NS_ERROR_NULL_POINTER;
+  *_retval = nullptr;
+  return created(std::make_shared<engine::TextNode>(toUtf8(data)), _retval);
+}
+
+NS_IMETHODIMP DomDocument::CreateComment(const nsAString& data, nsIDOMComment** _retval) {
+  if (!_retval) return NS_ERROR_NULL_POINTER;
+  *_retval = nullptr;
+  return created(std::make_shared<engine::TextNode>(toUtf8(data), engine::NodeType::Comment), _retval);
+}
+
+// An HTML document has no CDATA sections, processing instructions or entity
+// references: Gecko refuses them with NOT_SUPPORTED.
 NS_IMETHODIMP DomDocument::CreateCDATASection(const nsAString&, nsIDOMCDATASection** _retval) {
-  return notModelled(_retval);
+  if (_retval) *_retval = nullptr;
+  return NS_ERROR_DOM_NOT_SUPPORTED_ERR;
 }
 NS_IMETHODIMP DomDocument::CreateProcessingInstruction(const nsAString&, const nsAString&,
                                                        nsIDOMProcessingInstruction** _retval) {
-  return notModelled(_retval);
+  if (_retval) *_retval = nullptr;
+  return NS_ERROR_DOM_NOT_SUPPORTED_ERR;
 }
-NS_IMETHODIMP DomDocument::CreateAttribute(const nsAString&, nsIDOMAttr** _retval) { return notModelled(_retval); }
 NS_IMETHODIMP DomDocument::CreateEntityReference(const nsAString&, nsIDOMEntityReference** _retval) {
-  return notModelled(_retval);
+  if (_retval) *_retval = nullptr;
+  return NS_ERROR_DOM_NOT_SUPPORTED_ERR;
 }
-NS_IMETHODIMP DomDocument::ImportNode(nsIDOMNode*, PRBool, nsIDOMNode** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomDocument::CreateElementNS(const nsAString&, const nsAString&, nsIDOMElement** _retval) {
-  return notModelled(_retval);
-}
+
+// Fragments and attribute nodes are not modelled yet (README): the engine has no
+// fragment node, and attributes are not nsIDOMAttr objects here.
+NS_IMETHODIMP DomDocument::CreateDocumentFragment(nsIDOMDocumentFragment** _retval) { return notModelled(_retval); }
+NS_IMETHODIMP DomDocument::CreateAttribute(const nsAString&, nsIDOMAttr** _retval) { return notModelled(_retval); }
 NS_IMETHODIMP DomDocument::CreateAttributeNS(const nsAString&, const nsAString&, nsIDOMAttr** _retval) {
   return notModelled(_retval);
 }
-NS_IMETHODIMP DomDocument::GetElementsByTagNameNS(const nsAString&, const nsAString&, nsIDOMNodeList** _retval) {
-  return notModelled(_retval);
+
+// A copy of a node of any document, owned by this one and in no tree.
+NS_IMETHODIMP DomDocument::ImportNode(nsIDOMNode* importedNode, PRBool deep, nsIDOMNode** _retval) {
+  if (!_retval) return NS_ERROR_NULL_POINTER;
+  *_retval = nullptr;
+  if (!importedNode) return NS_ERROR_NULL_POINTER;
+  auto original = engineNodeOf(importedNode);
+  if (!original) return NS_ERROR_DOM_NOT_SUPPORTED_ERR;  // an attribute or a foreign node
+  if (original->nodeType() == engine::NodeType::Document) return NS_ERROR_DOM_NOT_SUPPORTED_ERR;
+  // The copy is made on the thread that owns the original (another browser's, when
+  // it comes from there) and then handed to this document.
+  DomSession* owner = sessionOf(importedNode);
+  std::shared_ptr<engine::Node> copy;
+  nsresult rv = owner->carry([&]() -> nsresult {
+    copy = original->clone(deep == PR_TRUE);
+    return copy ? NS_OK : NS_ERROR_DOM_NOT_SUPPORTED_ERR;
+  });
+  if (NS_FAILED(rv)) return rv;
+  return session().carry([&]() -> nsresult {
+    document()->adopt(copy);
+    return wrapAs(session(), copy, _retval);
+  });
+}
+
+// HTML elements are made in the XHTML namespace or in none; the engine keeps no other.
+NS_IMETHODIMP DomDocument::CreateElementNS(const nsAString& namespaceURI, const nsAString& qualifiedName,
+                                           nsIDOMElement** _retval) {
+  if (!_retval) return NS_ERROR_NULL_POINTER;
+  *_retval = nullptr;
+  const std::string space = toUtf8(namespaceURI);
+  std::string name = toUtf8(qualifiedName);
+  if (!isValidName(name)) return NS_ERROR_DOM_INVALID_CHARACTER_ERR;
+  const auto colon = name.find(':');
+  if (colon != std::string::npos) {
+    if (space.empty() || colon == 0 || colon + 1 == name.size()) return NS_ERROR_DOM_NAMESPACE_ERR;
+    name.erase(0, colon + 1);
+  }
+  if (!space.empty() && space != "http://www.w3.org/1999/xhtml") return NS_ERROR_NOT_IMPLEMENTED;
+  return created(std::make_shared<engine::Element>(name), _retval);
+}
+
+// "*" matches any namespace; the page's elements are in none (the empty URI).
+NS_IMETHODIMP DomDocument::GetElementsByTagNameNS(const nsAString& namespaceURI, const nsAString& localName,
+                                                  nsIDOMNodeList** _retval) {
+  const std::string space = toUtf8(namespaceURI);
+  const std::string tag = toUtf8(localName);
+  const bool matches = space == "*" || space.empty();
+  return collection(
+      [tag, matches](const engine::Document& d) {
+        return matches ? d.getElementsByTagName(tag) : std::vector<std::shared_ptr<engine::Element>>();
+      },
+      _retval);
 }
 
 // --- nsIDOMHTMLDocument
@@ -154,7 +257,31 @@ NS_IMETHODIMP DomDocument::GetBody(nsIDOMHTMLElement** aBody) {
   return session().carry([&]() -> nsresult { return wrapAs(session(), document()->body(), aBody); });
 }
 
-NS_IMETHODIMP DomDocument::SetBody(nsIDOMHTMLElement*) { return NS_ERROR_NOT_IMPLEMENTED; }
+// The new body takes the old one's place (or goes at the end of the root element);
+// only a BODY element can be the body.
+NS_IMETHODIMP DomDocument::SetBody(nsIDOMHTMLElement* aBody) {
+  auto body = engineNodeIn(session(), aBody);
+  if (!body) return aBody ? NS_ERROR_DOM_WRONG_DOCUMENT_ERR : NS_ERROR_NULL_POINTER;
+  if (body->nodeType() != engine::NodeType::Element || !static_cast<engine::Element&>(*body).is("BODY")) {
+    return NS_ERROR_DOM_HIERARCHY_REQUEST_ERR;
+  }
+  return session().carry([&]() -> nsresult {
+    auto doc = document();
+    if (body->ownerDocument() != doc) return NS_ERROR_DOM_WRONG_DOCUMENT_ERR;
+    auto root = doc->documentElement();
+    if (!root || !root->canTake(body)) return NS_ERROR_DOM_HIERARCHY_REQUEST_ERR;
+    auto old = doc->body();
+    if (old == body) return NS_OK;
+    if (old && old->parentNode()) {
+      auto parent = old->parentNode();
+      parent->insertBefore(body, old);
+      parent->removeChild(old);
+    } else {
+      root->appendChild(body);
+    }
+    return NS_OK;
+  });
+}
 
 NS_IMETHODIMP DomDocument::GetImages(nsIDOMHTMLCollection** aImages) {
   return collection([](const engine::Document& d) { return d.images(); }, aImages);

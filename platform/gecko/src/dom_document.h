@@ -76,6 +76,9 @@ class DomDocument final : public NodeImpl<nsIDOMHTMLDocument>, public nsIDOMDocu
  private:
   void* queryInterface(const nsIID& iid) override;
   std::shared_ptr<engine::Document> document() const;
+  // `node`, made for this document, adopted and wrapped.
+  template <class Interface>
+  nsresult created(std::shared_ptr<engine::Node> node, Interface** out);
   template <class Interface>
   nsresult collection(std::function<std::vector<std::shared_ptr<engine::Element>>(const engine::Document&)> find,
                       Interface** out);

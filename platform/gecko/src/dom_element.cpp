@@ -1,107 +1,91 @@
 #include "dom_element.h"
 
-#include "dom_node_list.h"
-#include "engine/node.h"
-#include "text_conversion.h"
+#include "dom_form_elements.h"
+#include "dom_link_elements.h"
+#include "dom_table_elements.h"
+#include "engine/document.h"
+#include "engine/url.h"
+
+#include <cctype>
+#include <charconv>
 
 namespace gecko {
+namespace element_ops {
 
-DomElement::DomElement(std::shared_ptr<DomSession> session, std::shared_ptr<engine::Element> element)
-    : NodeImpl(std::move(session), std::move(element)) {}
+PRInt32 integerAttribute(const engine::Element& element, const char* name, PRInt32 fallback) {
+  const auto value = element.attribute(name);
+  if (!value) return fallback;
+  const char* begin = value->data();
+  const char* end = begin + value->size();
+  while (begin != end && std::isspace(static_cast<unsigned char>(*begin))) ++begin;
+  if (begin != end && *begin == '+') ++begin;
+  PRInt32 number = 0;
+  const auto [stop, error] = std::from_chars(begin, end, number);
+  if (error != std::errc() || stop == begin) return fallback;
+  return number;
+}
 
-void* DomElement::queryInterface(const nsIID& iid) {
-  if (iid.Equals(NS_GET_IID(nsIDOMElement)) || iid.Equals(NS_GET_IID(nsIDOMHTMLElement))) {
-    return static_cast<nsIDOMHTMLElement*>(this);
+std::string numberText(PRInt64 value) { return std::to_string(value); }
+
+std::string uriAttribute(const engine::Element& element, const char* name) {
+  const auto value = element.attribute(name);
+  if (!value) return {};
+  std::string trimmed = *value;
+  const auto first = trimmed.find_first_not_of(" \t\r\n");
+  trimmed = first == std::string::npos ? std::string() : trimmed.substr(first, trimmed.find_last_not_of(" \t\r\n") - first + 1);
+  auto document = element.ownerDocument();
+  return document ? engine::url::resolve(document->url(), trimmed) : trimmed;
+}
+
+std::shared_ptr<engine::Element> childWithTag(const engine::Element& parent, std::initializer_list<const char*> tags) {
+  for (const auto& child : parent.childNodes()) {
+    if (child->nodeType() != engine::NodeType::Element) continue;
+    auto element = std::static_pointer_cast<engine::Element>(child);
+    for (const char* tag : tags) {
+      if (element->is(tag)) return element;
+    }
   }
-  return nodeInterface(iid);
+  return nullptr;
 }
 
-engine::Element& DomElement::element() const { return static_cast<engine::Element&>(*node_); }
-
-nsresult DomElement::reflected(const char* attribute, nsAString& out) {
-  std::string value;
-  nsresult rv = session().carry([&]() -> nsresult {
-    value = element().attribute(attribute).value_or(std::string());
-    return NS_OK;
-  });
-  if (NS_SUCCEEDED(rv)) assignUtf8(out, value);
-  return rv;
+std::vector<std::shared_ptr<engine::Node>> childrenWithTag(const engine::Element& parent, const char* tag) {
+  std::vector<std::shared_ptr<engine::Node>> found;
+  for (const auto& child : parent.childNodes()) {
+    if (child->nodeType() == engine::NodeType::Element && static_cast<const engine::Element&>(*child).is(tag)) {
+      found.push_back(child);
+    }
+  }
+  return found;
 }
 
-NS_IMETHODIMP DomElement::GetTagName(nsAString& aTagName) { return GetNodeName(aTagName); }
+}  // namespace element_ops
 
-// An absent attribute reads as the empty string, as Gecko 1.7 gives it.
-NS_IMETHODIMP DomElement::GetAttribute(const nsAString& name, nsAString& _retval) {
-  const std::string key = toUtf8(name);
-  std::string value;
-  nsresult rv = session().carry([&]() -> nsresult {
-    value = element().attribute(key).value_or(std::string());
-    return NS_OK;
-  });
-  if (NS_SUCCEEDED(rv)) assignUtf8(_retval, value);
-  return rv;
+namespace {
+template <class Wrapper>
+ElementWrapper make(std::shared_ptr<DomSession>& session, std::shared_ptr<engine::Element>& element) {
+  auto* wrapper = new Wrapper(std::move(session), std::move(element));
+  return ElementWrapper{wrapper, wrapper};
 }
+}  // namespace
 
-NS_IMETHODIMP DomElement::SetAttribute(const nsAString& name, const nsAString& value) {
-  const std::string key = toUtf8(name);
-  const std::string text = toUtf8(value);
-  if (key.empty()) return NS_ERROR_INVALID_ARG;
-  return session().carry([&]() -> nsresult {
-    element().setAttribute(key, text);
-    return NS_OK;
-  });
-}
-
-NS_IMETHODIMP DomElement::RemoveAttribute(const nsAString& name) {
-  const std::string key = toUtf8(name);
-  return session().carry([&]() -> nsresult {
-    element().removeAttribute(key);
-    return NS_OK;
-  });
-}
-
-NS_IMETHODIMP DomElement::HasAttribute(const nsAString& name, PRBool* _retval) {
-  if (!_retval) return NS_ERROR_NULL_POINTER;
-  const std::string key = toUtf8(name);
-  return session().carry([&]() -> nsresult {
-    *_retval = element().hasAttribute(key) ? PR_TRUE : PR_FALSE;
-    return NS_OK;
-  });
-}
-
-NS_IMETHODIMP DomElement::GetElementsByTagName(const nsAString& name, nsIDOMNodeList** _retval) {
-  if (!_retval) return NS_ERROR_NULL_POINTER;
-  const std::string tag = toUtf8(name);
-  auto element = std::static_pointer_cast<engine::Element>(node_);
-  // Live, as Gecko's lists are: the search runs again on every read.
-  return session().carry([&]() -> nsresult {
-    return DomNodeList::create(sharedSession(), [element, tag] { return asNodes(element->getElementsByTagName(tag)); },
-                               _retval);
-  });
-}
-
-// Attribute nodes and namespaced attributes are not modelled yet (README).
-NS_IMETHODIMP DomElement::GetAttributeNode(const nsAString&, nsIDOMAttr** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomElement::SetAttributeNode(nsIDOMAttr*, nsIDOMAttr** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomElement::RemoveAttributeNode(nsIDOMAttr*, nsIDOMAttr** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomElement::GetAttributeNS(const nsAString&, const nsAString&, nsAString& _retval) {
-  _retval.Truncate();
-  return NS_ERROR_NOT_IMPLEMENTED;
-}
-NS_IMETHODIMP DomElement::SetAttributeNS(const nsAString&, const nsAString&, const nsAString&) {
-  return NS_ERROR_NOT_IMPLEMENTED;
-}
-NS_IMETHODIMP DomElement::RemoveAttributeNS(const nsAString&, const nsAString&) { return NS_ERROR_NOT_IMPLEMENTED; }
-NS_IMETHODIMP DomElement::GetAttributeNodeNS(const nsAString&, const nsAString&, nsIDOMAttr** _retval) {
-  return notModelled(_retval);
-}
-NS_IMETHODIMP DomElement::SetAttributeNodeNS(nsIDOMAttr*, nsIDOMAttr** _retval) { return notModelled(_retval); }
-NS_IMETHODIMP DomElement::GetElementsByTagNameNS(const nsAString&, const nsAString&, nsIDOMNodeList** _retval) {
-  return notModelled(_retval);
-}
-NS_IMETHODIMP DomElement::HasAttributeNS(const nsAString&, const nsAString&, PRBool* _retval) {
-  if (_retval) *_retval = PR_FALSE;
-  return NS_ERROR_NOT_IMPLEMENTED;
+// Each tag gets the wrapper whose interfaces Gecko gives that tag's element class.
+ElementWrapper createElementWrapper(std::shared_ptr<DomSession> session, std::shared_ptr<engine::Element> element) {
+  const engine::Element& e = *element;
+  if (e.is("INPUT")) return make<DomInputElement>(session, element);
+  if (e.is("TEXTAREA")) return make<DomTextAreaElement>(session, element);
+  if (e.is("SELECT")) return make<DomSelectElement>(session, element);
+  if (e.is("OPTION")) return make<DomOptionElement>(session, element);
+  if (e.is("FORM")) return make<DomFormElement>(session, element);
+  if (e.is("A")) return make<DomAnchorElement>(session, element);
+  if (e.is("IMG")) return make<DomImageElement>(session, element);
+  if (e.is("MAP")) return make<DomMapElement>(session, element);
+  if (e.is("AREA")) return make<DomAreaElement>(session, element);
+  if (e.is("TABLE")) return make<DomTableElement>(session, element);
+  if (e.is("CAPTION")) return make<DomTableCaptionElement>(session, element);
+  if (e.is("THEAD") || e.is("TBODY") || e.is("TFOOT")) return make<DomTableSectionElement>(session, element);
+  if (e.is("TR")) return make<DomTableRowElement>(session, element);
+  if (e.is("TD") || e.is("TH")) return make<DomTableCellElement>(session, element);
+  return make<DomElement>(session, element);
 }
 
 }  // namespace gecko

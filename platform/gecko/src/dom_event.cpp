@@ -14,6 +14,7 @@
 #include "engine/event.h"
 #include "engine/node.h"
 #include "engine/window.h"
+#include "markup_ops.h"
 #include "nsDOMError.h"
 #include "nsIDOMAbstractView.h"
 #include "nsIDOMKeyEvent.h"
@@ -49,6 +50,32 @@ PRUint64 nowMs() {
   return static_cast<PRUint64>(
       std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
           .count());
+}
+
+// True when `node` lies in the anonymous content of `binding` (at any depth of nested
+// bindings).
+bool insideBinding(const engine::Node& node, const engine::Element& binding) {
+  for (auto parent = markup_ops::bindingParent(node); parent; parent = markup_ops::bindingParent(*parent)) {
+    if (parent.get() == &binding) return true;
+  }
+  return false;
+}
+
+// The target a listener on `current` sees for an event that happened on `original`: a
+// node of anonymous content is hidden behind its bound element, level by level, until
+// the listener's own scope is reached. Listeners outside every binding (the document,
+// the window, the page's nodes) see the outermost bound element; once the dispatch is
+// over (no current target) the same holds.
+std::shared_ptr<engine::Element> retarget(std::shared_ptr<engine::Element> original, engine::EventTarget* current) {
+  const auto* listenerNode = dynamic_cast<engine::Node*>(current);
+  auto target = std::move(original);
+  while (target) {
+    auto binding = markup_ops::bindingParent(*target);
+    if (!binding) break;
+    if (listenerNode && insideBinding(*listenerNode, *binding)) break;
+    target = std::move(binding);
+  }
+  return target;
 }
 
 // The DOM object for an engine event target (a node or a window), as nsIDOMEventTarget.
@@ -94,7 +121,8 @@ class DomEvent final : public nsIDOMMouseEvent,
         NS_ADDREF(*aTarget = explicitTarget_);
         return NS_OK;
       }
-      return targetAs(session(), current().target.get(), aTarget);
+      const engine::Event& e = current();
+      return targetAs(session(), retarget(e.target, e.currentTarget).get(), aTarget);
     });
   }
   NS_IMETHOD GetCurrentTarget(nsIDOMEventTarget** aCurrentTarget) override {
@@ -284,14 +312,23 @@ class DomEvent final : public nsIDOMMouseEvent,
     });
   }
 
-  // --- nsIDOMNSEvent: the engine has no anonymous content, so the original target is
-  // the target.
-  NS_IMETHOD GetOriginalTarget(nsIDOMEventTarget** aOriginalTarget) override { return GetTarget(aOriginalTarget); }
+  // --- nsIDOMNSEvent: the original target is the node the event happened on, inside
+  // anonymous content too, where `target` shows the bound element.
+  NS_IMETHOD GetOriginalTarget(nsIDOMEventTarget** aOriginalTarget) override {
+    if (!aOriginalTarget) return NS_ERROR_NULL_POINTER;
+    return session().carry([&]() -> nsresult {
+      if (explicitTarget_) {
+        NS_ADDREF(*aOriginalTarget = explicitTarget_);
+        return NS_OK;
+      }
+      return targetAs(session(), current().target.get(), aOriginalTarget);
+    });
+  }
   NS_IMETHOD GetExplicitOriginalTarget(nsIDOMEventTarget** aExplicitOriginalTarget) override {
-    return GetTarget(aExplicitOriginalTarget);
+    return GetOriginalTarget(aExplicitOriginalTarget);
   }
   NS_IMETHOD GetTmpRealOriginalTarget(nsIDOMEventTarget** aTmpRealOriginalTarget) override {
-    return GetTarget(aTmpRealOriginalTarget);
+    return GetOriginalTarget(aTmpRealOriginalTarget);
   }
   // Stops the event going further up (or, for PreventCapture, further down).
   NS_IMETHOD PreventBubble(void) override {

@@ -7,6 +7,10 @@
 #include "nsDOMError.h"
 #include "nsIDOMDocument.h"
 
+#include <cctype>
+#include <functional>
+#include <vector>
+
 namespace gecko {
 
 std::shared_ptr<engine::Node> engineNodeOf(nsISupports* node) {
@@ -31,14 +35,29 @@ const void* identityOf(nsISupports* node) {
   return identity;
 }
 
+DomSession* sessionOf(nsISupports* node) {
+  if (!node) return nullptr;
+  EngineNodeAccess* access = nullptr;
+  if (NS_FAILED(node->QueryInterface(NS_GET_IID(EngineNodeAccess), reinterpret_cast<void**>(&access))) || !access) {
+    return nullptr;
+  }
+  DomSession* session = access->ownerSession();
+  access->Release();
+  return session;
+}
+
+std::shared_ptr<engine::Node> engineNodeIn(const DomSession& session, nsISupports* node) {
+  return sessionOf(node) == &session ? engineNodeOf(node) : nullptr;
+}
+
 namespace node_ops {
 
-// HTML element names upper case (the engine keeps them so), the DOM's fixed names
-// for the rest.
+// HTML element names upper case (the engine keeps them so), XML ones as written
+// ("xul:button"), the DOM's fixed names for the rest.
 std::string nodeName(const engine::Node& node) {
   switch (node.nodeType()) {
     case engine::NodeType::Element:
-      return static_cast<const engine::Element&>(node).tagName();
+      return static_cast<const engine::Element&>(node).nodeName();
     case engine::NodeType::Text:
       return "#text";
     case engine::NodeType::Comment:
@@ -97,9 +116,11 @@ nsresult insertBefore(DomSession& session, engine::Node& parent, nsIDOMNode* new
   *out = nullptr;
   auto child = engineNodeOf(newChild);
   if (!child) return newChild ? NS_ERROR_DOM_WRONG_DOCUMENT_ERR : NS_ERROR_NULL_POINTER;
+  // A node of another browser belongs to another thread: not touched here.
+  if (sessionOf(newChild) != &session) return NS_ERROR_DOM_WRONG_DOCUMENT_ERR;
   std::shared_ptr<engine::Node> reference;
   if (refChild) {
-    reference = engineNodeOf(refChild);
+    reference = engineNodeIn(session, refChild);
     if (!isChildOf(parent, reference)) return NS_ERROR_DOM_NOT_FOUND_ERR;
   }
   if (child->nodeType() == engine::NodeType::Document || !parent.canTake(child) ||
@@ -120,9 +141,9 @@ nsresult insertBefore(DomSession& session, engine::Node& parent, nsIDOMNode* new
 nsresult replaceChild(DomSession& session, engine::Node& parent, nsIDOMNode* newChild, nsIDOMNode* oldChild,
                       nsIDOMNode** out) {
   *out = nullptr;
-  auto old = engineNodeOf(oldChild);
+  auto old = engineNodeIn(session, oldChild);
   if (!isChildOf(parent, old)) return NS_ERROR_DOM_NOT_FOUND_ERR;
-  if (engineNodeOf(newChild) == old) return wrapAs(session, old, out);
+  if (engineNodeIn(session, newChild) == old) return wrapAs(session, old, out);
   nsIDOMNode* inserted = nullptr;
   nsresult rv = insertBefore(session, parent, newChild, oldChild, &inserted);
   if (NS_FAILED(rv)) return rv;
@@ -133,15 +154,28 @@ nsresult replaceChild(DomSession& session, engine::Node& parent, nsIDOMNode* new
 
 nsresult removeChild(DomSession& session, engine::Node& parent, nsIDOMNode* oldChild, nsIDOMNode** out) {
   *out = nullptr;
-  auto old = engineNodeOf(oldChild);
+  auto old = engineNodeIn(session, oldChild);
   if (!isChildOf(parent, old)) return NS_ERROR_DOM_NOT_FOUND_ERR;
   parent.removeChild(old);
   return wrapAs(session, old, out);
 }
 
-// Gecko 1.7 gives an HTML element's local name as its node name.
+// Gecko 1.7 gives an HTML element's local name as its node name; an XML element's is
+// the name after its prefix.
 std::string localName(const engine::Node& node) {
-  return node.nodeType() == engine::NodeType::Element ? nodeName(node) : std::string();
+  return node.nodeType() == engine::NodeType::Element ? static_cast<const engine::Element&>(node).localName()
+                                                      : std::string();
+}
+
+// HTML elements are in no namespace and have no prefix; XML ones as parsed.
+std::string namespaceUri(const engine::Node& node) {
+  return node.nodeType() == engine::NodeType::Element ? static_cast<const engine::Element&>(node).namespaceUri()
+                                                      : std::string();
+}
+
+std::string prefix(const engine::Node& node) {
+  return node.nodeType() == engine::NodeType::Element ? static_cast<const engine::Element&>(node).prefix()
+                                                      : std::string();
 }
 
 bool hasAttributes(const engine::Node& node) {
@@ -183,6 +217,92 @@ std::shared_ptr<engine::Node> lastChild(const engine::Node& node) { return node.
 std::shared_ptr<engine::Node> previousSibling(const engine::Node& node) { return node.previousSibling(); }
 std::shared_ptr<engine::Node> nextSibling(const engine::Node& node) { return node.nextSibling(); }
 bool hasChildNodes(const engine::Node& node) { return !node.childNodes().empty(); }
+
+std::shared_ptr<engine::Node> cloneNode(const engine::Node& node, bool deep) { return node.clone(deep); }
+
+void normalize(engine::Node& node) {
+  std::shared_ptr<engine::TextNode> previous;
+  const auto children = node.childNodes();  // a copy: the loop changes the list
+  for (const auto& child : children) {
+    if (child->nodeType() == engine::NodeType::Text) {
+      auto text = std::static_pointer_cast<engine::TextNode>(child);
+      if (text->data().empty()) {
+        node.removeChild(child);
+      } else if (previous) {
+        previous->setData(previous->data() + text->data());
+        node.removeChild(child);
+      } else {
+        previous = text;
+      }
+      continue;
+    }
+    previous.reset();
+    normalize(*child);
+  }
+}
+
+// The features and versions Gecko 1.7's content nodes report; an empty version
+// asks for any.
+bool isSupported(const std::string& feature, const std::string& version) {
+  static const struct {
+    const char* feature;
+    const char* versions[3];
+  } kFeatures[] = {
+      {"core", {"1.0", "2.0", nullptr}},        {"xml", {"1.0", "2.0", nullptr}},
+      {"html", {"1.0", "2.0", nullptr}},        {"views", {"2.0", nullptr, nullptr}},
+      {"stylesheets", {"2.0", nullptr, nullptr}}, {"css", {"2.0", nullptr, nullptr}},
+      {"css2", {"2.0", nullptr, nullptr}},      {"events", {"2.0", nullptr, nullptr}},
+      {"uievents", {"2.0", nullptr, nullptr}},  {"mouseevents", {"2.0", nullptr, nullptr}},
+      {"htmlevents", {"2.0", nullptr, nullptr}}, {"range", {"2.0", nullptr, nullptr}},
+  };
+  std::string lower = feature;
+  for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (const auto& known : kFeatures) {
+    if (lower != known.feature) continue;
+    if (version.empty()) return true;
+    for (const char* v : known.versions) {
+      if (v && version == v) return true;
+    }
+    return false;
+  }
+  return false;
+}
+
+namespace {
+std::vector<std::shared_ptr<engine::Node>> ancestry(const std::shared_ptr<engine::Node>& node) {
+  std::vector<std::shared_ptr<engine::Node>> chain;
+  for (auto up = node; up; up = up->parentNode()) chain.insert(chain.begin(), up);
+  return chain;
+}
+}  // namespace
+
+PRUint16 comparePosition(const DomSession& session, const std::shared_ptr<engine::Node>& node, nsIDOMNode* other) {
+  auto theirs = engineNodeIn(session, other);
+  if (theirs == node) return 0;
+  const PRUint16 disconnected =
+      nsIDOM3Node::DOCUMENT_POSITION_DISCONNECTED | nsIDOM3Node::DOCUMENT_POSITION_IMPLEMENTATION_SPECIFIC;
+  if (!theirs) return disconnected | nsIDOM3Node::DOCUMENT_POSITION_FOLLOWING;  // an attribute or a foreign node
+  const auto mine = ancestry(node);
+  const auto others = ancestry(theirs);
+  if (mine.front() != others.front()) {
+    // Not in one tree: an order that stays the same between calls.
+    return disconnected | (std::less<>()(theirs.get(), node.get()) ? nsIDOM3Node::DOCUMENT_POSITION_PRECEDING
+                                                                   : nsIDOM3Node::DOCUMENT_POSITION_FOLLOWING);
+  }
+  std::size_t common = 0;
+  while (common < mine.size() && common < others.size() && mine[common] == others[common]) ++common;
+  if (common == others.size()) {
+    return nsIDOM3Node::DOCUMENT_POSITION_CONTAINS | nsIDOM3Node::DOCUMENT_POSITION_PRECEDING;
+  }
+  if (common == mine.size()) {
+    return nsIDOM3Node::DOCUMENT_POSITION_CONTAINED_BY | nsIDOM3Node::DOCUMENT_POSITION_FOLLOWING;
+  }
+  for (const auto& child : mine[common - 1]->childNodes()) {
+    if (child == others[common]) return nsIDOM3Node::DOCUMENT_POSITION_PRECEDING;
+    if (child == mine[common]) return nsIDOM3Node::DOCUMENT_POSITION_FOLLOWING;
+  }
+  return disconnected;
+}
 
 }  // namespace node_ops
 }  // namespace gecko

@@ -7,6 +7,7 @@
 #include "dom_object.h"
 #include "engine_node_access.h"
 #include "nsCOMPtr.h"
+#include "nsDOMError.h"
 #include "nsIDOM3Node.h"
 #include "nsIDOMEventTarget.h"
 #include "nsIDOMNode.h"
@@ -37,6 +38,8 @@ nsresult replaceChild(DomSession& session, engine::Node& parent, nsIDOMNode* new
                       nsIDOMNode** out);
 nsresult removeChild(DomSession& session, engine::Node& parent, nsIDOMNode* oldChild, nsIDOMNode** out);
 std::string localName(const engine::Node& node);
+std::string namespaceUri(const engine::Node& node);
+std::string prefix(const engine::Node& node);
 bool hasAttributes(const engine::Node& node);
 std::string baseURI(const engine::Node& node);
 std::string textContent(const engine::Node& node);
@@ -47,6 +50,11 @@ std::shared_ptr<engine::Node> lastChild(const engine::Node& node);
 std::shared_ptr<engine::Node> previousSibling(const engine::Node& node);
 std::shared_ptr<engine::Node> nextSibling(const engine::Node& node);
 bool hasChildNodes(const engine::Node& node);
+std::shared_ptr<engine::Node> cloneNode(const engine::Node& node, bool deep);
+void normalize(engine::Node& node);
+bool isSupported(const std::string& feature, const std::string& version);
+// Where `other` stands relative to `node`, as nsIDOM3Node's position flags.
+PRUint16 comparePosition(const DomSession& session, const std::shared_ptr<engine::Node>& node, nsIDOMNode* other);
 }  // namespace node_ops
 
 // The wrapper of `node` as `Interface`, a new reference in `*out` (null for no node).
@@ -116,32 +124,48 @@ class NodeImpl : public Primary,
     return InsertBefore(newChild, nullptr, _retval);
   }
   NS_IMETHOD HasChildNodes(PRBool* _retval) override { return readFlag(_retval, node_ops::hasChildNodes); }
-  // Not modelled yet (README): copying trees, merging text nodes, feature tables and
-  // namespace prefixes.
-  NS_IMETHOD CloneNode(PRBool, nsIDOMNode** _retval) override { return notModelled(_retval); }
-  NS_IMETHOD Normalize(void) override { return NS_ERROR_NOT_IMPLEMENTED; }
-  NS_IMETHOD IsSupported(const nsAString&, const nsAString&, PRBool* _retval) override {
-    if (_retval) *_retval = PR_FALSE;
-    return NS_ERROR_NOT_IMPLEMENTED;
+  // A copy in no tree, owned by the same document (a document itself is not copied).
+  NS_IMETHOD CloneNode(PRBool deep, nsIDOMNode** _retval) override {
+    if (!_retval) return NS_ERROR_NULL_POINTER;
+    *_retval = nullptr;
+    return session().carry([&]() -> nsresult {
+      auto copy = node_ops::cloneNode(*node_, deep == PR_TRUE);
+      return copy ? wrapAs(session(), copy, _retval) : NS_ERROR_NOT_IMPLEMENTED;
+    });
   }
-  // HTML documents put their elements in no namespace and give them no prefix.
+  // Adjacent text nodes merged and empty ones removed, everywhere below.
+  NS_IMETHOD Normalize(void) override {
+    return session().carry([&]() -> nsresult {
+      node_ops::normalize(*node_);
+      return NS_OK;
+    });
+  }
+  NS_IMETHOD IsSupported(const nsAString& feature, const nsAString& version, PRBool* _retval) override {
+    if (!_retval) return NS_ERROR_NULL_POINTER;
+    *_retval = node_ops::isSupported(toUtf8(feature), toUtf8(version)) ? PR_TRUE : PR_FALSE;
+    return NS_OK;
+  }
   NS_IMETHOD GetNamespaceURI(nsAString& aNamespaceURI) override {
-    aNamespaceURI.Truncate();
-    return NS_OK;
+    return readText(aNamespaceURI, node_ops::namespaceUri);
   }
-  NS_IMETHOD GetPrefix(nsAString& aPrefix) override {
-    aPrefix.Truncate();
-    return NS_OK;
+  NS_IMETHOD GetPrefix(nsAString& aPrefix) override { return readText(aPrefix, node_ops::prefix); }
+  // An element in no namespace cannot take a prefix; other nodes ignore one.
+  NS_IMETHOD SetPrefix(const nsAString&) override {
+    return node_ops::nodeType(*node_) == nsIDOMNode::ELEMENT_NODE ? NS_ERROR_DOM_NAMESPACE_ERR : NS_OK;
   }
-  NS_IMETHOD SetPrefix(const nsAString&) override { return NS_ERROR_NOT_IMPLEMENTED; }
   NS_IMETHOD GetLocalName(nsAString& aLocalName) override { return readText(aLocalName, node_ops::localName); }
   NS_IMETHOD HasAttributes(PRBool* _retval) override { return readFlag(_retval, node_ops::hasAttributes); }
 
   // --- nsIDOM3Node
   NS_IMETHOD GetBaseURI(nsAString& aBaseURI) override { return readText(aBaseURI, node_ops::baseURI); }
-  NS_IMETHOD CompareDocumentPosition(nsIDOMNode*, PRUint16* _retval) override {
-    if (_retval) *_retval = 0;
-    return NS_ERROR_NOT_IMPLEMENTED;
+  NS_IMETHOD CompareDocumentPosition(nsIDOMNode* other, PRUint16* _retval) override {
+    if (!_retval) return NS_ERROR_NULL_POINTER;
+    *_retval = 0;
+    if (!other) return NS_ERROR_INVALID_POINTER;
+    return session().carry([&]() -> nsresult {
+      *_retval = node_ops::comparePosition(session(), node_, other);
+      return NS_OK;
+    });
   }
   NS_IMETHOD GetTextContent(nsAString& aTextContent) override {
     return readText(aTextContent, node_ops::textContent);
@@ -158,16 +182,18 @@ class NodeImpl : public Primary,
     *_retval = other && identityOf(other) == identity() ? PR_TRUE : PR_FALSE;
     return NS_OK;
   }
+  // The page declares no namespaces: no prefix and no namespace is found.
   NS_IMETHOD LookupPrefix(const nsAString&, nsAString& _retval) override {
     _retval.Truncate();
-    return NS_ERROR_NOT_IMPLEMENTED;
-  }
-  NS_IMETHOD IsDefaultNamespace(const nsAString&, PRBool* _retval) override {
-    if (_retval) *_retval = PR_FALSE;
-    return NS_ERROR_NOT_IMPLEMENTED;
+    return NS_OK;
   }
   NS_IMETHOD LookupNamespaceURI(const nsAString&, nsAString& _retval) override {
     _retval.Truncate();
+    return NS_OK;
+  }
+  // Gecko 1.7 does not implement these four: it answers NS_ERROR_NOT_IMPLEMENTED.
+  NS_IMETHOD IsDefaultNamespace(const nsAString&, PRBool* _retval) override {
+    if (_retval) *_retval = PR_FALSE;
     return NS_ERROR_NOT_IMPLEMENTED;
   }
   NS_IMETHOD IsEqualNode(nsIDOMNode*, PRBool* _retval) override {
@@ -196,6 +222,7 @@ class NodeImpl : public Primary,
   // --- EngineNodeAccess
   std::shared_ptr<engine::Node> engineNode() const override { return node_; }
   const void* identity() const override { return node_.get(); }
+  DomSession* ownerSession() const override { return &session(); }
 
   nsISupports* canonical() override { return static_cast<nsIDOMNode*>(static_cast<Primary*>(this)); }
 

@@ -6,12 +6,15 @@
 #include "engine/browser_thread.h"
 #include "engine/document.h"
 #include "engine/node.h"
+#include "markup_wrappers.h"
 
 namespace gecko {
 
 DomSession::DomSession(engine::BrowserThread& thread) : thread_(&thread) {
   thread.call([this] { browserThreadId_ = std::this_thread::get_id(); });
 }
+
+DomSession::DomSession() : freeStanding_(true), thread_(nullptr) {}
 
 // By the thread's id, not through thread_, which may be ending on another thread.
 bool DomSession::onBrowserThread() const { return std::this_thread::get_id() == browserThreadId_; }
@@ -42,11 +45,12 @@ nsCOMPtr<nsIDOMNode> DomSession::wrap(const std::shared_ptr<engine::Node>& node)
   std::shared_ptr<DomSession> self = shared_from_this();
   DomObject* wrapper = nullptr;
   nsIDOMNode* created = nullptr;
-  switch (node->nodeType()) {
+  makeMarkupWrapper(self, node, wrapper, created);  // XML documents and their elements
+  if (!created) switch (node->nodeType()) {
     case engine::NodeType::Element: {
-      auto* element = new DomElement(self, std::static_pointer_cast<engine::Element>(node));
-      wrapper = element;
-      created = element;
+      auto element = createElementWrapper(self, std::static_pointer_cast<engine::Element>(node));
+      wrapper = element.object;
+      created = element.node;
       break;
     }
     case engine::NodeType::Document: {
@@ -55,11 +59,16 @@ nsCOMPtr<nsIDOMNode> DomSession::wrap(const std::shared_ptr<engine::Node>& node)
       created = document;
       break;
     }
-    case engine::NodeType::Text:
-    case engine::NodeType::Comment: {
-      auto* text = new DomCharacterData(self, node);
+    case engine::NodeType::Text: {
+      auto* text = new DomText(self, node);
       wrapper = text;
       created = text;
+      break;
+    }
+    case engine::NodeType::Comment: {
+      auto* comment = new DomComment(self, node);
+      wrapper = comment;
+      created = comment;
       break;
     }
   }

@@ -31,6 +31,9 @@ class DomSession : public std::enable_shared_from_this<DomSession> {
  public:
   // Call from another thread than `thread` (it asks the thread who it is).
   explicit DomSession(engine::BrowserThread& thread);
+  // A session of free-standing documents (a text parsed as XML) that no browser
+  // shows: calls run on the calling thread, one at a time.
+  DomSession();
   DomSession(const DomSession&) = delete;
   DomSession& operator=(const DomSession&) = delete;
 
@@ -50,6 +53,11 @@ class DomSession : public std::enable_shared_from_this<DomSession> {
       }
     };
     if (onBrowserThread()) {
+      guarded();
+      return result;
+    }
+    if (freeStanding_) {
+      std::lock_guard lock(freeStandingMutex_);
       guarded();
       return result;
     }
@@ -81,6 +89,8 @@ class DomSession : public std::enable_shared_from_this<DomSession> {
  private:
   bool callOnBrowserThread(const std::function<void()>& work);
 
+  const bool freeStanding_ = false;
+  std::recursive_mutex freeStandingMutex_;
   std::shared_mutex endMutex_;
   engine::BrowserThread* thread_;  // null once ended; guarded by endMutex_
   std::thread::id browserThreadId_;

@@ -4,7 +4,9 @@
 #include <atomic>
 #include <cctype>
 #include <string>
+#include <vector>
 
+#include "common_dialogs.h"
 #include "dom_event.h"
 #include "dom_node.h"
 #include "dom_object.h"
@@ -20,7 +22,11 @@
 #include "nsIDOMElement.h"
 #include "nsIDOMWindowCollection.h"
 #include "nsIDOMWindowInternal.h"
+#include "nsIDocShell.h"
+#include "nsIInterfaceRequestor.h"
 #include "nsISelection.h"
+#include "nsIWebNavigation.h"
+#include "shell_window_access.h"
 #include "text_conversion.h"
 
 namespace gecko {
@@ -65,6 +71,13 @@ int base64Value(PRUnichar c) {
   return -1;
 }
 
+// The frames of a window as Gecko's docshell tree has them: a page's frames, or the
+// content window for a browser window's chrome.
+std::vector<std::shared_ptr<engine::Window>> framesOf(const DomSession& session, const engine::Window& window) {
+  if (auto content = contentOfChrome(session, window)) return {content};
+  return window.frames();
+}
+
 // The frames collection of a window: its direct frames, live.
 class DomWindowCollection final : public nsIDOMWindowCollection, public DomObject {
  public:
@@ -76,14 +89,14 @@ class DomWindowCollection final : public nsIDOMWindowCollection, public DomObjec
   NS_IMETHOD GetLength(PRUint32* aLength) override {
     if (!aLength) return NS_ERROR_NULL_POINTER;
     return session().carry([&]() -> nsresult {
-      *aLength = static_cast<PRUint32>(window_->frames().size());
+      *aLength = static_cast<PRUint32>(framesOf(session(), *window_).size());
       return NS_OK;
     });
   }
   NS_IMETHOD Item(PRUint32 index, nsIDOMWindow** _retval) override {
     if (!_retval) return NS_ERROR_NULL_POINTER;
     return session().carry([&]() -> nsresult {
-      const auto& frames = window_->frames();
+      const auto frames = framesOf(session(), *window_);
       return windowAs(session(), index < frames.size() ? frames[index] : nullptr, _retval);
     });
   }
@@ -94,7 +107,7 @@ class DomWindowCollection final : public nsIDOMWindowCollection, public DomObjec
     return session().carry([&]() -> nsresult {
       std::shared_ptr<engine::Window> found;
       if (!wanted.empty()) {
-        for (const auto& frame : window_->frames()) {
+        for (const auto& frame : framesOf(session(), *window_)) {
           if (frame->name() == wanted) {
             found = frame;
             break;
@@ -117,6 +130,7 @@ class DomWindowCollection final : public nsIDOMWindowCollection, public DomObjec
 class DomWindow final : public nsIDOMWindowInternal,
                         public nsIDOMAbstractView,
                         public nsIDOMEventTarget,
+                        public nsIInterfaceRequestor,
                         public EngineWindowAccess,
                         public DomObject {
  public:
@@ -198,8 +212,13 @@ class DomWindow final : public nsIDOMWindowInternal,
   NS_IMETHOD GetScreen(nsIDOMScreen** aScreen) override { return notModelled(aScreen); }
   NS_IMETHOD GetHistory(nsIDOMHistory** aHistory) override { return notModelled(aHistory); }
   // The browser's content window: each top-level window of the simulated browser is one
-  // content area, so that is the top window.
-  NS_IMETHOD GetContent(nsIDOMWindow** aContent) override { return GetTop(aContent); }
+  // content area, so that is the top window; a browser window's chrome gives its content.
+  NS_IMETHOD GetContent(nsIDOMWindow** aContent) override {
+    return relatedWindow(aContent, [this](engine::Window& w) {
+      auto content = contentOfChrome(session(), w);
+      return content ? content : w.top();
+    });
+  }
   NS_IMETHOD GetPrompter(nsIPrompt** aPrompter) override { return notModelled(aPrompter); }
   NS_IMETHOD GetMenubar(nsIDOMBarProp** aMenubar) override { return notModelled(aMenubar); }
   NS_IMETHOD GetToolbar(nsIDOMBarProp** aToolbar) override { return notModelled(aToolbar); }
@@ -256,7 +275,7 @@ class DomWindow final : public nsIDOMWindowInternal,
   NS_IMETHOD GetLength(PRUint32* aLength) override {
     if (!aLength) return NS_ERROR_NULL_POINTER;
     return session().carry([&]() -> nsresult {
-      *aLength = static_cast<PRUint32>(window_->frames().size());
+      *aLength = static_cast<PRUint32>(framesOf(session(), *window_).size());
       return NS_OK;
     });
   }
@@ -363,14 +382,23 @@ class DomWindow final : public nsIDOMWindowInternal,
     return notModelled(_retval);
   }
   // Closes a top-level window once the current task is done (a script or listener of
-  // the window may be running); Gecko does not close frames.
+  // the window may be running); Gecko does not close frames. Closing a browser window's
+  // chrome closes the browser window; closing a common dialog's window dismisses the
+  // dialog as its Cancel would (an alert simply goes).
   NS_IMETHOD Close(void) override {
-    return onWindow([](engine::Window& w) -> nsresult {
+    return onWindow([this](engine::Window& w) -> nsresult {
       if (!w.isTopLevel() || w.closed()) return NS_OK;
-      std::weak_ptr<engine::Window> weak = w.shared_from_this();
+      auto content = contentOfChrome(session(), w);
+      std::weak_ptr<engine::Window> weak = content ? content : w.shared_from_this();
       engine::Browser& browser = w.browser();
       browser.thread().post([&browser, weak] {
-        if (auto closing = weak.lock(); closing && !closing->closed()) browser.closeWindow(*closing);
+        auto closing = weak.lock();
+        if (!closing || closing->closed()) return;
+        if (auto* dialogs = dynamic_cast<CommonDialogs*>(browser.dialogHost());
+            dialogs && dialogs->dismissWindow(*closing)) {
+          return;
+        }
+        browser.closeWindow(*closing);
       });
       return NS_OK;
     });
@@ -404,6 +432,18 @@ class DomWindow final : public nsIDOMWindowInternal,
     return dispatchEvent(session(), window_, evt, _retval);
   }
 
+  // --- nsIInterfaceRequestor: as a Gecko window, the docshell showing this window
+  // (nsIDocShell, nsIWebNavigation) when the browser has shells, else what
+  // QueryInterface gives.
+  NS_IMETHOD GetInterface(const nsIID& uuid, void** result) override {
+    if (!result) return NS_ERROR_NULL_POINTER;
+    *result = nullptr;
+    if (uuid.Equals(NS_GET_IID(nsIDocShell)) || uuid.Equals(NS_GET_IID(nsIWebNavigation))) {
+      return session().carry([&]() -> nsresult { return docShellFor(session(), window_, uuid, result); });
+    }
+    return QueryInterface(uuid, result);
+  }
+
   // --- EngineWindowAccess
   std::shared_ptr<engine::Window> engineWindow() const override { return window_; }
 
@@ -419,6 +459,7 @@ class DomWindow final : public nsIDOMWindowInternal,
     }
     if (iid.Equals(NS_GET_IID(nsIDOMAbstractView))) return static_cast<nsIDOMAbstractView*>(this);
     if (iid.Equals(NS_GET_IID(nsIDOMEventTarget))) return static_cast<nsIDOMEventTarget*>(this);
+    if (iid.Equals(NS_GET_IID(nsIInterfaceRequestor))) return static_cast<nsIInterfaceRequestor*>(this);
     if (iid.Equals(NS_GET_IID(EngineWindowAccess))) return static_cast<EngineWindowAccess*>(this);
     return nullptr;
   }

@@ -20,6 +20,8 @@ namespace engine {
 class ScriptEngine;
 class TimerQueue;
 
+enum class HistoryMove { Back, Forward, Jump };
+
 // What a face turns into its browser's navigation events. All calls arrive on the
 // browser thread; `window` is a top-level window or a frame.
 class NavigationObserver {
@@ -30,6 +32,19 @@ public:
         (void)window, (void)url, (void)targetName, (void)cancel;
     }
     virtual void downloadBegin(Window& top) { (void)top; }
+    // `window` (top-level or frame) starts loading a document from `url`: a navigation,
+    // a reload or a move in the history.
+    virtual void loadStarted(Window& window, const std::string& url) { (void)window, (void)url; }
+    // A top-level window's history is about to get `url` as a new entry (a page already
+    // current is not added again).
+    virtual void historyEntryAdding(Window& top, const std::string& url) { (void)top, (void)url; }
+    // A move in a top-level window's history to the entry `index` (Back, Forward or a
+    // jump), before it happens; set `cancel` to stay.
+    virtual void beforeHistoryMove(Window& top, HistoryMove move, int index, const std::string& url, bool& cancel) {
+        (void)top, (void)move, (void)index, (void)url, (void)cancel;
+    }
+    // `window` is about to reload in place; set `cancel` to leave it.
+    virtual void beforeReload(Window& window, bool& cancel) { (void)window, (void)cancel; }
     virtual void downloadComplete(Window& top) { (void)top; }
     // The new document exists (loading); sent per window and frame.
     virtual void navigateComplete(Window& window, const std::string& url) { (void)window, (void)url; }
@@ -53,6 +68,13 @@ public:
     virtual ~DialogHost() = default;
     virtual void dialogOpened(Dialog& dialog) = 0;
     virtual void dialogClosed(Dialog& dialog) = 0;
+    // The simulated user answers `dialog` by its button, typing `text` first when given.
+    // A face that shows the dialog as a page of its own acts on that page as a person
+    // would and returns true; false leaves the answer to the engine.
+    virtual bool answerAsUser(Dialog& dialog, bool accept, const std::string* text) {
+        (void)dialog, (void)accept, (void)text;
+        return false;
+    }
 };
 
 // Gives every top-level window its native frame window.
@@ -105,6 +127,8 @@ public:
     void loadString(Window& window, const std::string& html, const std::string& url = "about:blank");
     void goBack(Window& window);
     void goForward(Window& window);
+    // Loads the entry `index` of `window`'s top-level history; false for no such entry.
+    bool goToIndex(Window& window, int index);
     void reload(Window& window);  // reload in place: no before-navigate
     void goHome(Window& window);
     void stop(Window& window);
@@ -122,6 +146,9 @@ public:
     void setFocusedElement(const std::shared_ptr<Element>& element) { focusedElement_ = element; }
 
     // --- dialogs
+    // A window of the browser's own showing `document` (a dialog's page): not among
+    // windows(), never navigated; its owner marks it closed when the dialog goes.
+    std::shared_ptr<Window> createDialogWindow(const std::shared_ptr<Document>& document);
     // Raises a dialog from a page script and waits, serving other work, until answered.
     std::shared_ptr<Dialog> runDialog(DialogKind kind, const std::string& message, const std::string& defaultText,
                                       const std::shared_ptr<Window>& window);
@@ -129,6 +156,7 @@ public:
     bool closing() const { return closing_; }
     // The dialogs waiting for an answer, the front one last.
     const std::vector<std::shared_ptr<Dialog>>& openDialogs() const { return dialogs_; }
+    DialogHost* dialogHost() const { return dialogHost_; }
 
     // --- scripts and their log
     // Runs `source` in `window`'s scope and returns its value as text ("" after an error).
@@ -144,6 +172,7 @@ public:
 private:
     friend class Navigator;
     std::shared_ptr<Window> createWindow(const std::shared_ptr<Window>& parent);
+    void moveInHistory(Window& top, HistoryMove move, int index);
     void beginLoad(Window& window, const std::string& url, const std::string* html, bool addToHistory);
     void finishParse(const std::shared_ptr<Window>& window, unsigned generation, std::shared_ptr<Document> document);
     void loadFrames(const std::shared_ptr<Window>& window, unsigned generation);

@@ -22,6 +22,9 @@ public:
 
     const std::string& url() const { return url_; }
     Dialect dialect() const { return dialect_; }
+    // An XML document (a XUL page, a text parsed as XML) rather than an HTML one.
+    bool isXml() const { return xml_; }
+    void setXml(bool xml) { xml_ = xml; }
     ReadyState readyState() const { return readyState_; }
     void setReadyState(ReadyState state) { readyState_ = state; }
 
@@ -68,10 +71,14 @@ public:
     void invalidateCollections() { allValid_ = false; }
     // Gives every node below the document its owner (after building the tree).
     void adoptTree();
+    // Makes this document the owner of `node` (and all below it), which is in no tree:
+    // a node made for this document, or a copy of another document's node.
+    void adopt(const std::shared_ptr<Node>& node);
 
 private:
     std::string url_;
     Dialect dialect_;
+    bool xml_ = false;
     ReadyState readyState_ = ReadyState::Uninitialized;
     std::weak_ptr<Window> window_;
     std::weak_ptr<Element> activeElement_;

@@ -39,12 +39,18 @@ public:
     void appendChild(const std::shared_ptr<Node>& child);
     // Inserts `child` before `reference` (at the end when `reference` is not a child).
     void insertBefore(const std::shared_ptr<Node>& child, const std::shared_ptr<Node>& reference);
-    void removeChild(const std::shared_ptr<Node>& child);
+    void removeChild(const std::shared_ptr<Node>& child);  // a child or anonymous content
 
     // The text of this node and all below it, as the DOM's textContent.
     std::string textContent() const;
 
+    // A copy in no tree, owned by the same document: attributes and live state (value,
+    // checked, selected) included, and with `deep` everything below. A document is
+    // not copied (null).
+    std::shared_ptr<Node> clone(bool deep) const;
+
 protected:
+    friend class Element;
     friend class Document;
     void adoptInto(const std::weak_ptr<Document>& document);
     void treeChanged();
@@ -53,6 +59,7 @@ protected:
     std::weak_ptr<Node> parent_;
     std::weak_ptr<Document> document_;
     std::vector<std::shared_ptr<Node>> children_;
+    std::vector<std::shared_ptr<Node>> anonymous_;  // Element::anonymousNodes
 };
 
 class TextNode : public Node {
@@ -66,15 +73,42 @@ private:
     std::string data_;
 };
 
+// Marks the constructor of an element of an XML document.
+struct XmlMarkup {};
+inline constexpr const char* kXhtmlNamespace = "http://www.w3.org/1999/xhtml";
+
 // An HTML element. Attributes are what the source said (absent, empty and a value
 // are three different things); properties are the live state a browser reports,
 // derived from attributes until the user or a script changes them.
+//
+// An element of an XML document (a XUL page, a text parsed as XML) keeps its name as
+// written, prefix and case included, in a namespace, and its attribute names are
+// compared with their case. One in the XHTML namespace behaves as the HTML element of
+// its local name ("html:input" is an INPUT); the others have no HTML behaviour.
 class Element : public Node {
 public:
     explicit Element(std::string tagName);  // lower or upper case; kept upper case
+    Element(XmlMarkup, std::string qualifiedName, std::string namespaceUri);
 
     const std::string& tagName() const { return tagName_; }  // "INPUT"
     bool is(const char* upperTag) const { return tagName_ == upperTag; }
+
+    // --- names as the DOM reports them
+    bool isXml() const { return xml_; }
+    // HTML: the tag upper case; XML: the qualified name as written ("xul:button").
+    const std::string& nodeName() const { return xml_ ? qualifiedName_ : tagName_; }
+    std::string localName() const;  // XML: the name after the prefix; HTML: the tag
+    std::string prefix() const;     // XML: the prefix, "" without one
+    const std::string& namespaceUri() const { return namespaceUri_; }  // "" for HTML
+    // The test of getElementsByTagName: "*", the tag in any case (HTML), or exactly
+    // the qualified name (XML).
+    bool matchesTagName(const std::string& name) const;
+
+    // --- anonymous content: nodes a binding shows inside this element (a XUL widget's
+    // inner parts) without making them its children. Their parent is this element, but
+    // they are neither among its child nodes nor in the document's element collection.
+    const std::vector<std::shared_ptr<Node>>& anonymousNodes() const { return anonymous_; }
+    void appendAnonymousNode(const std::shared_ptr<Node>& node);
 
     // --- attributes (names compared without case)
     std::optional<std::string> attribute(const std::string& name) const;
@@ -178,12 +212,16 @@ public:
 
 private:
     friend class Document;
+    friend class Node;  // clone copies the live state
     std::string attr(const char* name) const { return attribute(name).value_or(std::string()); }
     std::string textAreaValue() const;
     void uncheckRadioGroup();
     void selectedChanged();
 
     std::string tagName_;
+    bool xml_ = false;
+    std::string qualifiedName_;  // XML only
+    std::string namespaceUri_;   // XML only
     std::vector<std::pair<std::string, std::string>> attributes_;
     std::size_t sourceOffset_ = 0;
     int sourceIndex_ = -1;  // kept by the document's element collection

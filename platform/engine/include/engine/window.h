@@ -25,9 +25,18 @@ public:
     std::string current() const;
     const std::vector<std::string>& entries() const { return entries_; }
     int currentIndex() const { return current_; }
+    // Makes entry `index` the current one without loading it; false for no such entry.
+    bool moveTo(int index);
+    // Forgets the `count` oldest entries (the current one too when it is among them: then
+    // no entry is current).
+    void purge(int count);
+    // The title an entry's page had when last shown ("" when unknown).
+    std::string title(int index) const;
+    void setCurrentTitle(const std::string& title);
 
 private:
     std::vector<std::string> entries_;
+    std::vector<std::string> titles_;  // beside entries_
     int current_ = -1;
 };
 
