@@ -38,6 +38,10 @@ TEST_F(MozillaWithTheComponent, StartRecordReportsThePageTheUserHasReached) {
   EXPECT_EQ(server.ReadLine(), launchLine(siteUrl("index.html")));
   EXPECT_TRUE(marbleck_test::waitForTrace(traceFile, "connection succeeded in 0 attempt\n"));
 
+  // The reload "start record" asked for has begun once the next message is read (the
+  // loop reads it only then; no command matches it); a click after that overtakes it.
+  ASSERT_TRUE(server.Send("settle\n"));
+  ASSERT_TRUE(marbleck_test::waitForTrace(traceFile, "message from the server is settle\n"));
   // The user follows a link. The line after it cannot be done ("no dialog"): its report
   // tells that the click and the load it caused are over.
   ASSERT_TRUE(browser.write("click #formLink\ndialog OK\n"));

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <fstream>
+#include <string>
 
 extern char** environ;
 
@@ -75,8 +77,25 @@ void BrowserProcess::closeInput() {
   input_ = -1;
 }
 
+bool BrowserProcess::catches(int number) const {
+  std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("SigCgt:", 0) != 0) continue;
+    const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
+    return ((mask >> (number - 1)) & 1U) != 0;
+  }
+  return false;
+}
+
 void BrowserProcess::signal(int number) {
-  if (pid_ > 0 && !status_) ::kill(pid_, number);
+  if (pid_ <= 0 || status_) return;
+  // A signal that comes before the program has set up its handler ends it the default
+  // way; the test means the program's own handling.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!catches(number) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  ::kill(pid_, number);
 }
 
 std::optional<int> BrowserProcess::waitForExit(std::chrono::milliseconds timeout) {

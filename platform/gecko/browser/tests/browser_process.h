@@ -27,6 +27,7 @@ class BrowserProcess {
   bool write(const std::string& text);
   // Closes the process's standard input (it then reads its end).
   void closeInput();
+  // Sends signal `number` once the process has a handler for it (bounded wait).
   void signal(int number);
   // The exit status once it has ended, nothing when it still runs after `timeout`
   // (128 + the signal for a process a signal ended). Once it has ended, errors() holds
@@ -38,6 +39,9 @@ class BrowserProcess {
   bool waitForError(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
 
  private:
+  // Whether the process has a handler for signal `number` (its /proc status).
+  bool catches(int number) const;
+
   pid_t pid_ = -1;
   int input_ = -1;
   int errorPipe_ = -1;
