@@ -77,12 +77,13 @@ class JavaServer {
     return ended;
   }
   // Starts `executable` as the browser; returns the Process as a global reference.
-  jobject launch(const std::string& executable, const std::string& components, const std::string& traceFile) {
+  jobject launch(const std::string& executable, const std::string& components, const std::string& traceFile,
+                 const std::string& startPage = "about:blank") {
     JNIEnv* e = testjvm::env();
     jclass listClass = e->FindClass("java/util/List");
     jmethodID listOf = e->GetStaticMethodID(listClass, "of", "(Ljava/lang/Object;Ljava/lang/Object;)Ljava/util/List;");
     jstring urlOption = e->NewStringUTF("--url");
-    jstring url = e->NewStringUTF("about:blank");
+    jstring url = e->NewStringUTF(startPage.c_str());
     jobject arguments = e->CallStaticObjectMethod(listClass, listOf, urlOption, url);
     testjvm::expectNoException("List.of");
     jobject executablePath = PathOf(executable);
@@ -186,7 +187,8 @@ TEST(ComponentServerLaunch, StartsTheBrowserWithTheComponentsFolderAndEnvironmen
   ASSERT_NE(process, nullptr);
   EXPECT_TRUE(server.accept(20000));
   EXPECT_TRUE(waitForTrace(traceFile, "logdir defined is " + traceFile.string() + "\n"));
-  // The component built without browser parts gives the connection up at once.
+  // Without the browser's services (no document loader) the component gives the
+  // connection up at once.
   EXPECT_TRUE(server.waitForEnd(10000));
   JNIEnv* e = testjvm::env();
   jclass processClass = e->GetObjectClass(process);
@@ -194,6 +196,35 @@ TEST(ComponentServerLaunch, StartsTheBrowserWithTheComponentsFolderAndEnvironmen
   testjvm::expectNoException("destroy");
   e->CallIntMethod(process, e->GetMethodID(processClass, "waitFor", "()I"));
   testjvm::expectNoException("destroying the browser");
+  e->DeleteLocalRef(processClass);
+  e->DeleteGlobalRef(process);
+}
+
+// The whole way: the Java server starts the simulated Mozilla with the component, the
+// component connects from inside it and answers as the host expects.
+TEST(ComponentServerLaunch, TheSimulatedMozillasComponentReportsTheShownPageAndQuits) {
+  testjvm::Watchdog watchdog("ComponentServer with mozilla", std::chrono::seconds(90));
+  TemporaryFolder folder;
+  const auto traceFile = folder.path() / "mozilla trace.log";
+  const std::string page = "file://" TW_EXAMPLE_SITE "/form.html";
+  JavaServer server;
+  jobject process = server.launch(MOZILLA_EXECUTABLE, MARBLECK_COMPONENTS, traceFile.string(), page);
+  ASSERT_NE(process, nullptr);
+  JNIEnv* e = testjvm::env();
+  jclass processClass = e->GetObjectClass(process);
+  ASSERT_TRUE(server.accept(20000));
+  EXPECT_EQ(server.send("start record\n"), "");
+  EXPECT_EQ(server.nextLine(20000), "RecordEvent_launchApplication(\"" + page + "\")");
+  EXPECT_TRUE(waitForTrace(traceFile, "no recorder in this component\n"));
+  EXPECT_EQ(server.send("quit\n"), "");
+  EXPECT_TRUE(server.waitForEnd(10000));
+  EXPECT_TRUE(waitForTrace(traceFile, "breaking for quit message ..... \n"));
+  // The browser runs on after "quit" until the host ends it.
+  EXPECT_TRUE(e->CallBooleanMethod(process, e->GetMethodID(processClass, "isAlive", "()Z")));
+  e->CallVoidMethod(process, e->GetMethodID(processClass, "destroy", "()V"));
+  testjvm::expectNoException("destroy");
+  EXPECT_EQ(e->CallIntMethod(process, e->GetMethodID(processClass, "waitFor", "()I")), 0);
+  testjvm::expectNoException("waiting for the browser");
   e->DeleteLocalRef(processClass);
   e->DeleteGlobalRef(process);
 }

@@ -157,7 +157,12 @@ NS_IMETHODIMP nsTarnwellImpl::RecordLaunch() {
 
 void nsTarnwellImpl::StartRecord(SessionSlots& aSlots, nsISupports* aDocLoader) {
   if (mWiring.makers.newRecorder == nullptr) {
+    // Built without a recorder: the host still learns which page is shown, and the
+    // page is reloaded, but nothing listens to it.
     trace("no recorder in this component\n");
+    while (NS_FAILED(RecordLaunch())) {
+    }
+    FocusContentWindow();
     return;
   }
   // A recorder replaced while still listening would record every action twice.

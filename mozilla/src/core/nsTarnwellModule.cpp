@@ -1,5 +1,10 @@
 // The component library's module: the one class it offers, its factory, and the
 // registration that puts it into the browser's start-up category.
+#include <memory>
+#include <new>
+#include <utility>
+
+#include "gecko_browser_access.h"
 #include "nsCOMPtr.h"
 #include "nsICategoryManager.h"
 #include "nsIGenericFactory.h"
@@ -18,7 +23,16 @@ namespace {
 constexpr const char kEntryName[] = "nsTarnwellImpl";
 
 // The browser and the recorder and playback makers this library is built with.
-ComponentWiring builtInWiring() { return ComponentWiring{}; }
+// NS_ERROR_OUT_OF_MEMORY when a part cannot be allocated (nothing is thrown out of the
+// library).
+nsresult builtInWiring(ComponentWiring& aWiring) {
+  try {
+    aWiring.browser = std::make_shared<GeckoBrowserAccess>();
+  } catch (const std::bad_alloc&) {
+    return NS_ERROR_OUT_OF_MEMORY;
+  }
+  return NS_OK;
+}
 
 nsCOMPtr<nsICategoryManager> categoryManagerOf(nsIComponentManager* aCompMgr) {
   nsCOMPtr<nsIServiceManager> services = do_QueryInterface(aCompMgr);
@@ -42,7 +56,10 @@ static NS_IMETHODIMP nsTarnwellImplConstructor(nsISupports* aOuter, REFNSIID aII
   if (aResult == nullptr) return NS_ERROR_NULL_POINTER;
   *aResult = nullptr;
   if (aOuter != nullptr) return NS_ERROR_NO_AGGREGATION;
-  return nsTarnwellImpl::Create(builtInWiring(), aIID, aResult);
+  ComponentWiring wiring;
+  const nsresult rv = builtInWiring(wiring);
+  if (NS_FAILED(rv)) return rv;
+  return nsTarnwellImpl::Create(std::move(wiring), aIID, aResult);
 }
 
 // Registration puts the component into the categories whose members the browser makes

@@ -90,6 +90,11 @@ std::string fromEnvironment(const char* name) {
 namespace xpcom::testbed {
 
 nsresult startXPCOM(const std::string& componentsFolder, const std::string& profileFolder) {
+  return startXPCOM(componentsFolder, profileFolder, {});
+}
+
+nsresult startXPCOM(const std::string& componentsFolder, const std::string& profileFolder,
+                    const std::function<void()>& beforeComponents) {
   using namespace xpcom::internal;
   std::lock_guard start(gStartMutex);
   nsresult rv = createComponentManager();
@@ -108,6 +113,7 @@ nsresult startXPCOM(const std::string& componentsFolder, const std::string& prof
     return rv;
   }
   setStartupUIThread();
+  if (beforeComponents) beforeComponents();
   if (!componentsFolder.empty()) {
     nsCOMPtr<nsIComponentManager> manager;
     getComponentManager(NS_GET_IID(nsIComponentManager), getter_AddRefs(manager));

@@ -29,6 +29,12 @@ NS_COM int waitForPendingCalls(PRUint32 milliseconds);
 // category entries persist in `profileFolder` (file "compreg.dat"). An empty folder
 // name means none (no components / nothing persisted).
 NS_COM nsresult startXPCOM(const std::string& componentsFolder, const std::string& profileFolder);
+// The same, and `beforeComponents` runs once XPCOM's own services are registered and
+// before the components folder is loaded: what it registers (a browser's own services,
+// such as the document loader and the window mediator) is there when the start-up
+// components are created, as in Mozilla, whose own services come before any component.
+NS_COM nsresult startXPCOM(const std::string& componentsFolder, const std::string& profileFolder,
+                           const std::function<void()>& beforeComponents);
 // NS_ShutdownXPCOM.
 NS_COM nsresult shutdownXPCOM();
 // The persisted-category file of the current profile, or "" when none.
