@@ -192,17 +192,6 @@ now</a>
   EXPECT_EQ("(none)", find(0, "href", "<c href=\"b.html\"/>"));
 }
 
-TEST_F(ElementFindersTest, LinksOfTheSampleHome) {
-  open("index.html");
-  nsCOMPtr<nsIDOMHTMLAnchorElement> found;
-  ASSERT_EQ(NS_OK, FindLinkByProperty(0, wide("id"), command("<c id=\"tablesLink\"/>"), document,
-                                      getter_AddRefs(found)));
-  EXPECT_EQ("tables", textContent(found));
-  // Every link of the page has an id, so none is found by its text.
-  EXPECT_EQ(NS_ERROR_FAILURE, FindLinkByProperty(0, wide("innertext"), command("<c innertext=\"tables\"/>"),
-                                                 document, getter_AddRefs(found)));
-}
-
 const char* const kImages = R"html(<html><head><title>Images</title>
 <script>
 var overs = 0;

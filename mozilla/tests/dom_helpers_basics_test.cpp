@@ -167,6 +167,18 @@ TEST_F(CommandDocumentTest, MadeEventsAreInitialisedButNotDispatched) {
   EXPECT_FALSE(event);
 }
 
+TEST_F(CommandDocumentTest, ElementsByTagInDocumentOrderAndNoListWithoutADocument) {
+  open("index.html");
+  nsCOMPtr<nsIDOMNodeList> list;
+  ASSERT_EQ(NS_OK, GetElementsByTag(wide("DIV"), document, getter_AddRefs(list)));
+  nsCOMPtr<nsIDOMNode> second;
+  ASSERT_EQ(NS_OK, list->Item(1, getter_AddRefs(second)));
+  EXPECT_EQ("news", attribute(second, "id"));
+  EXPECT_EQ(NS_ERROR_OUT_OF_MEMORY, GetElementsByTag(wide("DIV"), nullptr, getter_AddRefs(list)));
+  EXPECT_FALSE(list);
+  EXPECT_EQ(NS_ERROR_NULL_POINTER, ParseCommandDocument(wide("<c/>"), nullptr));
+}
+
 TEST_F(CommandDocumentTest, TheUiQueueIsTheBrowserThreadsQueue) {
   open("index.html");
   nsCOMPtr<nsIEventQueue> queue;
