@@ -39,11 +39,11 @@ const char* const kFields = R"html(<html><head><title>Fields</title></head><body
 class ElementFindersTest : public DomHelpersTest {
  protected:
   // The title attribute of what FindElementByAttribute finds, "(none)" when nothing.
-  std::string field(PRInt32 index, const char* attributeName, const char* expected, const char* tag,
-                    const char* type, nsresult expectedResult = NS_OK) {
+  std::string field(PRInt32 index, const char* attributeName, const char* expected, const char* tag, const char* type,
+                    nsresult expectedResult = NS_OK) {
     nsCOMPtr<nsIDOMElement> found;
-    EXPECT_EQ(expectedResult, FindElementByAttribute(index, wide(attributeName), wide(expected), wide(tag),
-                                                     wide(type), document, getter_AddRefs(found)));
+    EXPECT_EQ(expectedResult, FindElementByAttribute(index, wide(attributeName), wide(expected), wide(tag), wide(type),
+                                                     document, getter_AddRefs(found)));
     if (NS_FAILED(expectedResult)) {
       EXPECT_FALSE(found);
     }
@@ -115,10 +115,10 @@ TEST_F(ElementFindersTest, TheLineBreakMarkerInTheExpectedValueIsALineFeed) {
 TEST_F(ElementFindersTest, BadInput) {
   loadString(kFields);
   nsCOMPtr<nsIDOMElement> found;
-  EXPECT_EQ(NS_ERROR_FAILURE, FindElementByAttribute(0, wide("name"), wide("q"), wide("INPUT"), wide("text"),
-                                                     nullptr, getter_AddRefs(found)));
-  EXPECT_EQ(NS_ERROR_NULL_POINTER, FindElementByAttribute(0, wide("name"), wide("q"), wide("INPUT"), wide("text"),
-                                                          document, nullptr));
+  EXPECT_EQ(NS_ERROR_FAILURE, FindElementByAttribute(0, wide("name"), wide("q"), wide("INPUT"), wide("text"), nullptr,
+                                                     getter_AddRefs(found)));
+  EXPECT_EQ(NS_ERROR_NULL_POINTER,
+            FindElementByAttribute(0, wide("name"), wide("q"), wide("INPUT"), wide("text"), document, nullptr));
   EXPECT_EQ("(none)", field(0, "name", "q", "", "text", NS_ERROR_FAILURE));
   EXPECT_EQ("(none)", field(0, "name", "q", "NOSUCHTAG", "text", NS_ERROR_FAILURE));
   EXPECT_EQ("(none)", field(0, "name", std::string(100000, 'q').c_str(), "INPUT", "text", NS_ERROR_FAILURE));
@@ -152,8 +152,8 @@ Second line</div></body></html>)html");
   EXPECT_EQ("(none)", find(0, "title", "<c title=\"menu0\"/>"));
   EXPECT_EQ("(none)", find(0, "id", "<c/>"));
   EXPECT_EQ("(none)", find(0, "name", "<c/>"));
-  EXPECT_EQ(NS_ERROR_FAILURE, FindDivByProperty(0, wide("name"), command("<c name=\"Menu\"/>"), nullptr,
-                                                getter_AddRefs(found)));
+  EXPECT_EQ(NS_ERROR_FAILURE,
+            FindDivByProperty(0, wide("name"), command("<c name=\"Menu\"/>"), nullptr, getter_AddRefs(found)));
 }
 
 TEST_F(ElementFindersTest, LinksByTextWithLineBreaksAsBlanksOrById) {
@@ -228,8 +228,7 @@ TEST_F(ImageFinderTest, ARollOverImageIsFoundByThePictureItShowsUnderTheMouse) {
   // is back as it was.
   EXPECT_EQ("overs 4", title());
   nsCOMPtr<nsIDOMHTMLImageElement> roll;
-  ASSERT_EQ(NS_OK, FindImageByProperty(0, wide("source"), command(address("on.gif")), document,
-                                       getter_AddRefs(roll)));
+  ASSERT_EQ(NS_OK, FindImageByProperty(0, wide("source"), command(address("on.gif")), document, getter_AddRefs(roll)));
   nsString source;
   ASSERT_EQ(NS_OK, roll->GetSrc(source));
   EXPECT_EQ("file:///test/off.gif", utf8(source));
@@ -259,13 +258,13 @@ TEST_F(ImageFinderTest, TheSampleHomesImagesHaveIdsAndAreFoundByThemAlone) {
     EXPECT_EQ("(none)", find(0, "source", "<c source=\"" + siteUrl(picture) + "\"/>", NS_ERROR_FAILURE));
   }
   nsCOMPtr<nsIDOMHTMLImageElement> found;
-  ASSERT_EQ(NS_OK, FindImageByProperty(0, wide("id"), command("<c id=\"rollover\"/>"), document,
-                                       getter_AddRefs(found)));
+  ASSERT_EQ(NS_OK,
+            FindImageByProperty(0, wide("id"), command("<c id=\"rollover\"/>"), document, getter_AddRefs(found)));
   EXPECT_TRUE(same(found, byId("rollover")));
-  EXPECT_EQ(NS_ERROR_NULL_POINTER, FindImageByProperty(0, wide("id"), command("<c id=\"rollover\"/>"), document,
-                                                       nullptr));
-  EXPECT_EQ(NS_ERROR_FAILURE, FindImageByProperty(0, wide("id"), command("<c id=\"rollover\"/>"), nullptr,
-                                                  getter_AddRefs(found)));
+  EXPECT_EQ(NS_ERROR_NULL_POINTER,
+            FindImageByProperty(0, wide("id"), command("<c id=\"rollover\"/>"), document, nullptr));
+  EXPECT_EQ(NS_ERROR_FAILURE,
+            FindImageByProperty(0, wide("id"), command("<c id=\"rollover\"/>"), nullptr, getter_AddRefs(found)));
 }
 
 // The finders run on playback threads, several at once, while the UI thread serves them.
@@ -279,8 +278,8 @@ TEST_F(ImageFinderTest, FindersOnSeveralThreadsAtOnce) {
         nsCOMPtr<nsIDOMHTMLImageElement> image;
         nsCOMPtr<nsIDOMElement> element;
         if (t == 0) {
-          if (FindImageByProperty(0, wide("source"), command(address("on.gif")), document,
-                                  getter_AddRefs(image)) != NS_OK) {
+          if (FindImageByProperty(0, wide("source"), command(address("on.gif")), document, getter_AddRefs(image)) !=
+              NS_OK) {
             ++failures;
           }
         } else if (FindElementByAttribute(1, wide("name"), wide("q"), wide("INPUT"), wide("text"), document,

@@ -72,7 +72,10 @@ TEST(MatchConditionTest, LineBreakMarkerStandsForOneLineFeedUnderEveryCondition)
 // the expected text's UTF-8 bytes one by one never matched a text beyond ASCII.
 TEST(MatchConditionTest, TextsBeyondAsciiStartAndEndAsTheyRead) {
   EXPECT_TRUE(matches("Caf\xC3\xA9 au lait", "Caf\xC3\xA9", "starts with"));
-  EXPECT_TRUE(matches("Gr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln", "K\xC3\xB6ln", "ends with"));
+  EXPECT_TRUE(
+      matches("Gr\xC3\xBC\xC3\x9F"
+              "e aus K\xC3\xB6ln",
+              "K\xC3\xB6ln", "ends with"));
   EXPECT_TRUE(matches("\xF0\x9F\x98\x80 smile", "\xF0\x9F\x98\x80", "starts with"));
   EXPECT_FALSE(matches("Caf\xC3\xA9", "Cafe", "starts with"));
 }

@@ -24,8 +24,7 @@ class NodeFindersTest : public DomHelpersTest {
     return children;
   }
   // The "k" attribute of what FindNodeByName finds, "(none)" when nothing.
-  std::string findIn(nsIDOMNodeList* list, const char* name, const char* attributeName = "",
-                     const char* value = "") {
+  std::string findIn(nsIDOMNodeList* list, const char* name, const char* attributeName = "", const char* value = "") {
     nsCOMPtr<nsIDOMNode> found;
     const nsresult rv = FindNodeByName(wide(name), list, wide(attributeName), wide(value), getter_AddRefs(found));
     EXPECT_EQ(found ? NS_OK : NS_ERROR_FAILURE, rv);

@@ -54,9 +54,9 @@ class WindowFindersTest : public DomHelpersTest {
                             nsresult expected = NS_OK, const char* titleCondition = "equals",
                             const char* documentCondition = "equals", const char* frameCondition = "equals") {
     nsCOMPtr<nsIDocShell> shell;
-    EXPECT_EQ(expected, FindBrowserWindow(PR_FALSE, wide(windowTitle), wide(frameName), wide(documentTitle),
-                                          wide(titleCondition), wide(documentCondition), wide(frameCondition),
-                                          getter_AddRefs(shell)));
+    EXPECT_EQ(expected,
+              FindBrowserWindow(PR_FALSE, wide(windowTitle), wide(frameName), wide(documentTitle), wide(titleCondition),
+                                wide(documentCondition), wide(frameCondition), getter_AddRefs(shell)));
     return shell ? shellTitle(shell) : "(none)";
   }
 };
@@ -166,19 +166,19 @@ TEST_F(WindowFindersTest, AnUntitledPageIsFoundByNone) {
 
 TEST_F(WindowFindersTest, NoWindowsAtAll) {
   nsCOMPtr<nsIDocShell> shell;
-  EXPECT_EQ(NS_OK, FindBrowserWindow(PR_TRUE, wide("NONE"), wide("NONE"), wide("NONE"), wide("equals"),
-                                     wide("equals"), wide("equals"), getter_AddRefs(shell)));
+  EXPECT_EQ(NS_OK, FindBrowserWindow(PR_TRUE, wide("NONE"), wide("NONE"), wide("NONE"), wide("equals"), wide("equals"),
+                                     wide("equals"), getter_AddRefs(shell)));
   EXPECT_FALSE(shell);
-  EXPECT_EQ(NS_ERROR_NULL_POINTER, FindBrowserWindow(PR_TRUE, wide("NONE"), wide("NONE"), wide("NONE"),
-                                                     wide("equals"), wide("equals"), wide("equals"), nullptr));
+  EXPECT_EQ(NS_ERROR_NULL_POINTER, FindBrowserWindow(PR_TRUE, wide("NONE"), wide("NONE"), wide("NONE"), wide("equals"),
+                                                     wide("equals"), wide("equals"), nullptr));
 }
 
 TEST_F(WindowFindersTest, FocusReachesTheContentWindowOnTheUiThread) {
   open("index.html");
   ASSERT_TRUE(gecko->openWindow(siteUrl("form.html")));
   nsCOMPtr<nsIDocShell> shell;
-  ASSERT_EQ(NS_OK, FindBrowserWindow(PR_FALSE, wide("Sample Home"), wide("NONE"), wide("Sample Home"),
-                                     wide("equals"), wide("equals"), wide("equals"), getter_AddRefs(shell)));
+  ASSERT_EQ(NS_OK, FindBrowserWindow(PR_FALSE, wide("Sample Home"), wide("NONE"), wide("Sample Home"), wide("equals"),
+                                     wide("equals"), wide("equals"), getter_AddRefs(shell)));
   ASSERT_TRUE(shell);
   EXPECT_EQ(NS_OK, FocusContentWindow(shell));
   EXPECT_EQ(NS_ERROR_FAILURE, FocusContentWindow(nullptr));

@@ -104,7 +104,8 @@ class ImageHover {
  private:
   nsresult fire(nsIDOMEventTarget* aProxy, const PRUnichar* aType) {
     nsCOMPtr<nsIDOMEvent> event;
-    nsresult rv = CreateDOMEvent(nsDependentString(u"MouseEvents"), nsDependentString(aType), mDocument, getter_AddRefs(event));
+    nsresult rv =
+        CreateDOMEvent(nsDependentString(u"MouseEvents"), nsDependentString(aType), mDocument, getter_AddRefs(event));
     if (NS_FAILED(rv)) return rv;
     PRBool notCancelled = PR_TRUE;
     return aProxy->DispatchEvent(event, &notCancelled);

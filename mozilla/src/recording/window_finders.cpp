@@ -36,8 +36,7 @@ nsString nameOf(nsIDOMWindow* aWindow) {
 nsCOMPtr<nsIDOMWindowCollection> framesOf(nsIDOMWindow* aWindow, PRUint32& aLength) {
   aLength = 0;
   nsCOMPtr<nsIDOMWindowCollection> frames;
-  if (NS_FAILED(aWindow->GetFrames(getter_AddRefs(frames))) || !frames ||
-      NS_FAILED(frames->GetLength(&aLength))) {
+  if (NS_FAILED(aWindow->GetFrames(getter_AddRefs(frames))) || !frames || NS_FAILED(frames->GetLength(&aLength))) {
     aLength = 0;
     return nullptr;
   }
