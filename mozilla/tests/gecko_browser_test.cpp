@@ -105,8 +105,8 @@ class WatchedBrowser final : public BrowserAccess {
   nsCOMPtr<nsISupports> GetDocLoader() override { return mGecko.GetDocLoader(); }
   nsCOMPtr<nsISupports> FindContentShell() override { return mGecko.FindContentShell(); }
   nsCOMPtr<nsISupports> GetWebNavigation(nsISupports* aShell) override { return mGecko.GetWebNavigation(aShell); }
-  nsresult GetCurrentURISpec(nsISupports* aNavigation, nsACString& aSpec) override {
-    return mGecko.GetCurrentURISpec(aNavigation, aSpec);
+  nsresult GetCurrentURIText(nsISupports* aNavigation, nsACString& aUriText) override {
+    return mGecko.GetCurrentURIText(aNavigation, aUriText);
   }
   nsresult Reload(nsISupports* aNavigation) override {
     const nsresult rv = mGecko.Reload(aNavigation);
@@ -297,7 +297,7 @@ TEST_F(GeckoComponentTest, TheContentShellIsTheLastWindowsAndGivesFocusAndSelect
   nsCOMPtr<nsISupports> navigation = browser.GetWebNavigation(shell);
   ASSERT_TRUE(navigation);
   nsCString spec;
-  ASSERT_EQ(NS_OK, browser.GetCurrentURISpec(navigation, spec));
+  ASSERT_EQ(NS_OK, browser.GetCurrentURIText(navigation, spec));
   EXPECT_EQ(std::string(spec.get(), spec.Length()), siteUrl("form.html"));
   EXPECT_EQ(NS_OK, browser.FocusContentWindow(shell));
 
@@ -306,7 +306,7 @@ TEST_F(GeckoComponentTest, TheContentShellIsTheLastWindowsAndGivesFocusAndSelect
   shell = browser.FindContentShell();
   ASSERT_TRUE(shell);
   navigation = browser.GetWebNavigation(shell);
-  ASSERT_EQ(NS_OK, browser.GetCurrentURISpec(navigation, spec));
+  ASSERT_EQ(NS_OK, browser.GetCurrentURIText(navigation, spec));
   EXPECT_EQ(std::string(spec.get(), spec.Length()), siteUrl("index.html"));
 
   ASSERT_TRUE(gecko->act("selecttext #heading"));
@@ -337,7 +337,7 @@ TEST_F(GeckoComponentTest, AShellWhoseWindowClosedFailsInsteadOfReachingIt) {
   ASSERT_TRUE(gecko->act("close"));
   EXPECT_FALSE(browser.FindContentShell());
   nsCString spec;
-  EXPECT_TRUE(NS_FAILED(browser.GetCurrentURISpec(navigation, spec)));
+  EXPECT_TRUE(NS_FAILED(browser.GetCurrentURIText(navigation, spec)));
   EXPECT_TRUE(NS_FAILED(browser.Reload(navigation)));
   EXPECT_TRUE(NS_FAILED(browser.FocusContentWindow(shell)));
   nsCOMPtr<nsISupports> selection;
