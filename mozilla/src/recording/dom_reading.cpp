@@ -1,0 +1,78 @@
+#include "dom_reading.h"
+
+#include <cstdio>
+
+#include "nsIServiceManager.h"
+#include "nsPlayBackUtils.h"
+#include "nsServiceManagerUtils.h"
+
+namespace nsPlayBackUtils::detail {
+
+void warn(const char* aText) { std::fprintf(stderr, "WARNING: %s\n", aText); }
+
+nsString attributeOf(nsIDOMElement* aElement, const nsAString& aName) {
+  nsString value;
+  if (aElement && NS_FAILED(aElement->GetAttribute(aName, value))) value.Truncate();
+  return value;
+}
+
+nsString attributeOf(nsIDOMElement* aElement, const PRUnichar* aName) {
+  return attributeOf(aElement, nsDependentString(aName));
+}
+
+bool hasAttribute(nsIDOMElement* aElement, const PRUnichar* aName) {
+  PRBool present = PR_FALSE;
+  return aElement && NS_SUCCEEDED(aElement->HasAttribute(nsDependentString(aName), &present)) && present;
+}
+
+nsString textContentOf(nsISupports* aNode) {
+  nsString text;
+  nsCOMPtr<nsIDOM3Node> node = queryTo<nsIDOM3Node>(aNode);
+  if (node && NS_FAILED(node->GetTextContent(text))) text.Truncate();
+  return text;
+}
+
+nsString withLineBreaks(const nsAString& aText) {
+  nsString text(aText);
+  text.ReplaceSubstring(kLineBreakMarker, u"\n");
+  return text;
+}
+
+nsString noneWhenEmpty(const nsAString& aText) {
+  nsString text(aText);
+  if (text.IsEmpty()) text.Assign(kNone);
+  return text;
+}
+
+nsCOMPtr<nsIDOMNode> itemOf(nsIDOMNodeList* aList, PRUint32 aIndex) {
+  nsCOMPtr<nsIDOMNode> node;
+  if (aList && NS_FAILED(aList->Item(aIndex, getter_AddRefs(node)))) node = nullptr;
+  return node;
+}
+
+nsCOMPtr<nsIDOMNode> itemOf(nsIDOMHTMLCollection* aList, PRUint32 aIndex) {
+  nsCOMPtr<nsIDOMNode> node;
+  if (aList && NS_FAILED(aList->Item(aIndex, getter_AddRefs(node)))) node = nullptr;
+  return node;
+}
+
+PRUint32 lengthOf(nsIDOMNodeList* aList) {
+  PRUint32 length = 0;
+  if (!aList || NS_FAILED(aList->GetLength(&length))) return 0;
+  return length;
+}
+
+PRUint32 lengthOf(nsIDOMHTMLCollection* aList) {
+  PRUint32 length = 0;
+  if (!aList || NS_FAILED(aList->GetLength(&length))) return 0;
+  return length;
+}
+
+UiThreadProxies::UiThreadProxies() {
+  mStatus = GetUIEventQueue(getter_AddRefs(mQueue));
+  if (NS_FAILED(mStatus)) return;
+  mManager = do_GetService(NS_XPCOMPROXY_CONTRACTID, &mStatus);
+  if (NS_SUCCEEDED(mStatus) && !mManager) mStatus = NS_ERROR_FAILURE;
+}
+
+}  // namespace nsPlayBackUtils::detail
