@@ -5,6 +5,7 @@
 #include "nsIGenericFactory.h"
 #include "nsIServiceManager.h"
 #include "nsMemory.h"
+#include "nsRecorderImpl.h"
 #include "nsTarnwellImpl.h"
 #include "nsXPCOMCID.h"
 
@@ -18,7 +19,11 @@ namespace {
 constexpr const char kEntryName[] = "nsTarnwellImpl";
 
 // The browser and the recorder and playback makers this library is built with.
-ComponentWiring builtInWiring() { return ComponentWiring{}; }
+ComponentWiring builtInWiring() {
+  ComponentWiring wiring{};
+  wiring.makers.newRecorder = NewRecorder;
+  return wiring;
+}
 
 nsCOMPtr<nsICategoryManager> categoryManagerOf(nsIComponentManager* aCompMgr) {
   nsCOMPtr<nsIServiceManager> services = do_QueryInterface(aCompMgr);
