@@ -320,7 +320,9 @@ void nsRecorderImpl::Dispatch(nsIDOMEvent*, nsIDOMNode* aNode, const nsAString& 
   } else if (name.EqualsLiteral("xul:button") || name.EqualsLiteral("button")) {
     if (click || type.EqualsLiteral("keydown")) {
       mElementActionSeen = 1;
-      mDialogButtonClicked = 1;
+      // A button picked for a checkpoint does not answer its dialog, so the dialog's
+      // close, when it comes, is the user's own and is recorded.
+      if (!checkpoint) mDialogButtonClicked = 1;
       DialogButtonRule(aNode);
     }
   } else if (name.EqualsLiteral("html:input")) {
