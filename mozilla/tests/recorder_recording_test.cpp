@@ -1,5 +1,7 @@
 // What a person does in the simulated Gecko reaches the host as the recorded lines, in
 // order and byte for byte.
+#include "nsIDOMDocument.h"
+#include "nsIDOMElement.h"
 #include "recorder_fixture.h"
 
 namespace marbleck_recorder_test {
@@ -149,6 +151,43 @@ TEST_F(RecorderTest, StoppedRecorderHearsNothingAndStoppingTwiceIsHarmless) {
   EXPECT_EQ(NS_OK, recorder->RemoveWindowListeners());
   Act("back\nclick #answer\nclick #alertButton\ndialog OK");
   EXPECT_EQ(Lines_{}, Lines());
+}
+
+}  // namespace
+}  // namespace marbleck_recorder_test
+
+namespace marbleck_recorder_test {
+namespace {
+
+TEST_F(RecorderTest, MissingObjectsEndTheirHandlingWithoutALine) {
+  EXPECT_EQ(NS_OK, recorder->HandleEvent(nullptr));
+  EXPECT_EQ(NS_OK, recorder->OnCloseWindow(nullptr));
+  EXPECT_EQ(NS_OK, recorder->OnHistoryNewEntry(nullptr));
+  EXPECT_EQ(NS_OK, recorder->NotifySelectionChanged(nullptr, nullptr, 4));
+  EXPECT_EQ(NS_ERROR_FAILURE, recorder->AttachListeners(nullptr));
+  EXPECT_EQ(NS_ERROR_FAILURE, recorder->DetachWindow(nullptr));
+  EXPECT_EQ(NS_OK, recorder->TrackWindow(nullptr));
+  EXPECT_EQ(0, nsRecorderImpl::ComputeIndex(nullptr, NS_LITERAL_STRING("A"), NS_LITERAL_STRING("link"),
+                                            NS_LITERAL_STRING("x")));
+  nsString text;
+  EXPECT_FALSE(nsRecorderImpl::CellText(nullptr, 1, 1, true, text));
+  EXPECT_EQ(0, nsRecorderImpl::TableIndex(nullptr, "id", NS_LITERAL_STRING("T")));
+  EXPECT_EQ(std::vector<std::string>{}, Lines());
+}
+
+TEST_F(RecorderTest, CellsOutsideTheTableAndTablesByTheirFirstCell) {
+  Open("checkpoints.html");
+  nsCOMPtr<nsIDOMDocument> document;
+  ASSERT_EQ(NS_OK, gecko->GetDocument(getter_AddRefs(document)));
+  nsCOMPtr<nsIDOMElement> table;
+  ASSERT_EQ(NS_OK, document->GetElementById(NS_LITERAL_STRING("T"), getter_AddRefs(table)));
+  nsString text;
+  EXPECT_TRUE(nsRecorderImpl::CellText(table, 2, 3, false, text));
+  EXPECT_TRUE(text.EqualsLiteral("b3 inner"));
+  EXPECT_FALSE(nsRecorderImpl::CellText(table, 3, 1, false, text)) << "no third row";
+  EXPECT_FALSE(nsRecorderImpl::CellText(table, 1, 4, false, text)) << "no fourth cell";
+  EXPECT_FALSE(nsRecorderImpl::CellText(table, 0, 1, false, text));
+  EXPECT_EQ(0, nsRecorderImpl::TableIndex(table, "id", NS_LITERAL_STRING("T")));
 }
 
 }  // namespace

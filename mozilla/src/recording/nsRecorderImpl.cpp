@@ -520,9 +520,9 @@ void nsRecorderImpl::RecordClose(nsIXULWindow* aWindow) {
 // ---- session history
 
 NS_IMETHODIMP nsRecorderImpl::OnHistoryNewEntry(nsIURI* aNewURI) {
-  if (!mElementActionSeen.load() && !mWindowClosed.load()) {
+  if (aNewURI && !mElementActionSeen.load() && !mWindowClosed.load()) {
     nsCString spec;
-    if (aNewURI) aNewURI->GetSpec(spec);
+    aNewURI->GetSpec(spec);
     RecordedPairs pairs;
     pairs.Add("name", NS_ConvertUTF8toUTF16(spec));
     mLastWindowKey.Truncate();
