@@ -61,6 +61,11 @@ TEST_F(CheckpointTest, GuiModeOutlinesWhatTheMouseIsOverAndPicksWithoutActing) {
                    "disable:,:false:;:value:,:Calculate:;:index:,:0:;:source:,:NONE:;:defaultChecked:,:false:;:"
                    "tooltip:,:Adds up:;:" + Window("Checkpoints")},
             Lines());
+  Act("click name=remarks");
+  EXPECT_EQ(Lines_{"CheckPointEvent_name:,:remarks:;:id:,:NONE:;:formname:,:order:;:sourceindex:,:0:;:"
+                   "type:,:textarea:;:disable:,:false:;:value:,:Line one<VK_RETURN>line two:;:index:,:0:;:"
+                   "tooltip:,:NONE:;:" + Window("Checkpoints")},
+            Lines());
   Act("click name=color");
   EXPECT_EQ(Lines_{"CheckPointEvent_name:,:color:;:id:,:NONE:;:formname:,:order:;:sourceindex:,:0:;:"
                    "type:,:select-multiple:;:disable:,:false:;:index:,:0:;:" + Window("Checkpoints") +

@@ -298,7 +298,9 @@ void nsRecorderImpl::Dispatch(nsIDOMEvent*, nsIDOMNode* aNode, const nsAString& 
     mElementActionSeen = 1;
     if (!InFileField(aNode)) InputRule(aNode, type);
   } else if (name.EqualsLiteral("TEXTAREA")) {
-    if (type.EqualsLiteral("change")) TextAreaRule(aNode);
+    // A browser whose text areas have no inner parts hands the click to the TEXTAREA
+    // itself, where the ancestor walk would otherwise have found it.
+    if (type.EqualsLiteral("change") || (checkpoint && click)) TextAreaRule(aNode);
   } else if (name.EqualsLiteral("SELECT")) {
     mElementActionSeen = 1;
     SelectRule(aNode, type);
