@@ -10,6 +10,7 @@
 #include "nsIGenericFactory.h"
 #include "nsIServiceManager.h"
 #include "nsMemory.h"
+#include "nsRecorderImpl.h"
 #include "nsTarnwellImpl.h"
 #include "nsXPCOMCID.h"
 
@@ -31,6 +32,7 @@ nsresult builtInWiring(ComponentWiring& aWiring) {
   } catch (const std::bad_alloc&) {
     return NS_ERROR_OUT_OF_MEMORY;
   }
+  aWiring.makers.newRecorder = NewRecorder;
   return NS_OK;
 }
 
