@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dom_helpers_fixture.h"
+#include "nsIDOMHTMLDocument.h"
 #include "nsIDOMNodeList.h"
 #include "nsPlayBackUtils.h"
 
@@ -132,14 +133,23 @@ TEST_F(NodeFindersTest, AnonymousNodesOfElementsWithAndWithoutBindings) {
   ASSERT_EQ("", gecko->perform("dialog OK"));
 }
 
-TEST_F(NodeFindersTest, ABrowserWindowShowsNoDialogDocument) {
+// The newest window is a browser window: its chrome (XUL) document is handed out, never
+// the page it shows.
+TEST_F(NodeFindersTest, ABrowserWindowGivesItsChromeDocumentNotItsPage) {
   nsCOMPtr<nsIDOMDocument> found;
   EXPECT_EQ(NS_ERROR_FAILURE, GetDialogDocument(getter_AddRefs(found)));  // no window yet
   EXPECT_FALSE(found);
   open("dialogs.html");
-  EXPECT_EQ(NS_ERROR_FAILURE, GetDialogDocument(getter_AddRefs(found)));
-  EXPECT_FALSE(found);
+  ASSERT_EQ(NS_OK, GetDialogDocument(getter_AddRefs(found)));
+  ASSERT_TRUE(found);
+  nsCOMPtr<nsIDOMHTMLDocument> page = do_QueryInterface(found);
+  EXPECT_FALSE(page);
   EXPECT_EQ(NS_ERROR_NULL_POINTER, GetDialogDocument(nullptr));
+  // A page's dialog is the newest window: its document is the one the user sees.
+  raise("alertButton");
+  ASSERT_EQ(NS_OK, GetDialogDocument(getter_AddRefs(found)));
+  EXPECT_EQ(dialog, found);
+  ASSERT_EQ("", gecko->perform("dialog OK"));
 }
 
 }  // namespace
