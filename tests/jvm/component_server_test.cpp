@@ -215,7 +215,7 @@ TEST(ComponentServerLaunch, TheSimulatedMozillasComponentReportsTheShownPageAndQ
   ASSERT_TRUE(server.accept(20000));
   EXPECT_EQ(server.send("start record\n"), "");
   EXPECT_EQ(server.nextLine(20000), "RecordEvent_launchApplication(\"" + page + "\")");
-  EXPECT_TRUE(waitForTrace(traceFile, "no recorder in this component\n"));
+  EXPECT_TRUE(waitForTrace(traceFile, "record mode set.......\n"));
   EXPECT_EQ(server.send("quit\n"), "");
   EXPECT_TRUE(server.waitForEnd(10000));
   EXPECT_TRUE(waitForTrace(traceFile, "breaking for quit message ..... \n"));
