@@ -22,9 +22,10 @@ class BoxAnswerer {
       : thread_([this] {
           const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
           while (std::chrono::steady_clock::now() < until) {
-            if (const HWND box = FindWindowA("#32770", "ERROR")) {
-              char text[64] = {};
-              GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text);
+            // The box is found as soon as it exists; its text and visibility come after.
+            const HWND box = FindWindowA("#32770", "ERROR");
+            char text[64] = {};
+            if (box != nullptr && IsWindowVisible(box) && GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof text) > 0) {
               text_ = text;
               seen_ = true;
               PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
