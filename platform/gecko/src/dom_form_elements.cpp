@@ -36,12 +36,14 @@ void click(const std::shared_ptr<engine::Element>& element) {
   }
 }
 
-void setOptionCount(engine::Element& select, PRUint32 count) {
+nsresult setOptionCount(engine::Element& select, PRUint32 count) {
   auto options = select.options();
+  if (count > options.size() && count > kMaxAddedOptions) return NS_ERROR_DOM_NOT_SUPPORTED_ERR;
   for (std::size_t i = options.size(); i > count; --i) {
     if (auto parent = options[i - 1]->parentNode()) parent->removeChild(options[i - 1]);
   }
   for (std::size_t i = options.size(); i < count; ++i) select.appendChild(std::make_shared<engine::Element>("option"));
+  return NS_OK;
 }
 
 // `before` null: at the end. Otherwise before that option, which must be one of
@@ -123,10 +125,7 @@ void* DomOptionsCollection::queryInterface(const nsIID& iid) {
 NS_IMETHODIMP DomOptionsCollection::GetLength(PRUint32* aLength) { return list_->GetLength(aLength); }
 
 NS_IMETHODIMP DomOptionsCollection::SetLength(PRUint32 aLength) {
-  return session().carry([&]() -> nsresult {
-    form_ops::setOptionCount(*select_, aLength);
-    return NS_OK;
-  });
+  return session().carry([&]() -> nsresult { return form_ops::setOptionCount(*select_, aLength); });
 }
 
 NS_IMETHODIMP DomOptionsCollection::Item(PRUint32 index, nsIDOMNode** _retval) { return list_->Item(index, _retval); }

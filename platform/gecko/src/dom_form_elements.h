@@ -22,8 +22,11 @@ void select(const std::shared_ptr<engine::Element>& element);
 // Gecko's click() on an input: the click with its default action, for the kinds
 // that act on a click, unless the field is disabled.
 void click(const std::shared_ptr<engine::Element>& element);
-// A select's option count set: options cut from the end, or empty ones added.
-void setOptionCount(engine::Element& select, PRUint32 count);
+// A select's option count set: options cut from the end, or empty ones added. Growing
+// beyond kMaxAddedOptions is refused (NS_ERROR_DOM_NOT_SUPPORTED_ERR): a length of
+// billions would otherwise hold the browser thread and its memory for good.
+constexpr PRUint32 kMaxAddedOptions = 10000;
+nsresult setOptionCount(engine::Element& select, PRUint32 count);
 nsresult addOption(DomSession& session, engine::Element& select, nsIDOMHTMLElement* option,
                    nsIDOMHTMLElement* before);
 void removeOption(engine::Element& select, PRInt32 index);
@@ -208,7 +211,7 @@ class DomSelectElement final : public ElementImpl<nsIDOMHTMLSelectElement> {
     return readNumber(aValue, [](engine::Element& e) { return static_cast<PRInt64>(e.options().size()); });
   }
   NS_IMETHOD SetLength(PRUint32 aValue) override {
-    return change([&](engine::Element& e) { form_ops::setOptionCount(e, aValue); });
+    return this->session().carry([&]() -> nsresult { return form_ops::setOptionCount(element(), aValue); });
   }
   NS_IMETHOD GetForm(nsIDOMHTMLFormElement** aForm) override {
     return relatedElement(aForm, [](engine::Element& e) { return e.form(); });

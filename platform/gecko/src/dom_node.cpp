@@ -130,6 +130,8 @@ nsresult insertBefore(DomSession& session, engine::Node& parent, nsIDOMNode* new
   if (child->ownerDocument() != parent.ownerDocument() && parent.nodeType() != engine::NodeType::Document) {
     return NS_ERROR_DOM_WRONG_DOCUMENT_ERR;
   }
+  // Before itself: it is already there (the engine would move it to the end).
+  if (reference == child) return wrapAs(session, child, out);
   if (reference) {
     parent.insertBefore(child, reference);
   } else {

@@ -205,12 +205,17 @@ NS_IMETHODIMP WindowMediator::CalculateZPosition(nsIXULWindow*, PRUint32, nsIWid
 }
 
 NS_IMETHODIMP WindowMediator::SetZPosition(nsIXULWindow* inWindow, PRUint32 inPosition, nsIXULWindow* inBelow) {
+  if (inPosition != zLevelTop && inPosition != zLevelBottom && inPosition != zLevelBelow) {
+    return NS_ERROR_INVALID_ARG;
+  }
   std::lock_guard lock(mutex_);
   auto found = std::find(zOrder_.begin(), zOrder_.end(), inWindow);
   if (found == zOrder_.end()) return NS_ERROR_INVALID_ARG;
   if (inPosition == zLevelBelow && std::find(zOrder_.begin(), zOrder_.end(), inBelow) == zOrder_.end()) {
     return NS_ERROR_INVALID_ARG;
   }
+  // Below itself: it is already there (and once taken out it could not be found).
+  if (inPosition == zLevelBelow && inBelow == inWindow) return NS_OK;
   zOrder_.erase(found);
   switch (inPosition) {
     case zLevelTop:
@@ -219,12 +224,9 @@ NS_IMETHODIMP WindowMediator::SetZPosition(nsIXULWindow* inWindow, PRUint32 inPo
     case zLevelBottom:
       zOrder_.push_back(inWindow);
       break;
-    case zLevelBelow:
+    default:  // zLevelBelow
       zOrder_.insert(std::find(zOrder_.begin(), zOrder_.end(), inBelow) + 1, inWindow);
       break;
-    default:
-      zOrder_.insert(zOrder_.begin(), inWindow);
-      return NS_ERROR_INVALID_ARG;
   }
   return NS_OK;
 }

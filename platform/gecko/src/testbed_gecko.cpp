@@ -6,6 +6,7 @@
 #include "dom_session.h"
 #include "dom_window.h"
 #include "engine/browser.h"
+#include "engine/dialog.h"
 #include "engine/document.h"
 #include "engine/user.h"
 #include "engine/user_script.h"
@@ -58,6 +59,11 @@ SimulatedGecko::SimulatedGecko() : state_(std::make_unique<State>()) {
 SimulatedGecko::~SimulatedGecko() {
   State& state = *state_;
   state.browser.thread().call([&] {
+    // A dialog still up holds the page's script, and with it any DOM call carried here
+    // from another thread (a window's Confirm, a click that raised an alert). The
+    // session cannot end under such a call: answer the dialogs as Cancel first.
+    const auto waiting = state.browser.openDialogs();  // answering changes the list
+    for (const auto& dialog : waiting) dialog->answer(false);
     xpcom::testbed::unregisterUIThread();
     state.dialogs->removeObserver(state.shells.get());
     state.shells->stop();

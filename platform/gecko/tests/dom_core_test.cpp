@@ -227,6 +227,13 @@ TEST_F(DomCoreTest, TreeChangesMoveTheEnginesNodes) {
   EXPECT_EQ(NS_ERROR_DOM_NOT_FOUND_ERR, menu->RemoveChild(news, getter_AddRefs(removed)));
   // A node cannot go below itself.
   EXPECT_EQ(NS_ERROR_DOM_HIERARCHY_REQUEST_ERR, menu->AppendChild(menu, getter_AddRefs(moved)));
+  // Inserted before itself, a node stays where it is.
+  nsCOMPtr<nsIDOMNode> first;
+  ASSERT_EQ(NS_OK, menu->GetFirstChild(getter_AddRefs(first)));
+  ASSERT_EQ(NS_OK, menu->AppendChild(news, getter_AddRefs(moved)));
+  ASSERT_EQ(NS_OK, menu->InsertBefore(first, first, getter_AddRefs(moved)));
+  EXPECT_TRUE(same(moved, first));
+  EXPECT_EQ("MenuLatest newsSecond line", textContent(menu));
 }
 
 TEST_F(DomCoreTest, ManyThreadsReadThePageAtOnce) {

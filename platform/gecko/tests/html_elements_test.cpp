@@ -259,6 +259,12 @@ TEST_F(HtmlElementsTest, OptionsGrowAndShrinkThroughTheSelect) {
   ASSERT_EQ(NS_OK, options->GetLength(&length));
   EXPECT_EQ(3u, length);
   EXPECT_EQ("two", text(option(select, 0).get(), &nsIDOMHTMLOptionElement::GetText));
+  // A length of billions (a negative length read unsigned) is refused, through either
+  // interface, and leaves the options as they were.
+  EXPECT_EQ(NS_ERROR_DOM_NOT_SUPPORTED_ERR, options->SetLength(static_cast<PRUint32>(-1)));
+  EXPECT_EQ(NS_ERROR_DOM_NOT_SUPPORTED_ERR, select->SetLength(4000000000u));
+  ASSERT_EQ(NS_OK, options->GetLength(&length));
+  EXPECT_EQ(3u, length);
 
   // add() moves an option of the page; `before` must be one of this select's options.
   ASSERT_EQ(NS_OK, select->Add(option(select, 0), nullptr));

@@ -129,6 +129,17 @@ TEST_F(ShellTest, TheMediatorKnowsBrowserWindowsOldestFirstAndTellsOfOpenTitleAn
   ASSERT_EQ(NS_OK, mediator->SetZPosition(first, nsIWindowMediator::zLevelTop, nullptr));
   ASSERT_EQ(NS_OK, mediator->GetZOrderXULWindowEnumerator(nullptr, PR_TRUE, getter_AddRefs(items)));
   EXPECT_EQ(first, all<nsIXULWindow>(items).front());
+  // Below itself leaves a window where it is; an unknown position changes nothing.
+  EXPECT_EQ(NS_OK, mediator->SetZPosition(first, nsIWindowMediator::zLevelBelow, first));
+  EXPECT_EQ(NS_ERROR_INVALID_ARG, mediator->SetZPosition(second, 7, nullptr));
+  ASSERT_EQ(NS_OK, mediator->GetZOrderXULWindowEnumerator(nullptr, PR_TRUE, getter_AddRefs(items)));
+  auto zOrder = all<nsIXULWindow>(items);
+  ASSERT_EQ(2u, zOrder.size());
+  EXPECT_EQ(first, zOrder[0]);
+  EXPECT_EQ(second, zOrder[1]);
+  ASSERT_EQ(NS_OK, mediator->SetZPosition(first, nsIWindowMediator::zLevelBelow, second));
+  ASSERT_EQ(NS_OK, mediator->GetZOrderXULWindowEnumerator(nullptr, PR_TRUE, getter_AddRefs(items)));
+  EXPECT_EQ(second, all<nsIXULWindow>(items).front());
 
   // The last browser window with content, as the component's content-shell search finds it.
   nsCOMPtr<nsIDocShellTreeItem> lastContent;
