@@ -174,6 +174,18 @@ TEST_F(CheckpointTest, ModesSwitchedOffBeforeAnyIsOnChangeNothing) {
   EXPECT_EQ(1u, Lines().size());
 }
 
+TEST_F(CheckpointTest, AfterTheModeEndsNoWindowIsOutlined) {
+  Open("checkpoints.html");
+  Act("click #away\nwindow Pop-up");
+  Lines();
+  // The mode's end puts the recording set back on the last loaded window (the pop-up);
+  // the first window keeps listening to the mouse, which must outline nothing now.
+  ASSERT_EQ(NS_OK, recorder->SetElementCheckpointMode(PR_TRUE));
+  ASSERT_EQ(NS_OK, recorder->SetElementCheckpointMode(PR_FALSE));
+  Act("window Checkpoints\nhover #mail\nhover #calc");
+  EXPECT_EQ(std::vector<std::string>{}, Outlines());
+}
+
 // Clicks on a dialog's parts, made as a person's would arrive (the dialog is modal, so
 // the simulated user cannot click beside its buttons).
 class DialogCheckpointTest : public CheckpointTest {

@@ -43,6 +43,16 @@ TEST_F(RecorderTest, AClickInsideALinkRecordsTheLinkOnRelease) {
             Lines());
 }
 
+TEST_F(RecorderTest, NamedAnchorsWithoutAnAddressAreNotCountedAmongLinks) {
+  // Playback looks among the document's links, which hold only anchors with an address.
+  Load("<a name='top'>Top</a><a href='javascript:void(0)'>Top</a>");
+  Act("click A[1]");
+  EXPECT_EQ((Lines_{SetWindow(),
+                    "RecordEvent_clickLink[name:,:NONE:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:0:;:type:,:link:;:"
+                    "value:,:NONE:;:index:,:0:;:innertext:,:Top:;:target:,:javascript:void(0):;:source:,:NONE]"}),
+            Lines());
+}
+
 TEST_F(RecorderTest, IndexesCountLikeElementsAsTheFindersDo) {
   Load("<input name='q' id='first'><input name='q'><input name='q'>"
        "<input type='radio' value='red'><input type='radio' value='blue'>"

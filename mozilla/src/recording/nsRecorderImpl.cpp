@@ -270,7 +270,9 @@ NS_IMETHODIMP nsRecorderImpl::HandleEvent(nsIDOMEvent* aEvent) {
   const nsString name = nodeNameOf(node);
 
   if (type.EqualsLiteral("mouseover")) {
-    HighlightUnderMouse(node, name);
+    // A mode's end re-attaches the last loaded window only; the others still hear the
+    // mouse, which outlines only while a mode is on.
+    if (ElementCheckpoint()) HighlightUnderMouse(node, name);
     return NS_OK;
   }
   if (type.EqualsLiteral("dblclick") && !name.EqualsLiteral("treechildren")) return NS_OK;

@@ -117,6 +117,8 @@ PRInt32 nsRecorderImpl::ComputeIndex(nsIDOMElement* aElement, const nsAString& a
     if (isSame(aElement, node)) return counted;
     nsCOMPtr<nsIDOMElement> candidate = queryTo<nsIDOMElement>(node);
     if (!candidate || !kindOf(candidate, aTag).Equals(aKind)) continue;
+    // Links are found again among the document's links: anchors with an address.
+    if (aKind.EqualsLiteral("link") && !hasAttribute(candidate, u"href")) continue;
     if (!ownId.IsEmpty()) {
       if (attributeOf(candidate, u"id").Equals(ownId)) ++counted;
       continue;
