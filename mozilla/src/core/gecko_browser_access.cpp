@@ -77,14 +77,14 @@ nsCOMPtr<nsISupports> GeckoBrowserAccess::GetWebNavigation(nsISupports* aShell) 
   return do_QueryInterface(navigation);
 }
 
-nsresult GeckoBrowserAccess::GetCurrentURISpec(nsISupports* aWebNavigation, nsACString& aSpec) {
+nsresult GeckoBrowserAccess::GetCurrentURIText(nsISupports* aWebNavigation, nsACString& aUriText) {
   nsCOMPtr<nsIWebNavigation> navigation = do_QueryInterface(aWebNavigation);
   if (!navigation) return NS_ERROR_INVALID_ARG;
   nsCOMPtr<nsIURI> uri;
   nsresult rv = navigation->GetCurrentURI(getter_AddRefs(uri));
   if (NS_FAILED(rv)) return rv;
   if (!uri) return NS_ERROR_FAILURE;
-  return uri->GetSpec(aSpec);
+  return uri->GetSpec(aUriText);
 }
 
 nsresult GeckoBrowserAccess::Reload(nsISupports* aWebNavigation) {

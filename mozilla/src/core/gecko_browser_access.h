@@ -10,7 +10,7 @@ class GeckoBrowserAccess final : public BrowserAccess {
   nsCOMPtr<nsISupports> GetDocLoader() override;
   nsCOMPtr<nsISupports> FindContentShell() override;
   nsCOMPtr<nsISupports> GetWebNavigation(nsISupports* aShell) override;
-  nsresult GetCurrentURISpec(nsISupports* aWebNavigation, nsACString& aSpec) override;
+  nsresult GetCurrentURIText(nsISupports* aWebNavigation, nsACString& aUriText) override;
   nsresult Reload(nsISupports* aWebNavigation) override;
   nsresult FocusContentWindow(nsISupports* aShell) override;
   nsresult GetContentSelection(nsISupports* aShell, nsISupports** aSelection) override;
