@@ -65,6 +65,14 @@ TEST_F(CommandLoop, StartRecordSendsTheShownPageAsLaunchLineRegistersAndReloadsI
   EXPECT_NE(Trace().find("settingup browser for the start record message\n"), std::string::npos);
 }
 
+TEST_F(CommandLoop, ALaunchAddressBeyondAsciiReachesTheHostAsItsOwnUtf8) {
+  MakeComponent();
+  // A host name or path the browser keeps unescaped: the host reads the line as UTF-8
+  // and must find the same address in it, not its bytes encoded a second time.
+  StartRecording("http://b\xc3\xbc" "cher.example/caf\xc3\xa9.html");
+  EXPECT_EQ(journal->Count("reload http://b\xc3\xbc" "cher.example/caf\xc3\xa9.html"), 1u);
+}
+
 TEST_F(CommandLoop, StartRecordWaitsOnceASecondUntilAWindowHasContentAndReadsNothingMeanwhile) {
   MakeComponent();
   ASSERT_TRUE(server.Send("start record\n"));

@@ -146,8 +146,11 @@ NS_IMETHODIMP nsTarnwellImpl::RecordLaunch() {
   }
   nsCString uriText;
   if (NS_SUCCEEDED(mWiring.browser->GetCurrentURIText(navigation, uriText))) {
+    // The URI text is UTF-8 (an internationalised host name, a path the browser did not
+    // escape). Widening each byte to one unit would send such a URL to the host
+    // encoded twice; for ASCII both readings are the same.
     nsString url;
-    CopyASCIItoUTF16(uriText, url);  // the URI text's bytes, each widened to one unit
+    CopyUTF8toUTF16(uriText, url);
     const std::u16string line = scriptline::recordLaunchEvent(std::u16string(url.get(), url.Length()));
     mSocket.Send(toString(line));
   }
