@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -227,6 +228,25 @@ TEST_F(CommandLoop, WithoutTheDocumentLoaderNoCommandIsReadAndTheConnectionIsClo
   component = nullptr;
   EXPECT_TRUE(journal->WaitFor("browser released"));
   EXPECT_EQ(Trace().find("message from the server"), std::string::npos);
+}
+
+TEST_F(CommandLoop, CommandsHandedDirectlyToAComponentWithoutBrowserNeitherWaitNorCrash) {
+  // No host to connect to: the thread gives up at once and leaves the component alone.
+  ::unsetenv("TW_SERVER_HOST");
+  nsCOMPtr<nsIRecordPlaybackComponent> bare;
+  ASSERT_EQ(nsTarnwellImpl::Create(ComponentWiring{nullptr, testMakers()}, NS_GET_IID(nsIRecordPlaybackComponent),
+                                   getter_AddRefs(bare)),
+            NS_OK);
+  ASSERT_TRUE(waitForTrace(traceFile, "hostname is null .. so exiting ....\n"));
+  SessionSlots slots;
+  for (const char16_t* message : {u"start record\n", u"gui checkpoint\n", u"play\n", u"<command/>", u"quit\n"})
+    EXPECT_EQ(bare->HandleServerMessage(nsString(message), &slots, nullptr), NS_OK);
+  EXPECT_FALSE(slots.recorder) << "no window can show a page without a browser";
+  EXPECT_TRUE(slots.player);
+  EXPECT_EQ(Entries(), (Lines{"P1 started", "P1 run <command/>"}));
+  nsCOMPtr<nsISupports> selection;
+  EXPECT_EQ(bare->GetContentSelection(getter_AddRefs(selection)), NS_OK);
+  EXPECT_FALSE(selection);
 }
 
 }  // namespace

@@ -159,6 +159,8 @@ NS_IMETHODIMP nsTarnwellImpl::RecordLaunch() {
 }
 
 void nsTarnwellImpl::StartRecord(SessionSlots& aSlots, nsISupports* aDocLoader) {
+  // Without a browser no window ever has content: waiting for one would never end.
+  if (!mWiring.browser) return;
   if (mWiring.makers.newRecorder == nullptr) {
     // Built without a recorder: the host still learns which page is shown, and the
     // page is reloaded, but nothing listens to it.
@@ -249,7 +251,7 @@ void nsTarnwellImpl::Play(SessionSlots& aSlots, nsISupports*) {
   nsCOMPtr<nsISessionPlayer> player;
   if (NS_FAILED(mWiring.makers.newPlayer(mSocket, getter_AddRefs(player))) || !player) return;
   aSlots.player = player;
-  mWiring.browser->AddWindowListener(player);
+  if (mWiring.browser) mWiring.browser->AddWindowListener(player);
   player->OnPlayStarted();
 }
 
