@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,6 +64,14 @@ TEST_F(CommandLoop, StartRecordSendsTheShownPageAsLaunchLineRegistersAndReloadsI
   EXPECT_EQ(Entries(), (Lines{"progress listener + R1", "reload http://example.test/caf%C3%A9.html?q=1",
                                 "window listener + R1", "focus"}));
   EXPECT_NE(Trace().find("settingup browser for the start record message\n"), std::string::npos);
+}
+
+TEST_F(CommandLoop, ALaunchAddressBeyondAsciiReachesTheHostAsItsOwnUtf8) {
+  MakeComponent();
+  // A host name or path the browser keeps unescaped: the host reads the line as UTF-8
+  // and must find the same address in it, not its bytes encoded a second time.
+  StartRecording("http://b\xc3\xbc" "cher.example/caf\xc3\xa9.html");
+  EXPECT_EQ(journal->Count("reload http://b\xc3\xbc" "cher.example/caf\xc3\xa9.html"), 1u);
 }
 
 TEST_F(CommandLoop, StartRecordWaitsOnceASecondUntilAWindowHasContentAndReadsNothingMeanwhile) {
@@ -219,6 +228,25 @@ TEST_F(CommandLoop, WithoutTheDocumentLoaderNoCommandIsReadAndTheConnectionIsClo
   component = nullptr;
   EXPECT_TRUE(journal->WaitFor("browser released"));
   EXPECT_EQ(Trace().find("message from the server"), std::string::npos);
+}
+
+TEST_F(CommandLoop, CommandsHandedDirectlyToAComponentWithoutBrowserNeitherWaitNorCrash) {
+  // No host to connect to: the thread gives up at once and leaves the component alone.
+  ::unsetenv("TW_SERVER_HOST");
+  nsCOMPtr<nsIRecordPlaybackComponent> bare;
+  ASSERT_EQ(nsTarnwellImpl::Create(ComponentWiring{nullptr, testMakers()}, NS_GET_IID(nsIRecordPlaybackComponent),
+                                   getter_AddRefs(bare)),
+            NS_OK);
+  ASSERT_TRUE(waitForTrace(traceFile, "hostname is null .. so exiting ....\n"));
+  SessionSlots slots;
+  for (const char16_t* message : {u"start record\n", u"gui checkpoint\n", u"play\n", u"<command/>", u"quit\n"})
+    EXPECT_EQ(bare->HandleServerMessage(nsString(message), &slots, nullptr), NS_OK);
+  EXPECT_FALSE(slots.recorder) << "no window can show a page without a browser";
+  EXPECT_TRUE(slots.player);
+  EXPECT_EQ(Entries(), (Lines{"P1 started", "P1 run <command/>"}));
+  nsCOMPtr<nsISupports> selection;
+  EXPECT_EQ(bare->GetContentSelection(getter_AddRefs(selection)), NS_OK);
+  EXPECT_FALSE(selection);
 }
 
 }  // namespace

@@ -36,10 +36,10 @@ using marbleck_test::Journal;
 std::string siteUrl(const std::string& page) { return "file://" TW_EXAMPLE_SITE "/" + page; }
 std::string launchLine(const std::string& url) { return "RecordEvent_launchApplication(\"" + url + "\")"; }
 
-std::string specOf(nsIURI* aUri) {
-  nsCString spec;
-  if (aUri == nullptr || NS_FAILED(aUri->GetSpec(spec))) return "(none)";
-  return std::string(spec.get(), spec.Length());
+std::string addressOf(nsIURI* aUri) {
+  nsCString address;
+  if (aUri == nullptr || NS_FAILED(aUri->GetSpec(address))) return "(none)";
+  return std::string(address.get(), address.Length());
 }
 
 // The journal the recorders made by the maker below write to (makers are plain
@@ -69,7 +69,7 @@ class ListeningRecorder final : public nsISessionRecorder,
     return NS_OK;
   }
   NS_IMETHOD OnLocationChange(nsIWebProgress*, nsIRequest*, nsIURI* aLocation) override {
-    mJournal->Note(mName + " at " + specOf(aLocation));
+    mJournal->Note(mName + " at " + addressOf(aLocation));
     return NS_OK;
   }
   NS_IMETHOD OnStatusChange(nsIWebProgress*, nsIRequest*, nsresult, const PRUnichar*) override { return NS_OK; }
@@ -296,9 +296,9 @@ TEST_F(GeckoComponentTest, TheContentShellIsTheLastWindowsAndGivesFocusAndSelect
   ASSERT_TRUE(shell);
   nsCOMPtr<nsISupports> navigation = browser.GetWebNavigation(shell);
   ASSERT_TRUE(navigation);
-  nsCString spec;
-  ASSERT_EQ(NS_OK, browser.GetCurrentURIText(navigation, spec));
-  EXPECT_EQ(std::string(spec.get(), spec.Length()), siteUrl("form.html"));
+  nsCString address;
+  ASSERT_EQ(NS_OK, browser.GetCurrentURIText(navigation, address));
+  EXPECT_EQ(std::string(address.get(), address.Length()), siteUrl("form.html"));
   EXPECT_EQ(NS_OK, browser.FocusContentWindow(shell));
 
   // Closing the newer window leaves the older one's shell.
@@ -306,8 +306,8 @@ TEST_F(GeckoComponentTest, TheContentShellIsTheLastWindowsAndGivesFocusAndSelect
   shell = browser.FindContentShell();
   ASSERT_TRUE(shell);
   navigation = browser.GetWebNavigation(shell);
-  ASSERT_EQ(NS_OK, browser.GetCurrentURIText(navigation, spec));
-  EXPECT_EQ(std::string(spec.get(), spec.Length()), siteUrl("index.html"));
+  ASSERT_EQ(NS_OK, browser.GetCurrentURIText(navigation, address));
+  EXPECT_EQ(std::string(address.get(), address.Length()), siteUrl("index.html"));
 
   ASSERT_TRUE(gecko->act("selecttext #heading"));
   nsCOMPtr<nsISupports> selected;
@@ -336,8 +336,8 @@ TEST_F(GeckoComponentTest, AShellWhoseWindowClosedFailsInsteadOfReachingIt) {
   nsCOMPtr<nsISupports> navigation = browser.GetWebNavigation(shell);
   ASSERT_TRUE(gecko->act("close"));
   EXPECT_FALSE(browser.FindContentShell());
-  nsCString spec;
-  EXPECT_TRUE(NS_FAILED(browser.GetCurrentURIText(navigation, spec)));
+  nsCString address;
+  EXPECT_TRUE(NS_FAILED(browser.GetCurrentURIText(navigation, address)));
   EXPECT_TRUE(NS_FAILED(browser.Reload(navigation)));
   EXPECT_TRUE(NS_FAILED(browser.FocusContentWindow(shell)));
   nsCOMPtr<nsISupports> selection;

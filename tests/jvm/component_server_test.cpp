@@ -149,6 +149,29 @@ TEST(ComponentServer, HandsOnEveryLineInOrderAsUtf8AndSeesTheEnd) {
   EXPECT_EQ(server.nextLine(0), "<none>");
 }
 
+TEST(ComponentServer, AConnectionAcceptedAfterAnEarlierOneEndedIsHeard) {
+  testjvm::Watchdog watchdog("ComponentServer second connection", std::chrono::seconds(60));
+  JavaServer server;
+  ClientSocket first;
+  first.Create();
+  ASSERT_EQ(first.Connect(server.host().c_str(), server.port()), 0);
+  ASSERT_TRUE(server.accept(5000));
+  first.Send(nsString(u"from the first\n"));
+  EXPECT_EQ(server.nextLine(5000), "from the first");
+  first.Close();
+  ASSERT_TRUE(server.waitForEnd(5000));
+  // The browser started again (or a second component) connects to the same server.
+  ClientSocket second;
+  second.Create();
+  ASSERT_EQ(second.Connect(server.host().c_str(), server.port()), 0);
+  ASSERT_TRUE(server.accept(5000));
+  second.Send(nsString(u"from the second\n"));
+  EXPECT_EQ(server.nextLine(5000), "from the second");
+  second.Close();
+  EXPECT_TRUE(server.waitForEnd(5000));
+  EXPECT_EQ(server.nextLine(0), "<none>");
+}
+
 class ComponentServerWithComponent : public marbleck_test::ComponentTest {
  protected:
   void SetUp() override {

@@ -146,8 +146,11 @@ NS_IMETHODIMP nsTarnwellImpl::RecordLaunch() {
   }
   nsCString uriText;
   if (NS_SUCCEEDED(mWiring.browser->GetCurrentURIText(navigation, uriText))) {
+    // The URI text is UTF-8 (an internationalised host name, a path the browser did not
+    // escape). Widening each byte to one unit would send such a URL to the host
+    // encoded twice; for ASCII both readings are the same.
     nsString url;
-    CopyASCIItoUTF16(uriText, url);  // the URI text's bytes, each widened to one unit
+    CopyUTF8toUTF16(uriText, url);
     const std::u16string line = scriptline::recordLaunchEvent(std::u16string(url.get(), url.Length()));
     mSocket.Send(toString(line));
   }
@@ -156,6 +159,8 @@ NS_IMETHODIMP nsTarnwellImpl::RecordLaunch() {
 }
 
 void nsTarnwellImpl::StartRecord(SessionSlots& aSlots, nsISupports* aDocLoader) {
+  // Without a browser no window ever has content: waiting for one would never end.
+  if (!mWiring.browser) return;
   if (mWiring.makers.newRecorder == nullptr) {
     // Built without a recorder: the host still learns which page is shown, and the
     // page is reloaded, but nothing listens to it.
@@ -246,7 +251,7 @@ void nsTarnwellImpl::Play(SessionSlots& aSlots, nsISupports*) {
   nsCOMPtr<nsISessionPlayer> player;
   if (NS_FAILED(mWiring.makers.newPlayer(mSocket, getter_AddRefs(player))) || !player) return;
   aSlots.player = player;
-  mWiring.browser->AddWindowListener(player);
+  if (mWiring.browser) mWiring.browser->AddWindowListener(player);
   player->OnPlayStarted();
 }
 

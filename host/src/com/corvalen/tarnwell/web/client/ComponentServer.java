@@ -27,7 +27,8 @@ import java.util.function.Consumer;
  * message; a caller sends the next one after the component has had time to read the last
  * (typically after its reply). What the component sends back is read as UTF-8, line by
  * line, and every line is handed on in the order it arrived: to the consumer given to
- * {@link #accept}, or kept for {@link #nextLine}.
+ * {@link #accept}, or kept for {@link #nextLine}. A later {@link #accept} (the browser
+ * started again, a second component) makes its connection the current one.
  */
 public final class ComponentServer implements AutoCloseable {
     /** The most bytes the component takes in one message. */
@@ -36,7 +37,9 @@ public final class ComponentServer implements AutoCloseable {
     private static final Object END = new Object();
 
     private final ServerSocket listener;
-    private final BlockingQueue<Object> lines = new LinkedBlockingQueue<>();
+    // The lines of the current connection; each connection has its own, so that the end
+    // of an earlier one does not end the lines of the next.
+    private volatile BlockingQueue<Object> lines = new LinkedBlockingQueue<>();
     private Socket connection;
     private OutputStream out;
     private Thread reader;
@@ -94,14 +97,16 @@ public final class ComponentServer implements AutoCloseable {
         }
         connection = socket;
         out = socket.getOutputStream();
-        Consumer<String> sink = lineSink != null ? lineSink : lines::add;
-        reader = new Thread(() -> readLines(socket, sink), "component lines");
+        BlockingQueue<Object> connectionLines = new LinkedBlockingQueue<>();
+        lines = connectionLines;
+        Consumer<String> sink = lineSink != null ? lineSink : connectionLines::add;
+        reader = new Thread(() -> readLines(socket, sink, connectionLines), "component lines");
         reader.setDaemon(true);
         reader.start();
         return true;
     }
 
-    private void readLines(Socket socket, Consumer<String> sink) {
+    private static void readLines(Socket socket, Consumer<String> sink, BlockingQueue<Object> connectionLines) {
         try (BufferedReader in = new BufferedReader(
                 new InputStreamReader(socket.getInputStream(), StandardCharsets.UTF_8))) {
             for (String line = in.readLine(); line != null; line = in.readLine()) {
@@ -110,7 +115,7 @@ public final class ComponentServer implements AutoCloseable {
         } catch (IOException e) {
             // The connection ended; what arrived before has been handed on.
         } finally {
-            lines.add(END);
+            connectionLines.add(END);
         }
     }
 
@@ -135,10 +140,11 @@ public final class ComponentServer implements AutoCloseable {
      * time or the connection has ended (lines given to a consumer do not come here).
      */
     public String nextLine(long timeoutMillis) {
+        BlockingQueue<Object> current = lines;
         try {
-            Object next = lines.poll(timeoutMillis, TimeUnit.MILLISECONDS);
+            Object next = current.poll(timeoutMillis, TimeUnit.MILLISECONDS);
             if (next == END) {
-                lines.add(END);
+                current.add(END);
                 return null;
             }
             return (String) next;
