@@ -387,7 +387,8 @@ WINUSERAPI LRESULT WINAPI SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARA
 #define SMTO_BLOCK 0x0001
 #define SMTO_ABORTIFHUNG 0x0002
 #define SMTO_NOTIMEOUTIFNOTHUNG 0x0008
-// As SendMessageA, but the sender waits at most uTimeout milliseconds (scaled); with
+// As SendMessageA, but the sender waits at most uTimeout milliseconds (real time, not
+// scaled by PLATFORM_TIME_SCALE: a limit on a receiver that is stuck is no pause); with
 // SMTO_BLOCK it serves nothing sent to it meanwhile. Nonzero when the procedure ran in
 // time (its result in *lpdwResult), else 0 with ERROR_TIMEOUT (the message is still
 // handled later; WM_COPYDATA's data is copied for it, as between processes) or

@@ -118,9 +118,8 @@ CallOutcome callOnThreadWithin(DWORD threadId, std::function<void()> call, DWORD
     call();
     return CallOutcome::Ran;
   }
-  const DWORD scaled = scaledMilliseconds(timeoutMs);
-  const auto deadline = scaled == INFINITE ? HandOver::Clock::time_point::max()
-                                           : HandOver::Clock::now() + std::chrono::milliseconds(scaled);
+  const auto deadline = timeoutMs == INFINITE ? HandOver::Clock::time_point::max()
+                                              : HandOver::Clock::now() + std::chrono::milliseconds(timeoutMs);
   auto completion = std::make_shared<CallCompletion>();
   completion->waiter = self;
   if (!carry(threadId, CarriedCall{std::move(call), completion})) return CallOutcome::NotRun;

@@ -17,8 +17,9 @@ namespace win32::internal {
 DECLSPEC_EXPORT bool callOnThread(DWORD threadId, std::function<void()> call);
 // What became of a call carried with a time limit.
 enum class CallOutcome { Ran, TimedOut, NotRun };
-// As callOnThread, but the caller waits at most `timeoutMs` (scaled like every platform
-// wait; INFINITE allowed). When the time is up the call stays queued or running and the
+// As callOnThread, but the caller waits at most `timeoutMs` of real time (not scaled:
+// the limit guards against a receiver that does not take the call, it is no pause;
+// INFINITE allowed). When the time is up the call stays queued or running and the
 // caller gets TimedOut, so `call` must own everything it uses. With `serveWhileWaiting`
 // false the caller does not run calls carried into it meanwhile. An exception thrown by
 // a call that finished in time is rethrown; one thrown after the caller left is dropped.
