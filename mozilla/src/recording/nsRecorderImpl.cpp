@@ -525,10 +525,10 @@ void nsRecorderImpl::RecordClose(nsIXULWindow* aWindow) {
 
 NS_IMETHODIMP nsRecorderImpl::OnHistoryNewEntry(nsIURI* aNewURI) {
   if (aNewURI && !mElementActionSeen.load() && !mWindowClosed.load()) {
-    nsCString spec;
-    aNewURI->GetSpec(spec);
+    nsCString uriText;
+    aNewURI->GetSpec(uriText);
     RecordedPairs pairs;
-    pairs.Add("name", NS_ConvertUTF8toUTF16(spec));
+    pairs.Add("name", NS_ConvertUTF8toUTF16(uriText));
     mLastWindowKey.Truncate();
     SendRecorded("changeURL", pairs);
   }

@@ -277,10 +277,10 @@ std::string DocShell::currentTitle() const {
 
 NS_IMETHODIMP DocShell::LoadURI(nsIURI* uri, nsIDocShellLoadInfo*, PRUint32 aLoadFlags, PRBool) {
   if (!uri) return NS_ERROR_NULL_POINTER;
-  nsCString spec;
-  nsresult rv = uri->GetSpec(spec);
+  nsCString uriText;
+  nsresult rv = uri->GetSpec(uriText);
   if (NS_FAILED(rv)) return rv;
-  std::string address(spec.BeginReading(), spec.Length());
+  std::string address(uriText.BeginReading(), uriText.Length());
   return withWindow([&](Shells& shells, const std::shared_ptr<engine::Window>& window) -> nsresult {
     if (chrome_) return NS_ERROR_FAILURE;  // the chrome is not navigated
     loadType_ = (aLoadFlags & LOAD_CMD_RELOAD) ? LOAD_CMD_RELOAD : LOAD_CMD_NORMAL;

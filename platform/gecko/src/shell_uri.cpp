@@ -25,7 +25,7 @@ bool validScheme(const std::string& scheme) {
   return true;
 }
 
-// The parts of a URI; the spec is always rebuilt from them.
+// The parts of a URI; the whole text is always rebuilt from them.
 struct Parts {
   std::string scheme;         // lower case
   bool hierarchical = false;  // has "//" and an authority
@@ -43,7 +43,7 @@ struct Parts {
     if (!username.empty() || hasPassword) pre += userPass() + "@";
     return pre + hostPort();
   }
-  std::string spec() const { return prePath() + path; }
+  std::string wholeText() const { return prePath() + path; }
 };
 
 std::optional<int> parsePort(const std::string& text) {
@@ -84,13 +84,13 @@ bool parseAuthority(const std::string& authority, Parts& parts) {
   return true;
 }
 
-std::optional<Parts> parse(const std::string& spec) {
-  auto colon = spec.find(':');
+std::optional<Parts> parse(const std::string& text) {
+  auto colon = text.find(':');
   if (colon == std::string::npos) return std::nullopt;
   Parts parts;
-  parts.scheme = lower(spec.substr(0, colon));
+  parts.scheme = lower(text.substr(0, colon));
   if (!validScheme(parts.scheme)) return std::nullopt;
-  std::string rest = spec.substr(colon + 1);
+  std::string rest = text.substr(colon + 1);
   if (rest.compare(0, 2, "//") != 0) {
     parts.path = rest;
     return parts;
@@ -115,7 +115,7 @@ class URI final : public nsIURI {
   NS_DECL_ISUPPORTS
 
   NS_IMETHOD GetSpec(nsACString& aSpec) override {
-    return get(aSpec, [](const Parts& p) { return p.spec(); });
+    return get(aSpec, [](const Parts& p) { return p.wholeText(); });
   }
   NS_IMETHOD SetSpec(const nsACString& aSpec) override {
     auto parts = parse(read(aSpec));
@@ -240,17 +240,17 @@ class URI final : public nsIURI {
     std::string base;
     {
       std::lock_guard lock(mutex_);
-      base = parts_.spec();
+      base = parts_.wholeText();
     }
     assign(_retval, engine::url::resolve(base, read(relativePath)));
     return NS_OK;
   }
-  // Bytes outside ASCII are escaped, as Gecko's ASCII spec does.
+  // Bytes outside ASCII are escaped, as Gecko's ASCII form of an address does.
   NS_IMETHOD GetAsciiSpec(nsACString& aAsciiSpec) override {
     return get(aAsciiSpec, [](const Parts& p) {
       static const char kHex[] = "0123456789ABCDEF";
       std::string out;
-      for (unsigned char c : p.spec()) {
+      for (unsigned char c : p.wholeText()) {
         if (c < 0x80) {
           out += static_cast<char>(c);
         } else {
@@ -304,9 +304,9 @@ NS_IMPL_THREADSAFE_ISUPPORTS1(URI, nsIURI)
 
 }  // namespace
 
-nsCOMPtr<nsIURI> newURI(const std::string& spec) {
+nsCOMPtr<nsIURI> newURI(const std::string& text) {
   nsCOMPtr<nsIURI> uri;
-  if (auto parts = parse(spec)) uri = new URI(std::move(*parts));
+  if (auto parts = parse(text)) uri = new URI(std::move(*parts));
   return uri;
 }
 

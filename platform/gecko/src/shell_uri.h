@@ -10,7 +10,7 @@
 
 namespace gecko {
 
-// A new URI for `spec` (UTF-8), or null when it has no scheme.
-nsCOMPtr<nsIURI> newURI(const std::string& spec);
+// A new URI for the address `text` (UTF-8), or null when it has no scheme.
+nsCOMPtr<nsIURI> newURI(const std::string& text);
 
 }  // namespace gecko

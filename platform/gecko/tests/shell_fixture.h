@@ -42,11 +42,11 @@ namespace gecko_shell_test {
 inline std::string siteUrl(const std::string& page) { return "file://" TW_EXAMPLE_SITE "/" + page; }
 inline std::string file(const std::string& url) { return url.substr(url.rfind('/') + 1); }
 
-inline std::string specOf(nsIURI* uri) {
+inline std::string addressOf(nsIURI* uri) {
   if (!uri) return "(none)";
-  nsCString spec;
-  uri->GetSpec(spec);
-  return std::string(spec.BeginReading(), spec.Length());
+  nsCString text;
+  uri->GetSpec(text);
+  return std::string(text.BeginReading(), text.Length());
 }
 
 // Takes a wstring out-parameter's text and frees it.
@@ -97,7 +97,7 @@ class HistoryRecorder final : public nsISHistoryListener, public nsSupportsWeakR
  public:
   NS_DECL_ISUPPORTS
   NS_IMETHOD OnHistoryNewEntry(nsIURI* aNewURI) override {
-    lines.add("new " + file(specOf(aNewURI)));
+    lines.add("new " + file(addressOf(aNewURI)));
     return NS_OK;
   }
   NS_IMETHOD OnHistoryGoBack(nsIURI* aBackURI, PRBool* allow) override { return step("back", aBackURI, allow); }
@@ -122,7 +122,7 @@ class HistoryRecorder final : public nsISHistoryListener, public nsSupportsWeakR
  private:
   ~HistoryRecorder() = default;
   nsresult step(const std::string& what, nsIURI* uri, PRBool* allow) {
-    lines.add(what + " " + file(specOf(uri)));
+    lines.add(what + " " + file(addressOf(uri)));
     if (refuse) *allow = PR_FALSE;
     return NS_OK;
   }
@@ -152,7 +152,7 @@ class ProgressRecorder final : public nsIWebProgressListener {
     return NS_OK;
   }
   NS_IMETHOD OnLocationChange(nsIWebProgress* progress, nsIRequest*, nsIURI* location) override {
-    lines.add(nameOf(progress) + " at " + file(specOf(location)));
+    lines.add(nameOf(progress) + " at " + file(addressOf(location)));
     return NS_OK;
   }
   NS_IMETHOD OnStatusChange(nsIWebProgress*, nsIRequest*, nsresult, const PRUnichar*) override { return NS_OK; }
@@ -240,7 +240,7 @@ class ShellTest : public ::testing::Test {
   std::string currentFile() {
     nsCOMPtr<nsIURI> uri;
     EXPECT_EQ(NS_OK, navigation()->GetCurrentURI(getter_AddRefs(uri)));
-    return file(specOf(uri));
+    return file(addressOf(uri));
   }
   static std::string title(nsISupports* shell) {
     PRUnichar* text = nullptr;

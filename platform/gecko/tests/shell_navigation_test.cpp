@@ -154,7 +154,7 @@ TEST_F(ShellTest, HistoryKeepsOneListenerAndItsEntriesCarryTitles) {
     entry->GetURI(getter_AddRefs(uri));
     PRUnichar* text = nullptr;
     entry->GetTitle(&text);
-    seen.push_back(file(specOf(uri)) + " " + take(text));
+    seen.push_back(file(addressOf(uri)) + " " + take(text));
   }
   EXPECT_EQ((Strings{"index.html Sample Home", "form.html Order Form"}), seen);
   nsCOMPtr<nsIHistoryEntry> entry;
@@ -291,7 +291,7 @@ TEST_F(ShellTest, AWebNavigationProxyRunsItsCallsOnTheUIThread) {
   EXPECT_EQ((Strings{"new form.html", "reload 0 form.html", "back index.html"}), recorder->lines.take());
   nsCOMPtr<nsIURI> uri;
   ASSERT_EQ(NS_OK, proxy->GetCurrentURI(getter_AddRefs(uri)));
-  EXPECT_EQ("index.html", file(specOf(uri)));
+  EXPECT_EQ("index.html", file(addressOf(uri)));
 }
 
 TEST_F(ShellTest, ADocShellGivesItsWindowsDOMWindowAndAProxiedCloseEndsTheWindow) {

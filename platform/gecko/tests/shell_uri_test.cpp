@@ -13,12 +13,12 @@ std::string part(nsIURI* uri, nsresult (nsIURI::*getter)(nsACString&)) {
 
 class URITest : public ShellTest {
  protected:
-  // A URI of the shells' making, set to `spec`.
-  nsCOMPtr<nsIURI> uri(const std::string& spec) {
+  // A URI of the shells' making, set to the address `text`.
+  nsCOMPtr<nsIURI> uri(const std::string& text) {
     nsCOMPtr<nsIURI> current, made;
     EXPECT_EQ(NS_OK, navigation()->GetCurrentURI(getter_AddRefs(current)));
     if (!current || NS_FAILED(current->Clone(getter_AddRefs(made)))) return nullptr;
-    EXPECT_EQ(NS_OK, made->SetSpec(nsDependentCString(spec.c_str())));
+    EXPECT_EQ(NS_OK, made->SetSpec(nsDependentCString(text.c_str())));
     return made;
   }
 };
@@ -55,7 +55,7 @@ TEST_F(URITest, AStandardURIHasItsPartsAndIsRebuiltFromThem) {
   // The page's own address, as the component's first recorded line carries it.
   nsCOMPtr<nsIURI> current;
   ASSERT_EQ(NS_OK, navigation()->GetCurrentURI(getter_AddRefs(current)));
-  EXPECT_EQ(siteUrl("index.html"), specOf(current));
+  EXPECT_EQ(siteUrl("index.html"), addressOf(current));
   EXPECT_EQ("file", part(current, &nsIURI::GetScheme));
   EXPECT_EQ("", part(current, &nsIURI::GetHost));
 }
