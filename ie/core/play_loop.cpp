@@ -87,9 +87,13 @@ bool launchForPlayback(const std::function<void()>& savePeer) {
   state.recordingEnabled = false;
   trace("%s", "%%%%%%%%% PLAY STARTS %%%%%%%\n");
   savePeer();
-  const bool exists = theApp.webBrowser().hasBrowsers();
+  CWebBrowser2& browser = theApp.webBrowser();
+  const bool exists = browser.hasBrowsers();
   trace("Browser exists already %d\n", exists ? 1 : 0);
-  if (!exists) LaunchBrowser(0);
+  // A browser the user closed before anything listened to it is still in the table;
+  // taken for open, it would leave the playback waiting for pages that never load.
+  if (exists) browser.clearClosedEntries();
+  if (!browser.hasBrowsers()) LaunchBrowser(0);
   return true;
 }
 

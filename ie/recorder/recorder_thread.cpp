@@ -21,6 +21,7 @@ std::atomic<HMODULE> hookLibrary{nullptr};
 std::atomic<HANDLE> subscribed{nullptr};
 std::mutex hookMutex;  // installing and removing the hook
 constexpr DWORD kSubscribeTimeoutMs = 10000;
+constexpr DWORD kSubscribeWaitStepMs = 10;
 
 bool registerHiddenWindowClass(HINSTANCE instance) {
   WNDCLASSA windowClass{};
@@ -68,7 +69,13 @@ HANDLE startRecorderThread(CSkerrowApp& app) {
   HANDLE thread = CreateThread(nullptr, 0, recorderThreadMain, &app, 0, &id);
   if (thread != nullptr) {
     SetThreadPriority(thread, THREAD_PRIORITY_LOWEST);
-    WaitForSingleObject(subscribed, kSubscribeTimeoutMs);
+    // The patience is counted on the tick clock, in short waits: a busy machine may take
+    // its time to start a thread of the lowest priority, and giving up early would let
+    // the first page load unheard.
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(subscribed, kSubscribeWaitStepMs) == WAIT_TIMEOUT &&
+           GetTickCount() - start < kSubscribeTimeoutMs) {
+    }
   }
   CloseHandle(subscribed.exchange(nullptr));
   return thread;
@@ -122,11 +129,19 @@ void serveRecorder(CSkerrowApp& app) {
   browser.unmarshalLatest();
   if (browser.browser() == nullptr) trace("Browser Instance is null\n");
   browser.startRecordingOnBrowser();
-  if (HANDLE ready = subscribed.load()) SetEvent(ready);
+  // The starter goes on once this thread hears the browser and, when it is the first,
+  // the hook library's reports too: the launch line reaches the host after that, and a
+  // person acting on the page or in the address bar the moment it arrives is heard.
+  const auto ready = [] {
+    if (HANDLE event = subscribed.load()) SetEvent(event);
+  };
 
-  if (hiddenWindow.load() == nullptr) {
+  if (hiddenWindow.load() != nullptr) {
+    ready();
+  } else {
     if (!registerHiddenWindowClass(app.moduleInstance())) {
       trace("SinkEvents:\tClass Registration Failed\n");
+      ready();
       return;
     }
     recorder::NativeWindowRecorder recorder(app.webBrowser());
@@ -149,6 +164,7 @@ void serveRecorder(CSkerrowApp& app) {
     // A StopRecording and StartRecording that came before the window was there could
     // not ask for the sinks to be attached again.
     app.webBrowser().reattachSinks();
+    ready();
     runMessageLoop(app);
   }
 }

@@ -116,6 +116,13 @@ void CWebBrowser2::clearEntry(int index) {
   trace("\tSize of Window Array after clear is: %d\n", static_cast<int>(left));
 }
 
+void CWebBrowser2::clearClosedEntries() {
+  for (int index = static_cast<int>(browserCount()) - 1; index >= 0; --index) {
+    const HWND window = windowHandle(index);
+    if (window != nullptr && !IsWindow(window)) clearEntry(index);
+  }
+}
+
 HRESULT CWebBrowser2::marshalBrowser() {
   ComPtr<IStream> stream;
   HRESULT hr = CreateStreamOnHGlobal(nullptr, TRUE, stream.put());

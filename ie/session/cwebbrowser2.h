@@ -53,6 +53,9 @@ class CWebBrowser2 : public EventDispatch<DIID_DWebBrowserEvents2> {
   void unmarshalBrowser(int index);
   void unmarshalLatest();
   void clearEntry(int index);
+  // Clears every entry whose window no longer exists: a browser closed while nothing
+  // listened to it (no recording, no play loop) leaves its entry behind.
+  void clearClosedEntries();
   void navigate(const std::string& url);
 
   // The table: one entry per browser window.

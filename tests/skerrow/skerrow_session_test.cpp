@@ -19,15 +19,22 @@ bool contains(const std::vector<std::string>& lines, const std::string& text) {
   return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(text) != std::string::npos; });
 }
 
-// The lines holding each text, in this order (other lines may stand between them).
-bool inOrder(const std::vector<std::string>& lines, const std::vector<std::string>& texts) {
+// The lines holding each text, in this order (other lines may stand between them). A
+// failure shows the text missing and the lines it was looked for in (the last 40).
+testing::AssertionResult inOrder(const std::vector<std::string>& lines, const std::vector<std::string>& texts) {
   auto at = lines.begin();
   for (const std::string& text : texts) {
     at = std::find_if(at, lines.end(), [&](const std::string& l) { return l.find(text) != std::string::npos; });
-    if (at == lines.end()) return false;
+    if (at == lines.end()) {
+      testing::AssertionResult failure = testing::AssertionFailure();
+      failure << "\"" << text << "\" not found in order among:";
+      const std::size_t first = lines.size() > 40 ? lines.size() - 40 : 0;
+      for (std::size_t i = first; i < lines.size(); ++i) failure << "\n  " << lines[i];
+      return failure;
+    }
     ++at;
   }
-  return true;
+  return testing::AssertionSuccess();
 }
 
 class SessionTest : public SkerrowTest {
@@ -361,11 +368,17 @@ TEST_F(PlaybackSessionTest, EveryNativeTheHostClassesDeclareIsExported) {
                            "com/corvalen/tarnwell/web/replay/WindowControl"}) {
     jclass cls = e->FindClass(name);
     ASSERT_NE(nullptr, cls) << name;
+    // Each call is checked for an exception: -Xcheck:jni warns of every unchecked one,
+    // and those warnings would bury a failing test's own lines in the log.
     auto methods = static_cast<jobjectArray>(e->CallObjectMethod(cls, declared));
+    ASSERT_FALSE(e->ExceptionCheck()) << name;
     for (jsize i = 0; i < e->GetArrayLength(methods); ++i) {
       jobject method = e->GetObjectArrayElement(methods, i);
-      if ((e->CallIntMethod(method, modifiers) & kNative) != 0) {
+      const jint flags = e->CallIntMethod(method, modifiers);
+      ASSERT_FALSE(e->ExceptionCheck());
+      if ((flags & kNative) != 0) {
         auto methodName = static_cast<jstring>(e->CallObjectMethod(method, nameOf));
+        ASSERT_FALSE(e->ExceptionCheck());
         std::string symbol = std::string("Java_") + name + "_" + testjvm::toUtf8(methodName);
         std::replace(symbol.begin(), symbol.end(), '/', '_');
         EXPECT_NE(nullptr, dlsym(library, symbol.c_str())) << symbol << " is declared but not exported";
@@ -402,6 +415,18 @@ TEST_F(PlaybackSessionTest, GoToUrlRunsThePlayLoopAndReportsEachLoadedPage) {
   EXPECT_EQ("", nextPlayed(300));  // one loop answers, once
   const auto lines = traceLinesSince("End of Script Play");
   EXPECT_TRUE(inOrder(lines, {"End of Script Play", "PLAY THREAD ENDS", "-- Start of Recorder Thread --"}));
+}
+
+// A browser closed while nothing listened to it (launched for recording that never
+// started) leaves its entry in the table; playback launches a new one instead of
+// waiting for pages of the closed one.
+TEST_F(PlaybackSessionTest, ABrowserClosedUnheardIsNotTakenForOpenByPlayback) {
+  EXPECT_EQ(1, callInt(controller_, "LaunchBrowser", "(I)I", 0));
+  closeAllBrowsers();
+  ASSERT_TRUE(launchForPlayback());
+  EXPECT_EQ(1u, RunningBrowsers().size());
+  startPlayLoopThread(siteUrl("index.html"));
+  EXPECT_EQ("receiveEvents:Success", nextPlayed());
 }
 
 // The call orders that once left a loop waiting for ever. Each blocking call runs
