@@ -5,6 +5,7 @@
 #include "nsIDOMHTMLAnchorElement.h"
 #include "nsIDOMHTMLCollection.h"
 #include "nsIDOMHTMLImageElement.h"
+#include "nsIDOMWindowCollection.h"
 #include "validator_fixture.h"
 
 namespace marbleck_validator_test {
@@ -169,26 +170,20 @@ TEST_F(ElementCheckTest, TheCheckChildDecidesWhatIsRead) {
             run(Check::Element, R"(<c caseid="" type="text" id="NONE" name="who"><check value=""/></c>)"));
 }
 
-TEST_F(ElementCheckTest, TypesStandForTags) {
-  nsCOMPtr<nsValidator> validator = new nsValidator(socket);
-  const auto tag = [&](const char* type, const char* tagName) {
-    nsString result(u"(unchanged)");
-    EXPECT_EQ(NS_OK, validator->tagForType(wide(type), wide(tagName), result));
-    return utf8(result);
-  };
-  for (const char* type : {"text", "password", "radio", "checkbox", "submit", "button", "reset"})
-    EXPECT_EQ("INPUT", tag(type, "")) << type;
-  EXPECT_EQ("IMG", tag("image", "IMG"));
-  EXPECT_EQ("INPUT", tag("image", "INPUT"));
-  EXPECT_EQ("INPUT", tag("image", "img")) << "the tag name is compared exactly";
-  EXPECT_EQ("TEXTAREA", tag("textarea", ""));
-  EXPECT_EQ("SELECT", tag("select-one", ""));
-  EXPECT_EQ("SELECT", tag("select-multiple", ""));
-  EXPECT_EQ("A", tag("link", ""));
-  EXPECT_EQ("TD", tag("cell", ""));
-  EXPECT_EQ("", tag("Text", ""));
-  EXPECT_EQ("", tag("file", ""));
-  EXPECT_EQ("", tag("", ""));
+// As the recorder names it: the title of the frame showing the element, not the top's.
+TEST_F(ElementCheckTest, TheWindowTitleOfAnElementInAFrameIsTheFrames) {
+  open("frames.html");
+  nsCOMPtr<nsIDOMWindowCollection> frames;
+  ASSERT_EQ(NS_OK, window()->GetFrames(getter_AddRefs(frames)));
+  nsCOMPtr<nsIDOMWindow> nav;
+  ASSERT_EQ(NS_OK, frames->NamedItem(wide("nav"), getter_AddRefs(nav)));
+  ASSERT_TRUE(nav);
+  nsCOMPtr<nsIDOMDocument> navDocument;
+  ASSERT_EQ(NS_OK, nav->GetDocument(getter_AddRefs(navDocument)));
+  EXPECT_EQ(NS_OK, RunCheck(socket, navDocument, Check::Element,
+                            R"(<c caseid="7" type="link" id="toTables"><check windowtitle="" innertext=""/></c>)"));
+  EXPECT_EQ(Replies{status("PASSED", "windowtitle=\"Navigation\" innertext=\"Tables in the main frame\" ")},
+            ReadReplies(server));
 }
 
 TEST_F(ElementCheckTest, AnXpcomObjectWithWeakReferences) {

@@ -136,6 +136,40 @@ TEST_F(RecordedCheckpointTest, PageElementsReadBackAsRecorded) {
   roundTrip("click TD[9]", {"cellvalue", "id", "rowindex", "columnindex"});  // the second cell with id "c"
 }
 
+// A table checkpoint's recorded counts and cell, checked on the same page, pass: the
+// table is found by its id, or by its first cell and index as the recorder counted them.
+TEST_F(RecordedCheckpointTest, RecordedTablesPassTheirOwnChecks) {
+  Open("checkpoints.html");
+  ASSERT_EQ(NS_OK, recorder->SetTableCheckpointMode(PR_TRUE));
+  for (const char* cell : {"TD[5]", "TD[7]", "TD[9]"}) {
+    SCOPED_TRACE(cell);
+    Act(std::string("click ") + cell);
+    const std::vector<std::string> lines = Lines();
+    ASSERT_EQ(1u, lines.size()) << ::testing::PrintToString(lines);
+    std::map<std::string, std::string> recorded;
+    for (const auto& [key, value] : recordedPairs(lines[0])) recorded[key] = value;
+    const std::string command =
+        "<c caseid=\"t\" checktype=\"table\" id=\"" + escaped(recorded["id"]) + "\" firstcellvalue=\"" +
+        escaped(recorded["firstcellvalue"]) + "\" index=\"" + recorded["index"] + "\">" +
+        "<check function=\"rowcount\" condition=\"eq\" value=\"" + recorded["rowcount"] + "\"/>" +
+        "<check function=\"columncount\" condition=\"eq\" value=\"" + recorded["columncount"] + "\"/>" +
+        "<check function=\"cellvalueat\" condition=\"eq\" value=\"" + escaped(recorded["cellvalue"]) +
+        "\" rowid=\"" + recorded["rowindex"] + "\" colid=\"" + recorded["columnindex"] + "\"/></c>";
+    nsCOMPtr<nsIDOMDocument> document;
+    ASSERT_EQ(NS_OK, gecko->GetDocument(getter_AddRefs(document)));
+    ::testing::internal::CaptureStdout();
+    EXPECT_EQ(NS_OK, RunCheck(socket, document, Check::Table, command));
+    ::testing::internal::GetCapturedStdout();
+    const std::vector<std::string> replies = Lines();
+    ASSERT_EQ(1u, replies.size());
+    EXPECT_EQ("<statusmessage caseid=\"t\" status=\"PASSED\"  debugMessage=\"rowcount = " + recorded["rowcount"] +
+                  ";columncount = " + recorded["columncount"] + ";cellvalueat " + recorded["rowindex"] + "," +
+                  recorded["columnindex"] + " = " + recorded["cellvalue"] + ";\"/>",
+              replies[0]);
+  }
+  ASSERT_EQ(NS_OK, recorder->SetTableCheckpointMode(PR_FALSE));
+}
+
 TEST_F(RecordedCheckpointTest, DialogControlsReadBackAsRecorded) {
   Open("dialogs.html");
   Act("click #promptButton");
