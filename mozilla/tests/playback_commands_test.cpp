@@ -120,15 +120,6 @@ TEST_F(PlaybackTest, TextThatIsNoCommandDoesNothing) {
   EXPECT_EQ("none", TextOf("log"));
 }
 
-TEST_F(PlaybackTest, GetCommandGivesTheTextLastSet) {
-  EXPECT_EQ(NS_OK, player->SetCommand(NS_LITERAL_STRING("<a/>")));
-  EXPECT_EQ(NS_OK, player->SetCommand(NS_LITERAL_STRING("<b method=\"x\"/>")));
-  nsString text;
-  EXPECT_EQ(NS_OK, player->GetCommand(text));
-  EXPECT_EQ("<b method=\"x\"/>", utf8(text));
-  EXPECT_EQ(1, player->PlaysStarted());
-}
-
 TEST_F(PlaybackTest, SetMaxTimeLimitIsSilentAndMakesSetWindowRetry) {
   Load(kForm);
   EXPECT_EQ(Lines{}, Play(command({{"method", "setMaxTimeLimit"}, {"value", "30"}})));
