@@ -78,6 +78,9 @@ TEST_F(ElementFindersTest, TheKindOfEachTag) {
   EXPECT_EQ("q0", field(0, "name", "q", "input", "text"));
   EXPECT_EQ("secret", field(0, "name", "NONE", "INPUT", "password"));
   EXPECT_EQ("go", field(0, "src", "go.gif", "input", "image"));
+  // Mended: an image button is also known by its address as recorded (resolved).
+  EXPECT_EQ("go", field(0, "src", "file:///test/go.gif", "input", "image"));
+  EXPECT_EQ("(none)", field(0, "src", "file:///other/go.gif", "input", "image", NS_ERROR_FAILURE));
   EXPECT_EQ("notes", field(0, "name", "notes", "TEXTAREA", "textarea"));
   EXPECT_EQ("single", field(0, "name", "pick", "SELECT", "select-one"));
   EXPECT_EQ("multi", field(0, "name", "pick", "SELECT", "select-multiple"));

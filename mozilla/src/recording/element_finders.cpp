@@ -14,6 +14,7 @@
 #include "nsIDOMHTMLAnchorElement.h"
 #include "nsIDOMHTMLDocument.h"
 #include "nsIDOMHTMLImageElement.h"
+#include "nsIDOMHTMLInputElement.h"
 #include "nsIDOMHTMLSelectElement.h"
 #include "nsPlayBackUtils.h"
 
@@ -131,8 +132,17 @@ nsresult FindElementByAttribute(PRInt32 aIndex, const nsAString& aAttribute, con
   if (NS_FAILED(rv)) return rv;
 
   const nsString attribute(aAttribute);
+  const nsString expected = withLineBreaks(aExpected);
+  const bool bySource = aAttribute.EqualsLiteral("src");
   const CandidateReader read = [&](nsIDOMElement* candidate, bool& takesPart, nsString& value) -> nsresult {
     value = attributeOf(candidate, attribute);
+    // An image button's recorded source is its address as the element resolves it
+    // (GetSrc), while the attribute holds it as written, often relative: either names it.
+    if (bySource && !value.Equals(expected)) {
+      nsCOMPtr<nsIDOMHTMLInputElement> input = queryTo<nsIDOMHTMLInputElement>(candidate);
+      nsString resolved;
+      if (input && NS_SUCCEEDED(input->GetSrc(resolved)) && resolved.Equals(expected)) value = resolved;
+    }
     // Elements that have an id are found by their id, never by another property.
     takesPart = (byId || !hasAttribute(candidate, u"id")) && kindOf(candidate, aTag).Equals(aType);
     if (takesPart && !byId && value.IsEmpty()) {
@@ -144,7 +154,7 @@ nsresult FindElementByAttribute(PRInt32 aIndex, const nsAString& aAttribute, con
     return NS_OK;
   };
   nsCOMPtr<nsIDOMElement> found;
-  rv = pickIndexed(candidates.get(), aIndex, withLineBreaks(aExpected), read, found);
+  rv = pickIndexed(candidates.get(), aIndex, expected, read, found);
   if (NS_FAILED(rv)) return rv;
   found.forget(aElement);
   return NS_OK;
