@@ -18,7 +18,16 @@ using UnHookProc = int (*)(int);
 
 std::atomic<HWND> hiddenWindow{nullptr};
 std::atomic<HMODULE> hookLibrary{nullptr};
-std::atomic<HANDLE> subscribed{nullptr};
+// The event the starter of a recorder thread waits on. Set and closed under its lock, so
+// a thread that is late (its starter gave up waiting) never signals a closed handle.
+HANDLE subscribed = nullptr;
+std::mutex subscribedMutex;
+
+void signalSubscribed() {
+  std::lock_guard lock(subscribedMutex);
+  if (subscribed != nullptr) SetEvent(subscribed);
+}
+
 std::mutex hookMutex;  // installing and removing the hook
 constexpr DWORD kSubscribeTimeoutMs = 10000;
 constexpr DWORD kSubscribeWaitStepMs = 10;
@@ -64,7 +73,11 @@ HANDLE startRecorderThread(CSkerrowApp& app) {
   // loops may start threads at the same time; each waits for its own.
   static std::mutex startMutex;
   std::lock_guard starting(startMutex);
-  subscribed = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+  HANDLE ready = CreateEvent(nullptr, TRUE, FALSE, nullptr);
+  {
+    std::lock_guard lock(subscribedMutex);
+    subscribed = ready;
+  }
   DWORD id = 0;
   HANDLE thread = CreateThread(nullptr, 0, recorderThreadMain, &app, 0, &id);
   if (thread != nullptr) {
@@ -73,11 +86,15 @@ HANDLE startRecorderThread(CSkerrowApp& app) {
     // its time to start a thread of the lowest priority, and giving up early would let
     // the first page load unheard.
     const DWORD start = GetTickCount();
-    while (WaitForSingleObject(subscribed, kSubscribeWaitStepMs) == WAIT_TIMEOUT &&
+    while (WaitForSingleObject(ready, kSubscribeWaitStepMs) == WAIT_TIMEOUT &&
            GetTickCount() - start < kSubscribeTimeoutMs) {
     }
   }
-  CloseHandle(subscribed.exchange(nullptr));
+  {
+    std::lock_guard lock(subscribedMutex);
+    subscribed = nullptr;
+  }
+  CloseHandle(ready);
   return thread;
 }
 
@@ -86,7 +103,7 @@ DWORD WINAPI recorderThreadMain(LPVOID parameter) {
   try {
     serveRecorder(*static_cast<CSkerrowApp*>(parameter));
   } catch (...) {
-    if (HANDLE ready = subscribed.load()) SetEvent(ready);  // the starter waits no longer
+    signalSubscribed();  // the starter waits no longer
   }
   trace("---- End of Recorder Thread ---\n");
   return 0;
@@ -132,9 +149,7 @@ void serveRecorder(CSkerrowApp& app) {
   // The starter goes on once this thread hears the browser and, when it is the first,
   // the hook library's reports too: the launch line reaches the host after that, and a
   // person acting on the page or in the address bar the moment it arrives is heard.
-  const auto ready = [] {
-    if (HANDLE event = subscribed.load()) SetEvent(event);
-  };
+  const auto ready = [] { signalSubscribed(); };
 
   if (hiddenWindow.load() != nullptr) {
     ready();
