@@ -12,7 +12,7 @@ cmake --build --preset default
 export PLATFORM_TIME_SCALE="${PLATFORM_TIME_SCALE:-0.01}"
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(win32_bench com_benchmarks engine_benchmark mshtml_benchmark skerrow_finder_benchmark skerrow_record_benchmark marbleck_benchmarks)
+  names=(win32_bench com_benchmarks engine_benchmark mshtml_benchmark skerrow_finder_benchmark skerrow_record_benchmark marbleck_benchmarks marbleck_playback_benchmarks)
 fi
 results="$(mktemp)"
 trap 'rm -f "$results"' EXIT

@@ -10,6 +10,7 @@
 #include "nsIGenericFactory.h"
 #include "nsIServiceManager.h"
 #include "nsMemory.h"
+#include "nsPlayBack.h"
 #include "nsRecorderImpl.h"
 #include "nsTarnwellImpl.h"
 #include "nsXPCOMCID.h"
@@ -33,6 +34,7 @@ nsresult builtInWiring(ComponentWiring& aWiring) {
     return NS_ERROR_OUT_OF_MEMORY;
   }
   aWiring.makers.newRecorder = NewRecorder;
+  aWiring.makers.newPlayer = NewPlayer;
   return NS_OK;
 }
 
