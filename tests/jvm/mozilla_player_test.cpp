@@ -235,6 +235,8 @@ TEST_F(PlayerTest, RecordedLinesBecomeOneCommandDocumentEach) {
       "RecordEvent_selectItem[name:,:colour:;:id:,:NONE:;:formname:,:NONE:;:sourceindex:,:0:;:type:,:select-one:;:"
       "disable:,:false:;:index:,:0:;:value:,:]",
       "RecordEvent_clickMainToolBarButton[name:,:Back]",
+      "RecordEvent_clickMap[name:,:nav:;:id:,:first:;:formname:,:NONE:;:sourceindex:,:0:;:tagName:,:AREA:;:"
+      "alt:,:First:;:coords:,:0,0,50,20:;:index:,:0]",
       "RecordEvent_changeURL[name:,:file:///site/form.html?a=1&b=2]",
       "RecordEvent_closeWindow[parenttitle:,:Pop-up:;:windowname:,:NONE:;:windowtitle:,:Pop-up:;:]",
       "RecordEvent_clickButton[classname:,:dialog-button:;:name:,:OK:;:isVisible:,:true:;:isEnabled:,:true:;:"
@@ -258,6 +260,9 @@ TEST_F(PlayerTest, RecordedLinesBecomeOneCommandDocumentEach) {
       "<command method=\"selectItem\" name=\"colour\" id=\"NONE\" formname=\"NONE\" sourceindex=\"0\" "
       "type=\"select-one\" disable=\"false\" index=\"0\" value=\"\"/>",
       "<command method=\"clickMainToolBar\" name=\"Back\"/>",
+      // The recorded id is the area's: the map is looked for by its name.
+      "<command method=\"clickMap\" name=\"nav\" id=\"NONE\" formname=\"NONE\" sourceindex=\"0\" "
+      "tagName=\"AREA\" alt=\"First\" coords=\"0,0,50,20\" index=\"0\"/>",
       "<command method=\"changeURL\" value=\"file:///site/form.html?a=1&amp;b=2\"/>",
       "<command method=\"closeWindow\" parenttitle=\"Pop-up\" windowname=\"NONE\" windowtitle=\"Pop-up\"/>",
       "<command method=\"clickButton\" classname=\"dialog-button\" name=\"OK\" isVisible=\"true\" "
@@ -453,12 +458,29 @@ TEST_F(PlayerTest, TableAndTextCheckpointsAndTheirWindows) {
   const std::vector<std::string> sent = Messages();
   EXPECT_EQ(0u, sent[sent.size() - 2].find("<command method=\"setAlertWindow\"")) << sent[sent.size() - 2];
 
-  // A window that is gone fails the checkpoint before anything is read.
+  // A checkpoint in another window (a frame) leaves the script's window current again,
+  // as the lines after it were recorded there.
+  rows = "2";
+  ASSERT_EQ("SUCCESS", Play("RecordEvent_setWindow[windowname:,:nav:;:windowtitle:,:Navigation:;:"
+                            "parenttitle:,:Frame Set]"));
+  const size_t atCheck = Messages().size();
+  verdict = Verify(table);
+  EXPECT_TRUE(verdict.second) << verdict.first;
+  const std::vector<std::string> around = Messages();
+  ASSERT_EQ(atCheck + 3, around.size());
+  EXPECT_EQ(0u, around[atCheck].find("<command method=\"setWindow\" windowname=\"NONE\" windowtitle=\"Order Form\""));
+  EXPECT_EQ(0u, around[atCheck + 1].find("<command method=\"executeTest\""));
+  EXPECT_EQ(around[atCheck - 1], around[atCheck + 2]);
+
+  // A window that is gone fails the checkpoint before anything is read (the script's
+  // window is asked for again).
   windowThere = false;
   const size_t before = Messages().size();
   verdict = Verify(table);
   EXPECT_EQ("table checkpoint: ERROR_WINDOW_NOT_FOUND", verdict.first);
-  EXPECT_EQ(before + 1, Messages().size());
+  const std::vector<std::string> after = Messages();
+  ASSERT_EQ(before + 2, after.size());
+  EXPECT_EQ(around[atCheck - 1], after[before + 1]);
 }
 
 }  // namespace

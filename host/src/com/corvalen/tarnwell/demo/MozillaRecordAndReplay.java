@@ -60,7 +60,7 @@ public final class MozillaRecordAndReplay {
     private static final String CHECKPOINT = "checkpoint ";
 
     /**
-     * The sample site's tour: a DIV, a pop-up window, an image map, a table checkpoint,
+     * The sample site's tour: a DIV, a pop-up window, a table checkpoint,
      * the toolbar's Back, frames (a link in one, a cell checkpoint in another), an image
      * link, every kind of form field, an alert, a confirm and a prompt answered, element
      * and text checkpoints at the end of the form and of the dialogs' page.
@@ -71,7 +71,7 @@ public final class MozillaRecordAndReplay {
         "window Pop-up",
         "click #message",
         "close",
-        "click #areaTables",
+        "click #tablesLink",
         "checkpoint table click #itemA",
         "back",
         "click #framesLink",
@@ -107,28 +107,35 @@ public final class MozillaRecordAndReplay {
             "the name field's tool tip changed on the order form");
 
     /**
-     * Checkpoints on every kind of element of the checkpoints page (text and password
-     * fields, buttons, a check box, a radio button, an image button, a text area, a list,
-     * a link, an image, a cell, a table), a field typed into and picked again.
+     * Every kind of page element on the recording page, whose script notes each action in
+     * a log on the page: buttons (by name, by caption), a check box, a radio button, text
+     * and password fields, a text area, a list, a link, an image, an image map, a DIV, an
+     * image button; checkpoints on the elements and on the log's text at the end.
      */
-    public static final Session ELEMENTS = new Session("checkpoints.html", new String[] {
-        "checkpoint element click #mail",
-        "checkpoint element click name=secret",
-        "checkpoint element click #calc",
-        "checkpoint element click name=agree",
-        "checkpoint element click name=size",
-        "checkpoint element click name=pay",
+    public static final Session ELEMENTS = new Session("recording.html", new String[] {
+        "click name=go",
+        "click INPUT[3]",
+        "click name=agree",
+        "click INPUT[7]",
+        "type name=who Zoe",
+        "type name=pin 1234",
+        "type name=remarks , thanks",
+        "choose name=extras Cable|Charger",
+        "click #inner",
+        "click #logo",
+        "click AREA[0]",
+        "click DIV[1]",
+        "click name=pay",
+        "checkpoint element click name=who",
         "checkpoint element click name=remarks",
-        "checkpoint element click name=color",
-        "checkpoint element click A[0]",
+        "checkpoint element click name=extras",
+        "checkpoint element click name=agree",
+        "checkpoint element click name=pay",
+        "checkpoint element click #wrapped",
         "checkpoint element click #logo",
-        "checkpoint element click TD[4]",
-        "checkpoint table click TD[1]",
-        "type #mail x@y.z",
-        "click #calc",
-        "checkpoint element click #mail",
-    }, "checkpoints.html", "title=\"Adds up\"", "title=\"Sums up\"", "tooltip",
-            "the button's tool tip changed on the checkpoints page");
+        "checkpoint text selecttext #log",
+    }, "recording.html", "alt=\"Logo\"", "alt=\"Brand\"", "alt",
+            "the image's alternative text changed on the recording page");
 
     /** What a run found. */
     public static final class Outcome {
@@ -262,7 +269,11 @@ public final class MozillaRecordAndReplay {
             throws IOException {
         Replay replay = new Replay();
         try (SimulatedMozilla browser = new SimulatedMozilla(executable, components, trace, "about:blank")) {
-            MozillaScriptPlayer player = new MozillaScriptPlayer(browser.server());
+            // The demo and the tests scale the browser's waits down (PLATFORM_TIME_SCALE), so a
+            // window search ends well within the time given to a reply.
+            MozillaScriptPlayer.Options options = new MozillaScriptPlayer.Options();
+            options.replyMillis = 10_000;
+            MozillaScriptPlayer player = new MozillaScriptPlayer(browser.server(), options);
             MozillaCheckpointVerifier verifier = new MozillaCheckpointVerifier(player);
             player.start();
             for (String line : script) {

@@ -8,7 +8,9 @@ import java.util.Map;
 /**
  * Verifies checkpoints recorded in Mozilla during playback, through the component's
  * "executeTest" command, as a host does. The checkpoint's window is made current first:
- * a setWindow with the line's window block, or, for a dialog's parts, setAlertWindow.
+ * a setWindow with the line's window block, or, for a dialog's parts, setAlertWindow;
+ * after the check the script's own window is made current again (the lines after a
+ * checkpoint act where the script's last setWindow left them).
  *
  * <p>The kind follows from the line's keys, and decides the document and the verdict:
  * <ul>
@@ -62,7 +64,10 @@ public final class MozillaCheckpointVerifier {
         this.player = player;
     }
 
-    /** Verifies one checkpoint line (with or without its "CheckPointEvent_" prefix). */
+    /**
+     * Verifies one checkpoint line (with or without its "CheckPointEvent_" prefix). The
+     * script's window is current again afterwards.
+     */
     public CheckpointVerifier.Result verify(String line) {
         String body = line.startsWith(CHECKPOINT) ? line.substring(CHECKPOINT.length()) : line;
         Map<String, String> recorded = MozillaScriptPlayer.pairs(body);
@@ -70,10 +75,25 @@ public final class MozillaCheckpointVerifier {
         if (kind.equals("none")) {
             return result(kind, null, new ArrayList<>(), new ArrayList<>());
         }
-        String window = selectWindow(kind, recorded);
-        if (!window.equals("SUCCESS")) {
-            return result(kind, window, new ArrayList<>(), new ArrayList<>());
+        if (kind.equals("dialog")) {
+            // A dialog is the front window; the page's window stays current.
+            String word = player.playLine("setAlertWindow[windowname:,:NONE:;:windowtitle:,:"
+                    + value(recorded, "windowtitle") + ":;:parenttitle:,:NONE]");
+            return word.equals("SUCCESS") ? verifyKind(kind, recorded)
+                    : result(kind, word, new ArrayList<>(), new ArrayList<>());
         }
+        CommandDocument window = CommandDocument.command("setWindow")
+                .set("windowname", value(recorded, "windowname")).set("windowtitle", value(recorded, "windowtitle"))
+                .set("parenttitle", value(recorded, "parenttitle")).set("windownamecondition", "equals")
+                .set("windowtitlecondition", "equals").set("parenttitlecondition", "equals");
+        String word = player.checkpointWindow(window);
+        CheckpointVerifier.Result result = word.equals("SUCCESS") ? verifyKind(kind, recorded)
+                : result(kind, word, new ArrayList<>(), new ArrayList<>());
+        player.restoreScriptWindow(window);
+        return result;
+    }
+
+    private CheckpointVerifier.Result verifyKind(String kind, Map<String, String> recorded) {
         String caseId = "case" + (++cases);
         switch (kind) {
             case "text":
@@ -103,15 +123,6 @@ public final class MozillaCheckpointVerifier {
             return "element";
         }
         return "none";
-    }
-
-    private String selectWindow(String kind, Map<String, String> recorded) {
-        if (kind.equals("dialog")) {
-            return player.playLine("setAlertWindow[windowname:,:NONE:;:windowtitle:,:" + value(recorded, "windowtitle")
-                    + ":;:parenttitle:,:NONE]");
-        }
-        return player.playLine("setWindow[windowname:,:" + value(recorded, "windowname") + ":;:windowtitle:,:"
-                + value(recorded, "windowtitle") + ":;:parenttitle:,:" + value(recorded, "parenttitle") + "]");
     }
 
     /** The executeTest document for an element, cell or dialog checkpoint (null: none can be written). */

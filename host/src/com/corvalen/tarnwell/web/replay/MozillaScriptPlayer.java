@@ -26,6 +26,8 @@ import java.util.Set;
  * ":-:"; an empty value selects nothing);
  * <li>setText in a text area: each recorded "&lt;VK_RETURN&gt;" as "VK_RETURN", which
  * the component turns into a line break;
+ * <li>clickMap: the id "NONE", as the recorded id is the area's and the map is looked
+ * for by it (the map is found by its name, the area by its coordinates);
  * <li>setAlertWindow is sent again until the dialog is up (the click that opens it
  * replies before the page shows the dialog).
  * </ul>
@@ -69,6 +71,8 @@ public final class MozillaScriptPlayer {
     private final Options options;
     private final List<ComponentReply> lastReplies = new ArrayList<>();
     private final List<String> strayLines = new ArrayList<>();
+    // The window the script's last setWindow made current.
+    private CommandDocument scriptWindow;
 
     /** How long the player waits, and what it tells the component. */
     public static final class Options {
@@ -76,8 +80,11 @@ public final class MozillaScriptPlayer {
         public int maxTimeLimit = 30;
         /** Seconds the component lets a found page settle ("waittime" of setWindow). */
         public int waitTime = 1;
-        /** Longest wait for a command's reply. */
-        public long replyMillis = 60_000;
+        /**
+         * Longest wait for a command's reply; a window search takes up to the time limit
+         * and the wait time more.
+         */
+        public long replyMillis = 45_000;
         /** Pause after a message that gets no reply, before the next one. */
         public long pauseMillis = 300;
         /** Time an action's effect is given before the next line (and a late "FAILED" is heard). */
@@ -124,7 +131,40 @@ public final class MozillaScriptPlayer {
         }
         // A click that replies before it is made is given the settling time in which a
         // late "FAILED" would come; the page sees it meanwhile.
-        return exchange(document, repliesOf(document));
+        String word = exchange(document, repliesOf(document));
+        if (method.equals("setWindow")) {
+            scriptWindow = word.equals(SUCCESS) ? document : null;
+        }
+        return word;
+    }
+
+    /**
+     * Makes the window of a checkpoint current (a setWindow document), apart from the
+     * script's: the lines after a checkpoint act where the script's last setWindow left
+     * them (a checkpoint is recorded without naming a window change).
+     */
+    String checkpointWindow(CommandDocument document) {
+        return exchange(document, Replies.TWICE_ON_FAILURE);
+    }
+
+    /**
+     * Makes the script's window current again after a checkpoint in another one; true
+     * when it is (or was not changed).
+     */
+    boolean restoreScriptWindow(CommandDocument checked) {
+        if (scriptWindow == null || sameWindow(scriptWindow, checked)) {
+            return true;
+        }
+        return exchange(scriptWindow, Replies.TWICE_ON_FAILURE).equals(SUCCESS);
+    }
+
+    private static boolean sameWindow(CommandDocument one, CommandDocument other) {
+        for (String key : List.of("windowname", "windowtitle", "parenttitle")) {
+            if (!String.valueOf(one.get(key)).equals(String.valueOf(other.get(key)))) {
+                return false;
+            }
+        }
+        return true;
     }
 
     /**
@@ -172,13 +212,19 @@ public final class MozillaScriptPlayer {
                         document.set("value", value(values, "value").replace("<VK_RETURN>", "VK_RETURN"));
                     }
                     return document;
+                case "clickMap":
+                    // The line's id is the area's, while the component looks for the map by
+                    // id when one is given: the map is found by its name (which its index
+                    // counts by), then the area by its coordinates.
+                    document = CommandDocument.command(action);
+                    copy(values, document);
+                    return document.set("id", NONE);
                 case "setAlertWindow":
                 case "closeAlertWindow":
                 case "closeWindow":
                 case "clickButton":
                 case "clickImage":
                 case "clickLink":
-                case "clickMap":
                 case "clickList":
                     document = CommandDocument.command(action);
                     copy(values, document);
