@@ -96,6 +96,9 @@ TEST_F(PlaybackThroughTheBrowser, AScriptPlaysBackWithTheRepliesTheHostExpects) 
 
   send("<command method=\"setText\" type=\"text\" id=\"customer\" name=\"customer\" value=\"Ann\"/>");
   EXPECT_EQ((Lines{status("SUCCESS"), status("SUCCESS")}), read(2));
+  send("<command method=\"executeTest\" checktype=\"element\" caseid=\"c2\" type=\"text\" id=\"customer\" "
+       "name=\"customer\"><check value=\"\"/></command>");
+  EXPECT_EQ(Lines{"<statusmessage caseid=\"c2\" status=\"PASSED\" value =\"Ann\" />"}, read(1));
   send("<command method=\"setText\" type=\"textarea\" id=\"notes\" name=\"notes\" value=\"aVK_RETURNb\"/>");
   EXPECT_EQ(Lines{status("SUCCESS")}, read(1));
   send("<command method=\"selectItem\" type=\"select-multiple\" id=\"extras\" name=\"extras\">"

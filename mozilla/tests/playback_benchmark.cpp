@@ -1,7 +1,8 @@
 // A play command from the host to its reply on loopback: the command document handed
 // over as the connection thread hands it (parse, dispatch, action thread), the reply
-// read by the host. A click on a check box of examples/site/large.html (found by id
-// among its 1200 inputs; "SUCCESS" is answered before the click is made) and a trivial
+// read by the host. A click on the last check box of examples/site/large.html (found by
+// id among its 1200 inputs; "SUCCESS" is answered before the click is made), the first
+// one, and a trivial
 // command (the toolbar without a browser: parse, thread, one reply).
 #include <benchmark/benchmark.h>
 
@@ -24,6 +25,9 @@ const char kSetWindow[] =
     "parenttitlecondition=\"equals\" windowtitlecondition=\"equals\" windownamecondition=\"equals\" waittime=\"0\"/>";
 const char kClick[] =
     "<command method=\"clickButton\" type=\"checkbox\" id=\"pick399\" name=\"pick399\" value=\"on\" index=\"0\"/>";
+// The first row's check box: the same command found at once, for comparison.
+const char kClickFirst[] =
+    "<command method=\"clickButton\" type=\"checkbox\" id=\"pick0\" name=\"pick0\" value=\"on\" index=\"0\"/>";
 const char kTrivial[] = "<command method=\"clickMainToolBar\" name=\"Refresh\"/>";
 
 void waitForActions(nsPlayBack* aPlayer) {
@@ -78,9 +82,11 @@ void CommandToReply(benchmark::State& state, const char* aPage, const char* aCom
 }
 
 void ClickOnLargePage(benchmark::State& state) { CommandToReply(state, "large.html", kClick); }
+void ClickFirstOnLargePage(benchmark::State& state) { CommandToReply(state, "large.html", kClickFirst); }
 void TrivialCommand(benchmark::State& state) { CommandToReply(state, nullptr, kTrivial); }
 
 BENCHMARK(ClickOnLargePage)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(ClickFirstOnLargePage)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(TrivialCommand)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
