@@ -392,12 +392,12 @@ TEST_F(PlayerTest, ElementCheckpointsAreReadBackAndComparedKeyByKey) {
   verdict = Verify(area);
   EXPECT_EQ("element checkpoint: FAILED, value: recorded 'one<VK_RETURN>two', now 'one<VK_RETURN>two<VK_RETURN>three'", verdict.first);
 
-  // A cell: located by positions from 0, compared with the recorded positions from 1.
+  // A cell: located and compared by its recorded row and column.
   verdict = Verify("CheckPointEvent_rowindex:,:2:;:columnindex:,:3:;:cellvalue:,:b3 inner:;:tableid:,:T:;:"
                    "firstcellvalue:,:a1:;:id:,:NONE:;:tableindex:,:0:;:type:,:cell:;:index:,:0:;:" +
                    std::string(kWindow));
   EXPECT_TRUE(verdict.second) << verdict.first;
-  EXPECT_NE(std::string::npos, Messages().back().find(" rowindex=\"1\" columnindex=\"2\"><check cellvalue=\"b3 "
+  EXPECT_NE(std::string::npos, Messages().back().find(" rowindex=\"2\" columnindex=\"3\"><check cellvalue=\"b3 "
                                                       "inner\" id=\"NONE\" windowtitle=\"Order Form\" "
                                                       "rowindex=\"2\" columnindex=\"3\"/>"))
       << Messages().back();

@@ -29,10 +29,10 @@ import java.util.Map;
  * included), line breaks and runs of blanks counting as one blank.
  * </ul>
  *
- * <p>Two differences between what is recorded and what is read back are bridged here:
- * a cell's row and column are recorded counting from 1 while the component locates a cell
- * by positions counting from 0; and the component reads "windowtitle" as the title of the
- * browser window holding the element, which the recorded line calls "parenttitle".
+ * <p>The component reads values back as the recorder wrote them (a text area's line
+ * breaks as "&lt;VK_RETURN&gt;", a cell's as blanks, "windowtitle" as the title of the
+ * element's own window or frame, a cell at its recorded row and column counted from 1);
+ * a value read with raw line breaks is still compared as the line writes it.
  */
 public final class MozillaCheckpointVerifier {
     public static final String CHECKPOINT = "CheckPointEvent_";
@@ -135,11 +135,6 @@ public final class MozillaCheckpointVerifier {
                 document.set(key, recorded.get(key));
             }
         }
-        if (kind.equals("cell")) {
-            // Recorded from 1; the component takes them as positions from 0.
-            document.set("rowindex", Integer.toString(number(recorded, "rowindex") - 1));
-            document.set("columnindex", Integer.toString(number(recorded, "columnindex") - 1));
-        }
         CommandDocument check = new CommandDocument("check");
         for (String key : checkedKeys(kind, recorded)) {
             check.set(key, withValues ? expected(key, recorded) : "");
@@ -152,7 +147,7 @@ public final class MozillaCheckpointVerifier {
         List<String> read = READ.getOrDefault(readKind(kind, recorded), List.of());
         List<String> keys = new ArrayList<>();
         for (String key : read) {
-            if (recorded.containsKey(key) || key.equals("windowtitle") && recorded.containsKey("parenttitle")) {
+            if (recorded.containsKey(key)) {
                 keys.add(key);
             }
         }
@@ -184,9 +179,6 @@ public final class MozillaCheckpointVerifier {
 
     // The value a read-back property should have, by the recorded line.
     private static String expected(String key, Map<String, String> recorded) {
-        if (key.equals("windowtitle") && recorded.containsKey("parenttitle")) {
-            return value(recorded, "parenttitle");
-        }
         return value(recorded, key);
     }
 
@@ -410,11 +402,4 @@ public final class MozillaCheckpointVerifier {
         return values.getOrDefault(key, NONE);
     }
 
-    private static int number(Map<String, String> values, String key) {
-        try {
-            return Integer.parseInt(values.getOrDefault(key, "0"));
-        } catch (NumberFormatException e) {
-            return 0;
-        }
-    }
 }
