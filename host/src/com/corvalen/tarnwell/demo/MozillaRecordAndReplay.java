@@ -14,6 +14,7 @@ import java.nio.file.Paths;
 import java.nio.file.StandardCopyOption;
 import java.util.ArrayList;
 import java.util.List;
+import java.util.Map;
 import java.util.stream.Stream;
 
 /**
@@ -280,7 +281,7 @@ public final class MozillaRecordAndReplay {
                 if (line.startsWith(MozillaCheckpointVerifier.CHECKPOINT)) {
                     ++replay.checkpoints;
                     CheckpointVerifier.Result result = verifier.verify(line);
-                    out.println("  " + result);
+                    out.println("  " + result + "  [" + checkpointSummary(line) + "]");
                     if (!result.passed()) {
                         replay.failedCheckpoints.add(result.toString());
                     }
@@ -288,13 +289,47 @@ public final class MozillaRecordAndReplay {
                 }
                 String word = player.playLine(line);
                 replay.allSucceeded &= word.equals("SUCCESS");
-                String action = line.startsWith(MozillaScriptPlayer.RECORDED)
-                        ? line.substring(MozillaScriptPlayer.RECORDED.length()) : line;
-                int end = action.indexOf('[') >= 0 ? action.indexOf('[') : action.length();
-                out.printf("  %-24s %s%n", word, action.substring(0, Math.min(end, 40)));
+                out.printf("  %-24s %s%n", word, summary(line));
             }
         }
         return replay;
+    }
+
+    // The action of a recorded line and what it names: the window, the element's id,
+    // name or text, the address.
+    private static String summary(String line) {
+        String text = line.startsWith(MozillaScriptPlayer.RECORDED)
+                ? line.substring(MozillaScriptPlayer.RECORDED.length()) : line;
+        int open = text.indexOf('[');
+        if (open < 0) {
+            return text.length() > 100 ? text.substring(0, 97) + "..." : text;
+        }
+        Map<String, String> values = MozillaScriptPlayer.pairs(text.substring(open + 1, text.length() - 1));
+        String named = "";
+        for (String key : new String[] {"windowname", "id", "name", "innertext", "value"}) {
+            String value = values.getOrDefault(key, "NONE");
+            if (!value.equals("NONE") && !value.isEmpty()) {
+                named = key.equals("windowname") ? "frame " + value : value;
+                break;
+            }
+        }
+        if (values.containsKey("windowtitle")) {
+            named = (named.isEmpty() ? "" : named + " in ") + "\"" + values.get("windowtitle") + "\"";
+        }
+        return text.substring(0, open) + " " + named;
+    }
+
+    // What a checkpoint line was taken on: its element's id or name, the table, the text.
+    private static String checkpointSummary(String line) {
+        Map<String, String> values =
+                MozillaScriptPlayer.pairs(line.substring(MozillaCheckpointVerifier.CHECKPOINT.length()));
+        for (String key : new String[] {"id", "name", "innertext", "firstcellvalue", "selectedText"}) {
+            String value = values.getOrDefault(key, "NONE");
+            if (!value.equals("NONE") && !value.isEmpty()) {
+                return value.length() > 40 ? value.substring(0, 37) + "..." : value;
+            }
+        }
+        return "";
     }
 
     private static Path copySite(Path from) throws IOException {
