@@ -359,28 +359,25 @@ public final class MozillaScriptPlayer {
     }
 
     // The next reply, its lines joined; null when none is complete in time. Lines that
-    // begin no reply are kept aside.
+    // begin no reply are kept aside. Once the time is up, lines already come are still
+    // looked at but not waited for, so a flood of other lines cannot hold the player.
     private ComponentReply nextReply(long timeoutMillis) {
         long end = System.currentTimeMillis() + timeoutMillis;
         StringBuilder text = null;
-        for (int lines = 0; lines < 10_000; ) {
-            String line = server.nextLine(Math.max(1, end - System.currentTimeMillis()));
+        for (int lines = 0; lines < 100_000; ++lines) {
+            long left = end - System.currentTimeMillis();
+            String line = server.nextLine(Math.max(0, left));
             if (line == null) {
-                if (text != null) {
-                    strayLines.add(text.toString());
-                }
-                return null;
+                break;
             }
-            if (text == null) {
-                if (!ComponentReply.starts(line)) {
-                    strayLines.add(line);
-                    continue;
+            if (text == null && !ComponentReply.starts(line)) {
+                strayLines.add(line);
+                if (left <= 0) {
+                    break;
                 }
-                text = new StringBuilder(line);
-            } else {
-                text.append('\n').append(line);
+                continue;
             }
-            ++lines;
+            text = text == null ? new StringBuilder(line) : text.append('\n').append(line);
             if (ComponentReply.complete(text.toString())) {
                 ComponentReply reply = ComponentReply.parse(text.toString());
                 if (reply != null) {
@@ -390,6 +387,9 @@ public final class MozillaScriptPlayer {
                 strayLines.add(text.toString());
                 text = null;
             }
+        }
+        if (text != null) {
+            strayLines.add(text.toString());
         }
         return null;
     }
