@@ -133,7 +133,7 @@ public final class MozillaCheckpointVerifier {
         return "none";
     }
 
-    /** The executeTest document for an element, cell or dialog checkpoint (null: none can be written). */
+    /** The executeTest document for an element, cell or dialog checkpoint. */
     static CommandDocument elementDocument(String kind, Map<String, String> recorded, String caseId,
             boolean withValues) {
         CommandDocument document = CommandDocument.command("executeTest").set("caseid", caseId)
