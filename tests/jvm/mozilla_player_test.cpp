@@ -8,11 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "java_vm.h"
@@ -27,6 +29,27 @@ constexpr const char kOptionsClass[] = "com/corvalen/tarnwell/web/replay/Mozilla
 
 // What the fake component answers to one message: the text it sends back ("" for none).
 using Responder = std::function<std::string(const std::string& message)>;
+
+// A value the test changes between commands and the fake component's thread reads while
+// answering: the socket orders the two, but not in a way the thread checker can see.
+template <typename T>
+class Shared {
+ public:
+  explicit Shared(T value) : mValue(std::move(value)) {}
+  Shared& operator=(T value) {
+    std::lock_guard lock(mMutex);
+    mValue = std::move(value);
+    return *this;
+  }
+  T operator()() const {
+    std::lock_guard lock(mMutex);
+    return mValue;
+  }
+
+ private:
+  mutable std::mutex mMutex;
+  T mValue;
+};
 
 std::string status(const std::string& word, const std::string& debug = "") {
   return "<message status=\"" + word + "\" debugMessage=\"" + debug + "\"/>\n";
@@ -275,7 +298,7 @@ TEST_F(PlayerTest, RecordedLinesBecomeOneCommandDocumentEach) {
 
 TEST_F(PlayerTest, ResultWordsFollowTheRepliesOfEachKindOfCommand) {
   testjvm::Watchdog watchdog("result words", std::chrono::seconds(60));
-  int dialogAsked = 0;
+  std::atomic<int> dialogAsked{0};
   Connect(
       [&dialogAsked](const std::string& message) -> std::string {
         if (message.find("windowtitle=\"Gone\"") != std::string::npos)
@@ -342,17 +365,17 @@ const char kWindow[] = "windowtitle:,:Order Form:;:windowname:,:NONE:;:parenttit
 
 TEST_F(PlayerTest, ElementCheckpointsAreReadBackAndComparedKeyByKey) {
   testjvm::Watchdog watchdog("element checkpoints", std::chrono::seconds(60));
-  std::string tooltip = "Your name";
-  std::string notes = "one\ntwo";
+  Shared<std::string> tooltip("Your name");
+  Shared<std::string> notes("one\ntwo");
   Connect([&](const std::string& message) -> std::string {
     if (message.find("method=\"executeTest\"") == std::string::npos) return status("SUCCESS");
     if (message.find("id=\"customer\"") != std::string::npos)
       return caseReply(message, "PASSED",
                        "name =\"customer\" value =\"Ann \"A\" \" type =\"text\" formname =\"order\" "
-                       "disable =\"false\" windowtitle =\"Order Form\" tooltip =\"" + tooltip + "\" id =\"customer\" ");
+                       "disable =\"false\" windowtitle =\"Order Form\" tooltip =\"" + tooltip() + "\" id =\"customer\" ");
     if (message.find("id=\"notes\"") != std::string::npos)
       return caseReply(message, "PASSED",
-                       "name=\"notes\" value=\"" + notes + "\" type=\"textarea\" formname=\"order\" disable=\"false\" "
+                       "name=\"notes\" value=\"" + notes() + "\" type=\"textarea\" formname=\"order\" disable=\"false\" "
                        "windowtitle=\"Order Form\" tooltip=\"NONE\" id=\"notes\" ");
     if (message.find("checktype=\"element\"") != std::string::npos && message.find("tableid") != std::string::npos)
       return caseReply(message, "PASSED", "cellvalue=\"b3VK_RETURNinner\" id=\"NONE\" windowtitle=\"Order Form\" "
@@ -421,18 +444,18 @@ TEST_F(PlayerTest, ElementCheckpointsAreReadBackAndComparedKeyByKey) {
 
 TEST_F(PlayerTest, TableAndTextCheckpointsAndTheirWindows) {
   testjvm::Watchdog watchdog("table and text checkpoints", std::chrono::seconds(60));
-  std::string rows = "2";
-  std::string body = "Welcome &quot;home&quot; &amp; more First line";
-  bool windowThere = true;
+  Shared<std::string> rows("2");
+  Shared<std::string> body("Welcome &quot;home&quot; &amp; more First line");
+  std::atomic<bool> windowThere{true};
   Connect([&](const std::string& message) -> std::string {
     if (message.find("method=\"setWindow\"") != std::string::npos)
       return windowThere ? status("SUCCESS") : status("FAILED", "Window Not Found") + status("ERROR_WINDOW_NOT_FOUND");
     if (message.find("method=\"setAlertWindow\"") != std::string::npos) return status("SUCCESS");
     if (message.find("checktype=\"text\"") != std::string::npos)
-      return "<textmessage bodytext=\"" + body + "\"/>\n";
+      return "<textmessage bodytext=\"" + body() + "\"/>\n";
     if (message.find("checktype=\"table\"") != std::string::npos)
-      return caseReply(message, rows == "2" ? "PASSED" : "FAILED",
-                       " debugMessage=\"rowcount = " + rows + ";columncount = 3;cellvalueat 2,3 = b3; inner;\"");
+      return caseReply(message, rows() == "2" ? "PASSED" : "FAILED",
+                       " debugMessage=\"rowcount = " + rows() + ";columncount = 3;cellvalueat 2,3 = b3; inner;\"");
     if (message.find("classname=\"dialog-button\"") != std::string::npos)
       return caseReply(message, "PASSED", "name=\"OK\" isVisible=\"true\" isEnabled=\"true\" classname=\"dialog-button\" ");
     return caseReply(message, "ERROR_ELEMENT_NOT_FOUND", "");
