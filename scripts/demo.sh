@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the project and runs the demo in two sections: a session recorded in the
-# simulated Internet Explorer on the sample site and replayed in a fresh browser; then
-# the host's component installer asking fennick which Mozilla runtimes the (simulated)
-# registry holds, against a sample installation.
+# Builds the project and runs the demo in three sections: a session recorded in the
+# simulated Internet Explorer on the sample site and replayed in a fresh browser; the
+# same in the simulated Mozilla through the component; then the host's component
+# installer asking fennick which Mozilla runtimes the (simulated) registry holds, against
+# a sample installation.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,6 +17,14 @@ echo
 status=0
 PLATFORM_TIME_SCALE=0.05 PLATFORM_MESSAGEBOX_ANSWER=IDOK java -Djava.library.path=build/lib \
   -cp build/java/tarnwell_host.jar com.corvalen.tarnwell.demo.RecordAndReplay "file://$PWD/examples/site" || status=$?
+
+echo
+echo "=== Recording and replaying in Mozilla (marbleck)"
+echo
+# The simulated Mozilla runs as its own process with the component; the host's server
+# commands the recording and the playback, the simulated user acts on its standard input.
+PLATFORM_TIME_SCALE=0.05 java -cp build/java/tarnwell_host.jar com.corvalen.tarnwell.demo.MozillaRecordAndReplay \
+  build/bin/mozilla build/components "$PWD/examples/site" || status=$?
 
 echo
 echo "=== Mozilla installations (fennick)"
