@@ -191,6 +191,24 @@ TEST_F(ElementPlayback, ClickMapClicksTheAreaWithTheRecordedCoordinates) {
   EXPECT_EQ("second;", Log());
 }
 
+// Mended: a recorded map line names the AREA's id, or the name of a map that may have an
+// id of its own; both maps are found again.
+TEST_F(ElementPlayback, ClickMapFindsTheMapOfARecordedAreaIdAndAMapWithAnId) {
+  OnPage(std::string("<script>") + kNote + "</script>"
+         "<map name='nav' id='navMap'><area id='toTables' coords='0,0,5,5' href=\"javascript:note('tables')\">"
+         "<area coords='5,0,10,5' href=\"javascript:note('plain')\"></map>");
+  EXPECT_EQ(Lines{status("SUCCESS")},
+            Play(command({{"method", "clickMap"}, {"id", "toTables"}, {"name", "nav"}, {"coords", "0,0,5,5"}})));
+  EXPECT_EQ(Lines{status("SUCCESS")},
+            Play(command({{"method", "clickMap"}, {"id", "NONE"}, {"name", "nav"}, {"coords", "5,0,10,5"}})));
+  // An id that is nobody's, or a map's name with an index past the maps that have it.
+  EXPECT_EQ(Lines{status("ERROR_ELEMENT_NOT_FOUND")},
+            Play(command({{"method", "clickMap"}, {"id", "nobody"}, {"name", "nav"}, {"coords", "0,0,5,5"}})));
+  EXPECT_EQ(Lines{status("ERROR_ELEMENT_NOT_FOUND")},
+            Play(command({{"method", "clickMap"}, {"id", "NONE"}, {"name", "nav"}, {"index", "1"}, {"coords", "0,0,5,5"}})));
+  EXPECT_EQ("tables;plain;", Log());
+}
+
 TEST_F(ElementPlayback, ClickListClicksTheDivThenReplies) {
   Open("playback.html");
   ASSERT_EQ(Lines{status("SUCCESS")}, Play(setWindow("Playback")));

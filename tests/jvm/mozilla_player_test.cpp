@@ -283,8 +283,8 @@ TEST_F(PlayerTest, RecordedLinesBecomeOneCommandDocumentEach) {
       "<command method=\"selectItem\" name=\"colour\" id=\"NONE\" formname=\"NONE\" sourceindex=\"0\" "
       "type=\"select-one\" disable=\"false\" index=\"0\" value=\"\"/>",
       "<command method=\"clickMainToolBar\" name=\"Back\"/>",
-      // The recorded id is the area's: the map is looked for by its name.
-      "<command method=\"clickMap\" name=\"nav\" id=\"NONE\" formname=\"NONE\" sourceindex=\"0\" "
+      // The line as recorded: the area's id, which the component takes to the map around it.
+      "<command method=\"clickMap\" name=\"nav\" id=\"first\" formname=\"NONE\" sourceindex=\"0\" "
       "tagName=\"AREA\" alt=\"First\" coords=\"0,0,50,20\" index=\"0\"/>",
       "<command method=\"changeURL\" value=\"file:///site/form.html?a=1&amp;b=2\"/>",
       "<command method=\"closeWindow\" parenttitle=\"Pop-up\" windowname=\"NONE\" windowtitle=\"Pop-up\"/>",

@@ -84,6 +84,8 @@ Outcome run(const char* session) {
 TEST(MozillaRoundTrip, TheSitesTourReplaysToTheSameStateAndAChangedPageIsCaught) {
   testjvm::Watchdog watchdog("the tour", std::chrono::seconds(240));
   const Outcome outcome = run("TOUR");
+  // The map's area recorded by its own id, inside a map that has one too.
+  EXPECT_NE(std::string::npos, outcome.output.find("clickMap[name:,:nav:;:id:,:areaTables:;:")) << outcome.output;
   EXPECT_TRUE(outcome.reproduced) << outcome.output;
   EXPECT_TRUE(outcome.caught) << outcome.output;
   EXPECT_NE(std::string::npos, outcome.output.find("element checkpoint: FAILED, tooltip: recorded 'Your name', now "
@@ -96,6 +98,8 @@ TEST(MozillaRoundTrip, TheSitesTourReplaysToTheSameStateAndAChangedPageIsCaught)
 TEST(MozillaRoundTrip, EveryKindOfElementReplaysAndItsCheckpointsVerify) {
   testjvm::Watchdog watchdog("the element kinds", std::chrono::seconds(240));
   const Outcome outcome = run("ELEMENTS");
+  // The image button, recorded with its resolved address.
+  EXPECT_NE(std::string::npos, outcome.output.find("clickImage[name:,:pay:;:")) << outcome.output;
   EXPECT_TRUE(outcome.reproduced) << outcome.output;
   EXPECT_TRUE(outcome.caught) << outcome.output;
   EXPECT_NE(std::string::npos, outcome.output.find("element checkpoint: FAILED, alt: recorded 'Logo', now 'Brand'"))

@@ -61,6 +61,39 @@ nsCOMPtr<nsIDOMElement> findFieldByName(nsIDOMElement* aCommand, const char16_t*
   return findField(aCommand, aTag, attribute(aCommand, u"type"), u"name", attribute(aCommand, u"name"), aDocument);
 }
 
+// The map a clickMap names. A recorded map line carries the id of the AREA clicked and,
+// when that is "NONE", the map's name with the index of the map among maps of its own
+// id (when it has one) or of that name. So besides the plain search: an id that names
+// no map names the map around the AREA that has it, and a map with an id of its own,
+// which the search by name passes over, is found among the maps that have an id.
+nsCOMPtr<nsIDOMElement> findMap(nsIDOMElement* aCommand, nsIDOMDocument* aDocument) {
+  const nsString name = attribute(aCommand, u"name");
+  nsCOMPtr<nsIDOMElement> found = findField(aCommand, u"map", nsString(), u"name", name, aDocument);
+  if (found) return found;
+  const nsString id = attribute(aCommand, u"id");
+  if (!isNone(id)) {
+    nsCOMPtr<nsIDOMElement> area;
+    if (NS_FAILED(aDocument->GetElementById(id, getter_AddRefs(area))) || !queryTo<nsIDOMHTMLAreaElement>(area))
+      return nullptr;
+    nsCOMPtr<nsIDOMNode> parent;
+    if (NS_FAILED(area->GetParentNode(getter_AddRefs(parent)))) return nullptr;
+    return queryTo<nsIDOMHTMLMapElement>(parent) ? queryTo<nsIDOMElement>(parent) : nullptr;
+  }
+  nsCOMPtr<nsIDOMNodeList> maps;
+  if (NS_FAILED(aDocument->GetElementsByTagName(NS_LITERAL_STRING("map"), getter_AddRefs(maps)))) return nullptr;
+  PRInt32 wanted = indexOf(aCommand);
+  const PRUint32 count = lengthOf(maps);
+  for (PRUint32 i = 0; i < count; ++i) {
+    nsCOMPtr<nsIDOMHTMLMapElement> map = queryTo<nsIDOMHTMLMapElement>(itemOf(maps, i));
+    nsCOMPtr<nsIDOMElement> element = queryTo<nsIDOMElement>(map);
+    nsString mapName;
+    if (!map || !element || !nsPlayBackUtils::detail::hasAttribute(element, u"id") || NS_FAILED(map->GetName(mapName)))
+      continue;
+    if (nsPlayBackUtils::detail::noneWhenEmpty(mapName).Equals(name) && wanted-- == 0) return element;
+  }
+  return nullptr;
+}
+
 nsresult setInputValue(nsISupports* aInput, const nsAString& aValue) {
   return callOnUiThread<nsIDOMHTMLInputElement>(aInput,
                                                 [&](nsIDOMHTMLInputElement* input) { return input->SetValue(aValue); });
@@ -305,7 +338,7 @@ NS_IMETHODIMP nsPlayBack::ClickImage(nsIDOMElement* aCommand) {
 NS_IMETHODIMP nsPlayBack::ClickMap(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMDocument> document = CurrentDocument(true);
   if (!document) return NS_ERROR_FAILURE;
-  nsCOMPtr<nsIDOMElement> found = findField(aCommand, u"map", nsString(), u"name", attribute(aCommand, u"name"), document);
+  nsCOMPtr<nsIDOMElement> found = findMap(aCommand, document);
   if (!found) {
     Reply(u"ERROR_ELEMENT_NOT_FOUND");
     return NS_ERROR_FAILURE;

@@ -61,7 +61,7 @@ public final class MozillaRecordAndReplay {
     private static final String CHECKPOINT = "checkpoint ";
 
     /**
-     * The sample site's tour: a DIV, a pop-up window, a table checkpoint,
+     * The sample site's tour: a DIV, a pop-up window, an image map's area, a table checkpoint,
      * the toolbar's Back, frames (a link in one, a cell checkpoint in another), an image
      * link, every kind of form field, an alert, a confirm and a prompt answered, element
      * and text checkpoints at the end of the form and of the dialogs' page.
@@ -72,7 +72,7 @@ public final class MozillaRecordAndReplay {
         "window Pop-up",
         "click #message",
         "close",
-        "click #tablesLink",
+        "click #areaTables",
         "checkpoint table click #itemA",
         "back",
         "click #framesLink",
@@ -111,15 +111,14 @@ public final class MozillaRecordAndReplay {
      * Every kind of page element on the recording page, whose script notes each action in
      * a log on the page: buttons (by name, by caption), a check box, a radio button, text
      * and password fields, a text area, a list, a link, an image, an image map, a DIV;
-     * checkpoints on the elements and on the log's text at the end. (An image button is
-     * left out: its recorded source is the full address, which the component compares
-     * with the "src" attribute as written in the page, so it is not found again.)
+     * an image button; checkpoints on the elements and on the log's text at the end.
      */
     public static final Session ELEMENTS = new Session("recording.html", new String[] {
         "click name=go",
         "click INPUT[3]",
         "click name=agree",
         "click INPUT[7]",
+        "click name=pay",
         "type name=who Zoe",
         "type name=pin 1234",
         "type name=remarks , thanks",
@@ -132,6 +131,7 @@ public final class MozillaRecordAndReplay {
         "checkpoint element click name=remarks",
         "checkpoint element click name=extras",
         "checkpoint element click name=agree",
+        "checkpoint element click name=pay",
         "checkpoint element click #wrapped",
         "checkpoint element click #logo",
         "checkpoint text selecttext #log",

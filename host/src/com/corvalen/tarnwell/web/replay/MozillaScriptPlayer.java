@@ -26,8 +26,6 @@ import java.util.Set;
  * ":-:"; an empty value selects nothing);
  * <li>setText in a text area: each recorded "&lt;VK_RETURN&gt;" as "VK_RETURN", which
  * the component turns into a line break;
- * <li>clickMap: the id "NONE", as the recorded id is the area's and the map is looked
- * for by it (the map is found by its name, the area by its coordinates);
  * <li>setAlertWindow is sent again until the dialog is up (the click that opens it
  * replies before the page shows the dialog).
  * </ul>
@@ -213,12 +211,6 @@ public final class MozillaScriptPlayer {
                     }
                     return document;
                 case "clickMap":
-                    // The line's id is the area's, while the component looks for the map by
-                    // id when one is given: the map is found by its name (which its index
-                    // counts by), then the area by its coordinates.
-                    document = CommandDocument.command(action);
-                    copy(values, document);
-                    return document.set("id", NONE);
                 case "setAlertWindow":
                 case "closeAlertWindow":
                 case "closeWindow":
