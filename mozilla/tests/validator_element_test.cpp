@@ -19,6 +19,7 @@ const char* const kForm = R"html(<form name="order">
 <input type="text" name="who" value="first">
 <input type="text" name="who" value="second" disabled>
 <input type="checkbox" id="agree" value="yes" checked>
+<input type="file" name="upload">
 <textarea name="notes">Line one
 line two</textarea>
 <select name="color" multiple title="Colours"><option>Red</option><option selected>Green</option><option selected>Blue</option></select>
@@ -132,6 +133,14 @@ TEST_F(ElementCheckTest, CellsByTheirTableAndRecordedPlaceOrByTheirId) {
             run(Check::Element, R"(<c caseid="7" type="cell" id="NONE" tableid="T" tableindex="1" rowindex="1")"
                                 R"( columnindex="1"><check cellvalue=""/></c>)",
                 NS_ERROR_FAILURE));
+}
+
+// Mended: the recorder takes checkpoints of file fields; one is read back as an INPUT,
+// not left without a reply.
+TEST_F(ElementCheckTest, AFileFieldIsReadBackAsAnInput) {
+  page(kForm);
+  EXPECT_EQ(Replies{status("PASSED", "name =\"upload\" type =\"file\" ")},
+            run(Check::Element, R"(<c caseid="7" type="file" id="NONE" name="upload"><check name="" type=""/></c>)"));
 }
 
 TEST_F(ElementCheckTest, WhatIsNotFoundAndKindsWithoutACheckpoint) {

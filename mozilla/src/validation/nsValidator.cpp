@@ -55,7 +55,7 @@ NS_IMETHODIMP nsValidator::tagForType(const nsAString& aType, const nsAString& a
     const char* tag;
   } kTags[] = {{"text", "INPUT"},     {"password", "INPUT"},      {"radio", "INPUT"},
                {"checkbox", "INPUT"}, {"submit", "INPUT"},        {"button", "INPUT"},
-               {"reset", "INPUT"},    {"textarea", "TEXTAREA"},   {"select-one", "SELECT"},
+               {"reset", "INPUT"},    {"file", "INPUT"},          {"textarea", "TEXTAREA"},   {"select-one", "SELECT"},
                {"select-multiple", "SELECT"}, {"link", "A"},      {"cell", "TD"}};
   aTag.Truncate();
   if (aType.EqualsLiteral("image")) {
