@@ -435,6 +435,12 @@ TEST_F(PlayerTest, ElementCheckpointsAreReadBackAndComparedKeyByKey) {
                    "alt:,:First:;:coords:,:0,0,50,20:;:index:,:0:;:tooltip:,:NONE:;:" + std::string(kWindow));
   EXPECT_EQ("element checkpoint: NOT_VERIFIED", verdict.first);
   EXPECT_FALSE(verdict.second);
+  // Nor is a line of no kind: nothing was checked, so it cannot have passed.
+  for (const char* line : {"CheckPointEvent_", "CheckPointEvent_align:,:left:;:formname:,:NONE"}) {
+    verdict = Verify(line);
+    EXPECT_EQ("none checkpoint: NOT_VERIFIED", verdict.first) << line;
+    EXPECT_FALSE(verdict.second) << line;
+  }
   EXPECT_EQ(sentBefore, Messages().size());
 }
 

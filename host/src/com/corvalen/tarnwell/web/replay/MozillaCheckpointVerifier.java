@@ -23,8 +23,8 @@ import java.util.Map;
  * column count and the picked cell's value, each "eq" the recorded value; the component
  * compares and answers "PASSED" or "FAILED", with the values it found, from which the
  * changed ones are named;
- * <li>a map area: not verified ({@link #NOT_VERIFIED}), as the component has no check
- * for it and would not answer;
+ * <li>a map area, or a line of no kind above: not verified ({@link #NOT_VERIFIED}), as
+ * the component has no check for it and would not answer;
  * <li>text ("selectedText"): checktype "text"; the component answers the page's body
  * text. The selected text must still be on the page and the body text must be what the
  * recorded full text shows of the body (the full text is the whole document's, title
@@ -38,7 +38,7 @@ import java.util.Map;
  */
 public final class MozillaCheckpointVerifier {
     public static final String CHECKPOINT = "CheckPointEvent_";
-    /** The error of a checkpoint of a kind the component has no check for (a map area). */
+    /** The error of a checkpoint of a kind the component has no check for (a map area, an unknown line). */
     public static final String NOT_VERIFIED = "NOT_VERIFIED";
 
     private static final String NONE = "NONE";
@@ -76,11 +76,9 @@ public final class MozillaCheckpointVerifier {
         String body = line.startsWith(CHECKPOINT) ? line.substring(CHECKPOINT.length()) : line;
         Map<String, String> recorded = MozillaScriptPlayer.pairs(body);
         String kind = kind(recorded);
-        if (kind.equals("none")) {
-            return result(kind, null, new ArrayList<>(), new ArrayList<>());
-        }
-        if (value(recorded, "tagName").equals("AREA")) {
-            // The component would not answer: say so rather than wait.
+        if (kind.equals("none") || value(recorded, "tagName").equals("AREA")) {
+            // A line of no kind the component checks, or a map area, which it would not
+            // answer: say so rather than wait, and never take it for a pass.
             return result(kind, NOT_VERIFIED, new ArrayList<>(), new ArrayList<>());
         }
         if (kind.equals("dialog")) {
