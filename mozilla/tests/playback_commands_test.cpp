@@ -148,6 +148,40 @@ TEST_F(PlaybackTest, SetMaxTimeLimitIsSilentAndMakesSetWindowRetry) {
   EXPECT_LT(std::chrono::steady_clock::now() - again, took);
 }
 
+// Numbers the host sends are read as strtol reads them and held within 32 bits: a limit
+// below zero or not a number means one try, a waiting time that is no number or below
+// zero no wait (each search is over before the fixture gives up on it), a limit beyond
+// 32 bits the largest there is, and an index out of range finds nothing.
+TEST_F(PlaybackTest, OddNumbersInCommandsNeitherOverflowNorWait) {
+  Open("form.html");
+  EXPECT_EQ(Lines{}, Play(command({{"method", "setMaxTimeLimit"}, {"value", "-3"}})));
+  EXPECT_EQ(-3, maxTimeLimit.load());
+  EXPECT_EQ((Lines{status("FAILED", "Window Not Found"), status("ERROR_WINDOW_NOT_FOUND")}), Play(setWindow("Never")));
+  EXPECT_EQ(Lines{}, Play(command({{"method", "setMaxTimeLimit"}, {"value", "ten"}})));
+  EXPECT_EQ(0, maxTimeLimit.load());
+  EXPECT_EQ(Lines{status("SUCCESS")}, Play(setWindow("Order Form", "soon")));
+  EXPECT_EQ(Lines{status("SUCCESS")}, Play(setWindow("Order Form", "-7")));
+
+  Play(command({{"method", "setMaxTimeLimit"}, {"value", "99999999999"}}));
+  EXPECT_EQ(2147483647, maxTimeLimit.load());
+  Play(command({{"method", "setMaxTimeLimit"}, {"value", "-99999999999"}}));
+  EXPECT_EQ(-2147483647 - 1, maxTimeLimit.load());
+  maxTimeLimit = 0;
+
+  for (const char* index : {"-1", "1", "4294967296", "99999999999999"}) {
+    SCOPED_TRACE(index);
+    EXPECT_EQ(Lines{status("ERROR_ELEMENT_NOT_FOUND")},
+              Play(command({{"method", "setText"}, {"type", "text"}, {"id", "customer"}, {"name", "customer"},
+                            {"value", "x"}, {"index", index}})));
+  }
+  EXPECT_EQ("", ValueOf("customer"));
+  // 2^32 read without the bound would wrap round to the first field.
+  EXPECT_EQ((Lines{status("SUCCESS"), status("SUCCESS")}),
+            Play(command({{"method", "setText"}, {"type", "text"}, {"id", "customer"}, {"name", "customer"},
+                          {"value", "y"}, {"index", "0"}})));
+  EXPECT_EQ("y", ValueOf("customer"));
+}
+
 // Each action reads the command it was started for, however quickly the next arrives.
 TEST_F(PlaybackTest, QuickSuccessiveCommandsEachActOnTheirOwnCommand) {
   std::string fields;
