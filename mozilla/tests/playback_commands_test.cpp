@@ -45,6 +45,9 @@ TEST_F(PlaybackTest, ExecuteTestBeforeAnySetWindowRepliesTheCaseWithDocumentNull
             Send(command({{"method", "executeTest"}, {"caseid", "case &quot;7&quot;"}, {"checktype", "element"}})));
   // Answered on the calling thread, the case id unescaped.
   EXPECT_EQ(Lines{"<statusmessage caseid=\"case \"7\"\" status=\"ERROR_DOCUMENT_NULL\" />"}, Replies());
+  // Mended: a line break in the case id would cut the reply in two.
+  Send(command({{"method", "executeTest"}, {"caseid", "two&#10;lines&#13;"}, {"checktype", "element"}}));
+  EXPECT_EQ(Lines{"<statusmessage caseid=\"two lines \" status=\"ERROR_DOCUMENT_NULL\" />"}, Replies());
 }
 
 // Checkpoints run on the calling thread against the current window's page, and read

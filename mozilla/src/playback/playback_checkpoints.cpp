@@ -19,12 +19,9 @@ NS_IMETHODIMP nsPlayBack::ExecuteTest(nsIDOMElement* aCommand) {
   }
   nsCOMPtr<nsIDOMDocument> document = CurrentDocument(false);
   if (!document) {
-    // <statusmessage caseid="..." status="ERROR_DOCUMENT_NULL" />
-    nsString reply;
-    reply.AppendLiteral("<statusmessage caseid=\"");
-    reply.Append(attribute(aCommand, u"caseid"));
-    reply.AppendLiteral("\" status=\"ERROR_DOCUMENT_NULL\" />\n");
-    mSocket.Send(reply);
+    // <statusmessage caseid="..." status="ERROR_DOCUMENT_NULL" />: the case status
+    // reply with an empty tail, as the validator makes it.
+    validator->sendStatus(NS_LITERAL_STRING("ERROR_DOCUMENT_NULL"), nsString(), attribute(aCommand, u"caseid"));
     return NS_ERROR_FAILURE;
   }
   nsresult rv = validator->setDocument(document);

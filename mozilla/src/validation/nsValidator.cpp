@@ -40,7 +40,9 @@ NS_IMETHODIMP nsValidator::setDocument(nsIDOMDocument* aDocument) {
 NS_IMETHODIMP nsValidator::sendStatus(const nsAString& aStatus, const nsAString& aDetails, const nsAString& aCaseId) {
   nsString reply;
   reply.Append(u"<statusmessage caseid=\"");
-  reply.Append(aCaseId);
+  // The host's case id goes back as it came, but for a line break, which would cut the
+  // reply line in two.
+  reply.Append(replaceBreaks(aCaseId, u" ", true));
   reply.Append(u"\" status=\"");
   reply.Append(aStatus);
   reply.Append(u"\" ");
