@@ -1,7 +1,14 @@
 // The hand-over between threads (see platform_internal/hand_over.h).
 #include "platform_internal/hand_over.h"
 
+#include <linux/futex.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <ctime>
 
 namespace win32::internal {
 namespace {
@@ -27,17 +34,45 @@ inline void relax() {
 #endif
 }
 
+static_assert(sizeof(std::atomic<std::uint32_t>) == sizeof(std::uint32_t) &&
+                  std::atomic<std::uint32_t>::is_always_lock_free,
+              "the ring count is waited on as a plain 32-bit futex word");
+
+std::uint32_t* futexWord(std::atomic<std::uint32_t>& word) { return reinterpret_cast<std::uint32_t*>(&word); }
+
+// Sleeps while `word` still holds `seen`, until woken or `deadline` (steady_clock, which is
+// CLOCK_MONOTONIC here; max() for no deadline). Returns false only when the deadline
+// passed; a wake-up, a changed word or a signal return true and the caller looks again.
+bool futexWait(std::atomic<std::uint32_t>& word, std::uint32_t seen, HandOver::Clock::time_point deadline) {
+  timespec until{};
+  const timespec* timeout = nullptr;
+  if (deadline != HandOver::Clock::time_point::max()) {
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline.time_since_epoch()).count();
+    if (ns <= 0) return false;
+    until.tv_sec = static_cast<time_t>(ns / 1000000000);
+    until.tv_nsec = static_cast<long>(ns % 1000000000);
+    timeout = &until;
+  }
+  // FUTEX_WAIT_BITSET takes an absolute time on the monotonic clock.
+  const long result = syscall(SYS_futex, futexWord(word), FUTEX_WAIT_BITSET_PRIVATE, seen, timeout, nullptr,
+                              FUTEX_BITSET_MATCH_ANY);
+  return result == 0 || errno != ETIMEDOUT;
+}
+
+void futexWakeAll(std::atomic<std::uint32_t>& word) {
+  syscall(SYS_futex, futexWord(word), FUTEX_WAKE_PRIVATE, INT_MAX, nullptr, nullptr, 0);
+}
+
 }  // namespace
 
 void HandOver::ring() {
   rings_.fetch_add(1, std::memory_order_seq_cst);
-  if (parked_.load(std::memory_order_seq_cst) == 0) return;
-  // Taking the lock orders this notification after the parked thread's last look.
-  { std::lock_guard lock(mutex_); }
-  woken_.notify_all();
+  // A waiter counts itself parked before its last look at the count, and the futex wait
+  // sleeps only while the count is unchanged, so either it sees this ring or it is woken.
+  if (parked_.load(std::memory_order_seq_cst) != 0) futexWakeAll(rings_);
 }
 
-bool HandOver::spinPast(std::uint64_t seen, Clock::time_point deadline) const {
+bool HandOver::spinPast(std::uint32_t seen, Clock::time_point deadline) const {
   const auto end = std::min(deadline, Clock::now() + kSpinBudget);
   for (int look = 1;; ++look) {
     if (rings_.load(std::memory_order_acquire) != seen) return true;
@@ -46,7 +81,21 @@ bool HandOver::spinPast(std::uint64_t seen, Clock::time_point deadline) const {
   }
 }
 
-bool HandOver::waitPast(std::uint64_t seen, Clock::time_point deadline) {
+bool HandOver::parkPast(std::uint32_t seen, Clock::time_point deadline) {
+  parked_.fetch_add(1, std::memory_order_seq_cst);
+  bool rung = true;
+  while (rings_.load(std::memory_order_seq_cst) == seen) {
+    if (!futexWait(rings_, seen, deadline)) {
+      rung = rings_.load(std::memory_order_seq_cst) != seen;
+      break;
+    }
+  }
+  parked_.fetch_sub(1, std::memory_order_seq_cst);
+  return rung;
+}
+
+bool HandOver::waitPast(std::uint64_t seenCount, Clock::time_point deadline) {
+  const auto seen = static_cast<std::uint32_t>(seenCount);
   const int skip = waitsWithoutSpin_.load(std::memory_order_relaxed);
   if (skip > 0) {
     waitsWithoutSpin_.store(skip - 1, std::memory_order_relaxed);
@@ -55,19 +104,7 @@ bool HandOver::waitPast(std::uint64_t seen, Clock::time_point deadline) {
   } else {
     waitsWithoutSpin_.store(kWaitsWithoutSpinAfterMiss, std::memory_order_relaxed);
   }
-  std::unique_lock lock(mutex_);
-  parked_.fetch_add(1, std::memory_order_seq_cst);
-  bool rung = true;
-  while (rings_.load(std::memory_order_seq_cst) == seen) {
-    if (deadline == Clock::time_point::max()) {
-      woken_.wait(lock);
-    } else if (woken_.wait_until(lock, deadline) == std::cv_status::timeout) {
-      rung = rings_.load(std::memory_order_seq_cst) != seen;
-      break;
-    }
-  }
-  parked_.fetch_sub(1, std::memory_order_seq_cst);
-  return rung;
+  return parkPast(seen, deadline);
 }
 
 }  // namespace win32::internal

@@ -47,6 +47,31 @@ TEST(HandOver, AParkedWaiterWakesOnARing) {
   ringer.join();
 }
 
+TEST(HandOver, AWaitWithoutDeadlineParksUntilRungAndAPastDeadlineEndsAtOnce) {
+  HandOver handOver;
+  // A deadline already gone: no sleep at all, and nothing was rung.
+  auto start = HandOver::Clock::now();
+  EXPECT_FALSE(handOver.waitPast(handOver.rings(), HandOver::Clock::now() - std::chrono::seconds(1)));
+  EXPECT_LT(HandOver::Clock::now() - start, std::chrono::seconds(1));
+
+  // Several waits that time out in turn leave the waiter able to park again, this time
+  // with no deadline, and a ring long after the spin still reaches it.
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(handOver.waitPast(handOver.rings(), in(std::chrono::milliseconds(2))));
+  const auto seen = handOver.rings();
+  std::atomic<bool> rung{false};
+  std::thread ringer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    rung = true;
+    handOver.ring();
+  });
+  start = HandOver::Clock::now();
+  EXPECT_TRUE(handOver.waitPast(seen));
+  EXPECT_TRUE(rung);
+  EXPECT_GE(HandOver::Clock::now() - start, std::chrono::milliseconds(30));
+  ringer.join();
+  EXPECT_NE(seen, handOver.rings());
+}
+
 TEST(HandOver, PingPongLosesNoRing) {
   // Two threads answer each other many times: waits end by spinning and by parking,
   // both ways, and each must see the other's ring.

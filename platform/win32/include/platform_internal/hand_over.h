@@ -16,16 +16,16 @@
 // nothing the next few waits park at once, so an idle thread, or one on a machine too
 // busy to run the thread that would answer, mostly does not spin. One thread waits on a
 // hand-over (its owner); any number ring it. Message order is the queue's business: the
-// hand-over only says that something arrived.
+// hand-over only says that something arrived. Parking is a futex wait on the ring count
+// itself: no mutex or condition variable sits between a ring and the parked waiter, so a
+// wake-up costs one system call on each side and nothing else.
 #pragma once
 
 #include <windef.h>
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 
 namespace win32::internal {
 
@@ -37,7 +37,8 @@ class DECLSPEC_EXPORT HandOver {
   HandOver(const HandOver&) = delete;
   HandOver& operator=(const HandOver&) = delete;
 
-  // How often it has rung; read before looking for work, pass to waitPast.
+  // How often it has rung (wrapping at 2^32); read before looking for work, pass to
+  // waitPast. Only equality with a later count means anything.
   std::uint64_t rings() const { return rings_.load(std::memory_order_seq_cst); }
   // Call after making work visible: a receiver waiting past an earlier count returns.
   void ring();
@@ -46,13 +47,13 @@ class DECLSPEC_EXPORT HandOver {
   bool waitPast(std::uint64_t seen, Clock::time_point deadline = Clock::time_point::max());
 
  private:
-  bool spinPast(std::uint64_t seen, Clock::time_point deadline) const;
+  bool spinPast(std::uint32_t seen, Clock::time_point deadline) const;
+  bool parkPast(std::uint32_t seen, Clock::time_point deadline);
 
-  std::atomic<std::uint64_t> rings_{0};
+  // 32 bits because parking waits on this word with a futex.
+  std::atomic<std::uint32_t> rings_{0};
   std::atomic<int> parked_{0};
   std::atomic<int> waitsWithoutSpin_{0};  // the waiter's own count; atomic for misuse only
-  std::mutex mutex_;  // only for parking
-  std::condition_variable woken_;
 };
 
 }  // namespace win32::internal
