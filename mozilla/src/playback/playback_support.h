@@ -19,9 +19,7 @@ inline nsString attribute(nsIDOMElement* aCommand, const char16_t* aName) {
 // True for the recorded "NONE" (no value).
 inline bool isNone(const nsAString& aValue) { return aValue.EqualsLiteral("NONE"); }
 
-// A decimal number as strtol reads one (leading blanks, a sign, digits; 0 when there are
-// none), held within PRInt32 rather than overflowing.
-PRInt32 integerOf(const nsAString& aText);
+using nsPlayBackUtils::detail::integerOf;
 
 // Calls `aCall` with a synchronous proxy of `aObject` as `Interface`, so that the call
 // runs on the UI thread while this thread waits; the call's result, or why no proxy

@@ -49,6 +49,11 @@ nsString textContentOf(nsISupports* aNode);
 nsString withLineBreaks(const nsAString& aText);
 // An empty text reads as "NONE".
 nsString noneWhenEmpty(const nsAString& aText);
+// Every line feed replaced by `aBy`; with `aReturns`, every carriage return too.
+nsString replaceBreaks(const nsAString& aText, const PRUnichar* aBy, bool aReturns = false);
+// The text read as atoi reads it (leading blanks, a sign, digits; 0 when none), held
+// within PRInt32 instead of overflowing.
+PRInt32 integerOf(const nsAString& aText);
 
 // The item at `aIndex` of a node list or HTML collection; null past the end.
 nsCOMPtr<nsIDOMNode> itemOf(nsIDOMNodeList* aList, PRUint32 aIndex);

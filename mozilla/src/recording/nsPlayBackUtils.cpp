@@ -2,8 +2,6 @@
 // The finders are in element_finders.cpp, node_finders.cpp and window_finders.cpp.
 #include "nsPlayBackUtils.h"
 
-#include <limits>
-
 #include "ClientSocket.h"
 #include "dom_reading.h"
 #include "nsComponentManagerUtils.h"
@@ -76,23 +74,8 @@ nsresult CreateDOMEvent(const nsAString& aModule, const nsAString& aType, nsIDOM
 nsresult GetIndexAttribute(nsIDOMElement* aCommand, PRInt32* aIndex) {
   if (!aIndex) return NS_ERROR_NULL_POINTER;
   *aIndex = 0;
-  const nsString text = attributeOf(aCommand, u"index");
-  // As atoi reads: leading white space, an optional sign, then decimal digits; the
-  // value is held within PRInt32 instead of overflowing.
-  const PRUnichar* at = text.BeginReading();
-  const PRUnichar* const end = text.EndReading();
-  while (at != end && (*at == ' ' || (*at >= '\t' && *at <= '\r'))) ++at;
-  bool negative = false;
-  if (at != end && (*at == '+' || *at == '-')) negative = *at++ == '-';
-  constexpr long long kLimit = std::numeric_limits<PRInt32>::max();
-  long long value = 0;
-  for (; at != end && *at >= '0' && *at <= '9'; ++at) {
-    value = value * 10 + (*at - '0');
-    if (value > kLimit + 1) value = kLimit + 1;
-  }
-  if (negative) value = -value;
-  if (value > kLimit) value = kLimit;
-  *aIndex = static_cast<PRInt32>(value);
+  // As atoi reads, held within PRInt32 instead of overflowing.
+  *aIndex = integerOf(attributeOf(aCommand, u"index"));
   return NS_OK;
 }
 

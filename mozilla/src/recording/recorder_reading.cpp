@@ -128,17 +128,4 @@ nsCOMPtr<nsIDOMWindow> frameAt(nsIDOMWindow* aWindow, PRUint32 aIndex) {
   return frame;
 }
 
-nsString replaceBreaks(const nsAString& aText, const PRUnichar* aBy, bool aReturns) {
-  nsString result;
-  const nsString text(aText);
-  for (PRUint32 i = 0; i < text.Length(); ++i) {
-    const PRUnichar c = text.CharAt(i);
-    if (c == u'\n' || (aReturns && c == u'\r'))
-      result.Append(aBy);
-    else
-      result.Append(c);
-  }
-  return result;
-}
-
 }  // namespace recorder_reading

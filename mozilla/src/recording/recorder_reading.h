@@ -32,8 +32,7 @@ nsString tooltipBlock(nsIDOMNode* aNode);
 // The frames of a window, in order.
 PRUint32 frameCount(nsIDOMWindow* aWindow);
 nsCOMPtr<nsIDOMWindow> frameAt(nsIDOMWindow* aWindow, PRUint32 aIndex);
-// Every "\n" replaced by `aBy`; with `aReturns`, every "\r" too.
-nsString replaceBreaks(const nsAString& aText, const PRUnichar* aBy, bool aReturns = false);
+using nsPlayBackUtils::detail::replaceBreaks;
 nsString none(const nsAString& aText);
 
 }  // namespace recorder_reading

@@ -1,7 +1,6 @@
 #include "validator_reading.h"
 
 #include <cstdio>
-#include <limits>
 
 #include "nsIBaseWindow.h"
 #include "nsIDOMAbstractView.h"
@@ -40,37 +39,6 @@ nsString escapeText(const nsAString& aText) {
   text.ReplaceSubstring(u"<", u"&lt;");
   text.ReplaceSubstring(u">", u"&gt;");
   return text;
-}
-
-nsString replaceBreaks(const nsAString& aText, const PRUnichar* aBy, bool aReturns) {
-  nsString result;
-  const nsString text(aText);
-  for (PRUint32 i = 0; i < text.Length(); ++i) {
-    const PRUnichar c = text.CharAt(i);
-    if (c == u'\n' || (aReturns && c == u'\r'))
-      result.Append(aBy);
-    else
-      result.Append(c);
-  }
-  return result;
-}
-
-PRInt32 integerOf(const nsAString& aText) {
-  const nsString text(aText);
-  const PRUnichar* at = text.BeginReading();
-  const PRUnichar* const end = text.EndReading();
-  while (at != end && (*at == ' ' || (*at >= '\t' && *at <= '\r'))) ++at;
-  bool negative = false;
-  if (at != end && (*at == '+' || *at == '-')) negative = *at++ == '-';
-  constexpr long long kLimit = std::numeric_limits<PRInt32>::max();
-  long long value = 0;
-  for (; at != end && *at >= '0' && *at <= '9'; ++at) {
-    value = value * 10 + (*at - '0');
-    if (value > kLimit + 1) value = kLimit + 1;
-  }
-  if (negative) value = -value;
-  if (value > kLimit) value = kLimit;
-  return static_cast<PRInt32>(value);
 }
 
 nsString shellTitleOf(nsIDOMWindow* aWindow) {

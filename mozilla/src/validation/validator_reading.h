@@ -26,12 +26,8 @@ const char* trueOrFalse(bool aValue);
 // "&" as "&amp;", the double quote as "&quot;", line feeds and carriage returns as
 // blanks, "<" as "&lt;", ">" as "&gt;", in this order.
 nsString escapeText(const nsAString& aText);
-// Every line feed replaced by `aBy`; with `aReturns`, every carriage return too.
-nsString replaceBreaks(const nsAString& aText, const PRUnichar* aBy, bool aReturns = false);
-
-// The text read as atoi reads it (leading blanks, a sign, digits; 0 when none), held
-// within PRInt32 instead of overflowing.
-PRInt32 integerOf(const nsAString& aText);
+using nsPlayBackUtils::detail::integerOf;
+using nsPlayBackUtils::detail::replaceBreaks;
 
 // The title of the docshell showing the window; empty when none.
 nsString shellTitleOf(nsIDOMWindow* aWindow);
