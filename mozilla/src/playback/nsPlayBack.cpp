@@ -210,6 +210,11 @@ void nsPlayBack::Reply(const char16_t* aStatus, const char16_t* aDebugMessage) {
   nsPlayBackUtils::SendStatusMessage(nsDependentString(aStatus), nsDependentString(aDebugMessage), mSocket);
 }
 
+nsresult nsPlayBack::Fail(const char16_t* aStatus, const char16_t* aDebugMessage) {
+  Reply(aStatus, aDebugMessage);
+  return NS_ERROR_FAILURE;
+}
+
 // ---- commands
 
 NS_IMETHODIMP nsPlayBack::SetCommand(const nsAString& aCommand) {

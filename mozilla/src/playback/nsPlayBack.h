@@ -109,6 +109,8 @@ class nsPlayBack final : public nsISessionPlayer,
 
   // Replies: <message status="..." debugMessage="..."/>.
   void Reply(const char16_t* aStatus, const char16_t* aDebugMessage = u"");
+  // An action's failure: the reply, then NS_ERROR_FAILURE.
+  nsresult Fail(const char16_t* aStatus, const char16_t* aDebugMessage = u"");
 
   // The current window's document; none (and the "ERROR_HTML_DOCUMENT_NULL" reply,
   // when `aReply`) without a window or when it has no document.

@@ -102,10 +102,7 @@ nsresult setInputValue(nsISupports* aInput, const nsAString& aValue) {
 }  // namespace
 
 nsresult nsPlayBack::ClickOnUiThread(nsISupports* aTarget, nsIDOMDocument* aDocument) {
-  if (NS_FAILED(fireEvent(aTarget, aDocument, u"MouseEvents", u"click"))) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(fireEvent(aTarget, aDocument, u"MouseEvents", u"click"))) return Fail(u"FAILED");
   return NS_OK;
 }
 
@@ -117,14 +114,8 @@ NS_IMETHODIMP nsPlayBack::SetTextField(nsIDOMElement* aCommand) {
   if (nsPlayBackUtils::detail::hasAttribute(aCommand, u"classname")) return SetDialogText(aCommand);
 
   nsCOMPtr<nsIDOMElement> input = findFieldByName(aCommand, u"INPUT", document);
-  if (!input) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
-  if (NS_FAILED(setInputValue(input, attribute(aCommand, u"value")))) {
-    Reply(u"FAILED", u"Set Text Failed");
-    return NS_ERROR_FAILURE;
-  }
+  if (!input) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
+  if (NS_FAILED(setInputValue(input, attribute(aCommand, u"value")))) return Fail(u"FAILED", u"Set Text Failed");
   // The value is set; the page's change handler runs after the host has heard so.
   Reply(u"SUCCESS");
   fireEvent(input, document, u"Events", u"change");
@@ -133,25 +124,16 @@ NS_IMETHODIMP nsPlayBack::SetTextField(nsIDOMElement* aCommand) {
 
 // A text box of the front dialog, found by the id of its XUL text box. No event.
 nsresult nsPlayBack::SetDialogText(nsIDOMElement* aCommand) {
-  if (!attribute(aCommand, u"classname").EqualsLiteral("textbox-input")) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!attribute(aCommand, u"classname").EqualsLiteral("textbox-input")) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   nsCOMPtr<nsIDOMDocument> dialog;
-  if (NS_FAILED(nsPlayBackUtils::GetDialogDocument(getter_AddRefs(dialog))) || !dialog) {
-    Reply(u"ERROR_DOCUMENT_NULL");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(nsPlayBackUtils::GetDialogDocument(getter_AddRefs(dialog))) || !dialog)
+    return Fail(u"ERROR_DOCUMENT_NULL");
   nsCOMPtr<nsIDOMElement> input;
   if (NS_FAILED(nsPlayBackUtils::FindXULTextboxInput(dialog, attribute(aCommand, u"id"), getter_AddRefs(input))) ||
       !input) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
+    return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   }
-  if (NS_FAILED(setInputValue(input, attribute(aCommand, u"value")))) {
-    Reply(u"FAILED", u"Set Text Failed");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(setInputValue(input, attribute(aCommand, u"value")))) return Fail(u"FAILED", u"Set Text Failed");
   return NS_OK;
 }
 
@@ -159,20 +141,14 @@ NS_IMETHODIMP nsPlayBack::SetTextArea(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMDocument> document = CurrentDocument(true);
   if (!document) return NS_ERROR_FAILURE;
   nsCOMPtr<nsIDOMElement> area = findFieldByName(aCommand, u"TEXTAREA", document);
-  if (!area) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!area) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   const nsString value = withLineBreaks(attribute(aCommand, u"value"));
   nsresult rv = callOnUiThread<nsIDOMHTMLTextAreaElement>(
       area, [&](nsIDOMHTMLTextAreaElement* textArea) { return textArea->SetValue(value); });
   // A value that could not be set is no success either, though only the event's
   // dispatch was checked first.
   if (NS_SUCCEEDED(rv)) rv = fireEvent(area, document, u"Events", u"change");
-  if (NS_FAILED(rv)) {
-    Reply(u"FAILED", u"Set Text Failed");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(rv)) return Fail(u"FAILED", u"Set Text Failed");
   return NS_OK;
 }
 
@@ -181,13 +157,11 @@ NS_IMETHODIMP nsPlayBack::SetTextArea(nsIDOMElement* aCommand) {
 NS_IMETHODIMP nsPlayBack::SelectItem(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMDocument> document = CurrentDocument(true);
   if (!document) return NS_ERROR_FAILURE;
-  nsCOMPtr<nsIDOMHTMLSelectElement> list = queryTo<nsIDOMHTMLSelectElement>(findFieldByName(aCommand, u"SELECT", document));
+  nsCOMPtr<nsIDOMHTMLSelectElement> list =
+      queryTo<nsIDOMHTMLSelectElement>(findFieldByName(aCommand, u"SELECT", document));
   nsCOMPtr<nsIDOMHTMLOptionsCollection> options;
   if (list && NS_FAILED(list->GetOptions(getter_AddRefs(options)))) options = nullptr;
-  if (!options) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!options) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   PRUint32 count = 0;
   if (NS_FAILED(options->GetLength(&count))) count = 0;
   auto optionAt = [&](PRUint32 i) {
@@ -219,10 +193,7 @@ NS_IMETHODIMP nsPlayBack::SelectItem(nsIDOMElement* aCommand) {
       break;
     }
   }
-  if (failed) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (failed) return Fail(u"FAILED");
   return NS_OK;
 }
 
@@ -236,15 +207,10 @@ NS_IMETHODIMP nsPlayBack::ClickButton(nsIDOMElement* aCommand) {
 // A button of the front dialog, known by its label. Replies once the command has run
 // (for the dialog's OK or Cancel, once the page has its answer).
 nsresult nsPlayBack::ClickDialogButton(nsIDOMElement* aCommand) {
-  if (!attribute(aCommand, u"classname").EqualsLiteral("dialog-button")) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!attribute(aCommand, u"classname").EqualsLiteral("dialog-button")) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   nsCOMPtr<nsIDOMDocument> dialog;
-  if (NS_FAILED(nsPlayBackUtils::GetDialogDocument(getter_AddRefs(dialog))) || !dialog) {
-    Reply(u"ERROR_DOCUMENT_NULL");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(nsPlayBackUtils::GetDialogDocument(getter_AddRefs(dialog))) || !dialog)
+    return Fail(u"ERROR_DOCUMENT_NULL");
   nsCOMPtr<nsIDOMNodeList> nodes;
   nsPlayBackUtils::GetRootAnonymousNodes(dialog, getter_AddRefs(nodes));
   nsCOMPtr<nsIDOMNode> button;
@@ -252,14 +218,9 @@ nsresult nsPlayBack::ClickDialogButton(nsIDOMElement* aCommand) {
     nsPlayBackUtils::FindNodeByName(nsDependentString(u"xul:button"), nodes, nsDependentString(u"label"),
                                     attribute(aCommand, u"name"), getter_AddRefs(button));
   }
-  if (!button) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
-  if (NS_FAILED(callOnUiThread<nsIDOMXULElement>(button, [](nsIDOMXULElement* xul) { return xul->DoCommand(); }))) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (!button) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
+  if (NS_FAILED(callOnUiThread<nsIDOMXULElement>(button, [](nsIDOMXULElement* xul) { return xul->DoCommand(); })))
+    return Fail(u"FAILED");
   Reply(u"SUCCESS");
   return NS_OK;
 }
@@ -274,10 +235,7 @@ nsresult nsPlayBack::ClickPageButton(nsIDOMElement* aCommand) {
   const nsString expected = isNone(name) ? attribute(aCommand, u"value") : name;
   nsCOMPtr<nsIDOMHTMLInputElement> input =
       queryTo<nsIDOMHTMLInputElement>(findField(aCommand, u"INPUT", type, u"name", expected, document));
-  if (!input) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!input) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   if (type.EqualsLiteral("file")) {
     // A file field's click is not answered; the host hears only of a click that could
     // not be made.
@@ -291,18 +249,12 @@ nsresult nsPlayBack::ClickPageButton(nsIDOMElement* aCommand) {
 
 NS_IMETHODIMP nsPlayBack::ClickLink(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMHTMLDocument> document = queryTo<nsIDOMHTMLDocument>(CurrentDocument(false));
-  if (!document) {
-    Reply(u"ERROR_HTML_DOCUMENT_NULL");
-    return NS_ERROR_FAILURE;
-  }
+  if (!document) return Fail(u"ERROR_HTML_DOCUMENT_NULL");
   const bool byId = !isNone(attribute(aCommand, u"id"));
   nsCOMPtr<nsIDOMHTMLAnchorElement> link;
   nsPlayBackUtils::FindLinkByProperty(indexOf(aCommand), nsDependentString(byId ? u"id" : u"innertext"), aCommand,
                                       document, getter_AddRefs(link));
-  if (!link) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!link) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   Reply(u"SUCCESS");
   return ClickOnUiThread(link, document);
 }
@@ -310,10 +262,7 @@ NS_IMETHODIMP nsPlayBack::ClickLink(nsIDOMElement* aCommand) {
 NS_IMETHODIMP nsPlayBack::ClickImage(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMDocument> document = CurrentDocument(false);
   nsCOMPtr<nsIDOMHTMLDocument> page = queryTo<nsIDOMHTMLDocument>(document);
-  if (!page) {
-    Reply(u"ERROR_HTML_DOCUMENT_NULL");
-    return NS_ERROR_FAILURE;
-  }
+  if (!page) return Fail(u"ERROR_HTML_DOCUMENT_NULL");
   const nsString type = attribute(aCommand, u"type");
   const bool byId = !isNone(attribute(aCommand, u"id"));
   nsCOMPtr<nsISupports> image;
@@ -327,10 +276,7 @@ NS_IMETHODIMP nsPlayBack::ClickImage(nsIDOMElement* aCommand) {
     image = findField(aCommand, u"input", type, u"src", attribute(aCommand, u"source"), document);
   }
   // Neither an image nor an image button: nothing is looked for, so nothing is found.
-  if (!image) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!image) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   Reply(u"SUCCESS");
   return ClickOnUiThread(image, document);
 }
@@ -339,10 +285,7 @@ NS_IMETHODIMP nsPlayBack::ClickMap(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMDocument> document = CurrentDocument(true);
   if (!document) return NS_ERROR_FAILURE;
   nsCOMPtr<nsIDOMElement> found = findMap(aCommand, document);
-  if (!found) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!found) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   Reply(u"SUCCESS");
   // The area with exactly the recorded coordinates, if any, is clicked.
   nsCOMPtr<nsIDOMHTMLMapElement> map = queryTo<nsIDOMHTMLMapElement>(found);
@@ -366,9 +309,6 @@ NS_IMETHODIMP nsPlayBack::ClickList(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDOMElement> div;
   nsPlayBackUtils::FindDivByProperty(indexOf(aCommand), nsDependentString(byId ? u"id" : u"name"), aCommand, document,
                                      getter_AddRefs(div));
-  if (!div) {
-    Reply(u"ERROR_ELEMENT_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!div) return Fail(u"ERROR_ELEMENT_NOT_FOUND");
   return ClickOnUiThread(div, document);
 }

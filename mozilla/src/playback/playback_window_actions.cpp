@@ -53,10 +53,7 @@ NS_IMETHODIMP nsPlayBack::SetWindow(nsIDOMElement* aCommand) {
     ++tries;
     sleepOneSecond();
   }
-  if (!shell) {
-    Reply(u"FAILED", u"Window Not Found");
-    return NS_ERROR_FAILURE;
-  }
+  if (!shell) return Fail(u"FAILED", u"Window Not Found");
 
   nsPlayBackUtils::FocusContentWindow(shell);
   SetCurrentBrowser(queryTo<nsIWebNavigation>(shell));
@@ -65,10 +62,7 @@ NS_IMETHODIMP nsPlayBack::SetWindow(nsIDOMElement* aCommand) {
   if (window && NS_FAILED(window->GetContent(getter_AddRefs(content)))) content = nullptr;
   nsCOMPtr<nsIDOMWindow> frame;
   if (content) nsPlayBackUtils::FindFrameByName(windowName, content, nameCondition, getter_AddRefs(frame));
-  if (!frame) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (!frame) return Fail(u"FAILED");
   SetCurrentWindow(frame);
   WaitForPage(frame, playback_support::integerOf(waitTime), tries);
   return NS_OK;
@@ -98,16 +92,10 @@ NS_IMETHODIMP nsPlayBack::CloseWindow(nsIDOMElement* aCommand) {
   nsPlayBackUtils::FindBrowserWindow(PR_FALSE, attribute(aCommand, u"parenttitle"), attribute(aCommand, u"windowname"),
                                      attribute(aCommand, u"windowtitle"), kEquals, kEquals, kEquals,
                                      getter_AddRefs(shell));
-  if (!shell) {
-    Reply(u"ERROR_WINDOW_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!shell) return Fail(u"ERROR_WINDOW_NOT_FOUND");
   nsCOMPtr<nsIDOMWindowInternal> window = requestFrom<nsIDOMWindowInternal>(shell);
   const nsresult rv = callOnUiThread<nsIDOMWindowInternal>(window, [](nsIDOMWindowInternal* w) { return w->Close(); });
-  if (NS_FAILED(rv)) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(rv)) return Fail(u"FAILED");
   return NS_OK;
 }
 
@@ -122,10 +110,7 @@ nsresult nsPlayBack::FrontWindowIfDialog(nsCOMPtr<nsIDOMWindow>& aWindow) {
   if (front && (NS_FAILED(front->GetContent(getter_AddRefs(content))) || !content)) content = front;
   nsCOMPtr<nsIDOMDocument> document;
   if (content && NS_FAILED(content->GetDocument(getter_AddRefs(document)))) document = nullptr;
-  if (!document || queryTo<nsIDOMHTMLDocument>(document)) {
-    Reply(u"ERROR_WINDOW_NOT_FOUND");
-    return NS_ERROR_FAILURE;
-  }
+  if (!document || queryTo<nsIDOMHTMLDocument>(document)) return Fail(u"ERROR_WINDOW_NOT_FOUND");
   aWindow = front;
   return NS_OK;
 }
@@ -140,10 +125,7 @@ NS_IMETHODIMP nsPlayBack::CloseAlertWindow(nsIDOMElement*) {
   nsresult rv = FrontWindowIfDialog(front);
   if (NS_FAILED(rv)) return rv;
   rv = callOnUiThread<nsIDOMWindowInternal>(front, [](nsIDOMWindowInternal* w) { return w->Close(); });
-  if (NS_FAILED(rv)) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(rv)) return Fail(u"FAILED");
   return NS_OK;
 }
 
@@ -152,39 +134,27 @@ NS_IMETHODIMP nsPlayBack::LaunchApplication(nsIDOMElement* aCommand) {
   nsCOMPtr<nsIDocShell> shell;
   nsPlayBackUtils::FindBrowserWindow(PR_TRUE, kNone, kNone, kNone, kEquals, kEquals, kEquals, getter_AddRefs(shell));
   nsCOMPtr<nsIWebNavigation> browser = queryTo<nsIWebNavigation>(shell);
-  if (!browser) {
-    Reply(u"ERROR_BROWSER_NOT_EXISTS");
-    return NS_ERROR_FAILURE;
-  }
+  if (!browser) return Fail(u"ERROR_BROWSER_NOT_EXISTS");
   SetCurrentBrowser(browser);
   const nsString address = attribute(aCommand, u"value");
   // The load is started, not waited for: a later setWindow waits for the page.
   const nsresult rv = callOnUiThread<nsIWebNavigation>(browser, [&](nsIWebNavigation* navigation) {
     return navigation->LoadURI(address.get(), nsIWebNavigation::LOAD_FLAGS_NONE, nullptr, nullptr, nullptr);
   });
-  if (NS_FAILED(rv)) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(rv)) return Fail(u"FAILED");
   return NS_OK;
 }
 
 nsresult nsPlayBack::Navigate(const char* aDirection) {
   nsCOMPtr<nsIWebNavigation> browser = CurrentBrowser();
-  if (!browser) {
-    Reply(u"ERROR_BROWSER_NOT_EXISTS");
-    return NS_ERROR_FAILURE;
-  }
+  if (!browser) return Fail(u"ERROR_BROWSER_NOT_EXISTS");
   const std::string_view direction(aDirection);
   const nsresult rv = callOnUiThread<nsIWebNavigation>(browser, [&](nsIWebNavigation* navigation) {
     if (direction == "Back") return navigation->GoBack();
     if (direction == "Forward") return navigation->GoForward();
     return navigation->Reload(nsIWebNavigation::LOAD_FLAGS_NONE);
   });
-  if (NS_FAILED(rv)) {
-    Reply(u"FAILED");
-    return NS_ERROR_FAILURE;
-  }
+  if (NS_FAILED(rv)) return Fail(u"FAILED");
   return NS_OK;
 }
 
