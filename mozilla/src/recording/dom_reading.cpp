@@ -3,7 +3,13 @@
 #include <cstdio>
 #include <limits>
 
+#include "nsIBaseWindow.h"
+#include "nsIDocShell.h"
+#include "nsIDOMHTMLOptionElement.h"
+#include "nsIDOMHTMLOptionsCollection.h"
+#include "nsIDOMHTMLSelectElement.h"
 #include "nsIServiceManager.h"
+#include "nsMemory.h"
 #include "nsPlayBackUtils.h"
 #include "nsServiceManagerUtils.h"
 
@@ -74,6 +80,41 @@ PRInt32 integerOf(const nsAString& aText) {
   if (negative) value = -value;
   if (value > kLimit) value = kLimit;
   return static_cast<PRInt32>(value);
+}
+
+nsString optionTexts(nsISupports* aSelect, bool aSelectedOnly) {
+  nsString texts;
+  nsCOMPtr<nsIDOMHTMLSelectElement> select = queryTo<nsIDOMHTMLSelectElement>(aSelect);
+  nsCOMPtr<nsIDOMHTMLOptionsCollection> options;
+  PRUint32 length = 0;
+  if (!select || NS_FAILED(select->GetOptions(getter_AddRefs(options))) || !options ||
+      NS_FAILED(options->GetLength(&length)))
+    return texts;
+  for (PRUint32 i = 0; i < length; ++i) {
+    nsCOMPtr<nsIDOMNode> node;
+    if (NS_FAILED(options->Item(i, getter_AddRefs(node))) || !node) continue;
+    if (aSelectedOnly) {
+      nsCOMPtr<nsIDOMHTMLOptionElement> option = queryTo<nsIDOMHTMLOptionElement>(node);
+      PRBool selected = PR_FALSE;
+      if (!option || NS_FAILED(option->GetSelected(&selected)) || !selected) continue;
+    }
+    texts.Append(textContentOf(node));
+    texts.AppendLiteral(":-:");
+  }
+  if (!texts.IsEmpty()) texts.SetLength(texts.Length() - 3);
+  return texts;
+}
+
+nsString shellTitleOf(nsIDOMWindow* aWindow) {
+  nsString title;
+  nsCOMPtr<nsIDocShell> shell = requestFrom<nsIDocShell>(aWindow);
+  nsCOMPtr<nsIBaseWindow> base = queryTo<nsIBaseWindow>(shell);
+  PRUnichar* raw = nullptr;
+  if (base && NS_SUCCEEDED(base->GetTitle(&raw)) && raw) {
+    title.Assign(raw);
+    nsMemory::Free(raw);
+  }
+  return title;
 }
 
 nsCOMPtr<nsIDOMNode> itemOf(nsIDOMNodeList* aList, PRUint32 aIndex) {

@@ -9,6 +9,7 @@
 #include "nsIDOMElement.h"
 #include "nsIDOMHTMLCollection.h"
 #include "nsIDOMNodeList.h"
+#include "nsIDOMWindow.h"
 #include "nsIEventQueue.h"
 #include "nsIInterfaceRequestor.h"
 #include "nsIProxyObjectManager.h"
@@ -54,6 +55,12 @@ nsString replaceBreaks(const nsAString& aText, const PRUnichar* aBy, bool aRetur
 // The text read as atoi reads it (leading blanks, a sign, digits; 0 when none), held
 // within PRInt32 instead of overflowing.
 PRInt32 integerOf(const nsAString& aText);
+
+// A list's options' texts (nsIDOMHTMLSelectElement), all or the selected ones, joined
+// by ":-:"; empty for no list.
+nsString optionTexts(nsISupports* aSelect, bool aSelectedOnly);
+// The title of the docshell showing the window; empty when none.
+nsString shellTitleOf(nsIDOMWindow* aWindow);
 
 // The item at `aIndex` of a node list or HTML collection; null past the end.
 nsCOMPtr<nsIDOMNode> itemOf(nsIDOMNodeList* aList, PRUint32 aIndex);

@@ -59,18 +59,6 @@ nsCOMPtr<nsIDOMWindow> windowOf(nsIDOMNode* aNode) {
   return queryTo<nsIDOMWindow>(abstract);
 }
 
-nsString shellTitleOf(nsIDOMWindow* aWindow) {
-  nsString title;
-  nsCOMPtr<nsIDocShell> shell = requestFrom<nsIDocShell>(aWindow);
-  nsCOMPtr<nsIBaseWindow> base = queryTo<nsIBaseWindow>(shell);
-  PRUnichar* raw = nullptr;
-  if (base && NS_SUCCEEDED(base->GetTitle(&raw)) && raw) {
-    title.Assign(raw);
-    nsMemory::Free(raw);
-  }
-  return title;
-}
-
 WindowValues windowValuesOf(nsIDOMWindow* aWindow) {
   WindowValues values;
   nsString name;

@@ -20,8 +20,7 @@ nsCOMPtr<nsIDOMNode> ancestorNamed(nsIDOMNode* aNode, const char* aName);
 nsString idOf(nsISupports* aNode);
 // The window showing the node's document (its default view); null when none.
 nsCOMPtr<nsIDOMWindow> windowOf(nsIDOMNode* aNode);
-// The title of the docshell showing the window; empty when none.
-nsString shellTitleOf(nsIDOMWindow* aWindow);
+using nsPlayBackUtils::detail::shellTitleOf;
 WindowValues windowValuesOf(nsIDOMWindow* aWindow);
 // "windowtitle:,:T:;:windowname:,:N:;:parenttitle:,:P"
 nsString windowBlock(const WindowValues& aValues);

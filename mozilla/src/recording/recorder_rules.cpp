@@ -24,6 +24,7 @@ using nsPlayBackUtils::detail::attributeOf;
 using nsPlayBackUtils::detail::hasAttribute;
 using nsPlayBackUtils::detail::itemOf;
 using nsPlayBackUtils::detail::lengthOf;
+using nsPlayBackUtils::detail::optionTexts;
 using nsPlayBackUtils::detail::textContentOf;
 
 namespace {
@@ -203,33 +204,6 @@ nsresult nsRecorderImpl::TextAreaRule(nsIDOMNode* aNode) {
   SendElementLine("setText", pairs, aNode);
   return NS_OK;
 }
-
-namespace {
-
-// The options' texts, all of them or the selected ones, each followed by ":-:" and the
-// last separator taken off.
-nsString optionTexts(nsIDOMHTMLSelectElement* aSelect, bool aSelectedOnly) {
-  nsCOMPtr<nsIDOMHTMLOptionsCollection> options;
-  nsString texts;
-  PRUint32 length = 0;
-  if (NS_FAILED(aSelect->GetOptions(getter_AddRefs(options))) || !options || NS_FAILED(options->GetLength(&length)))
-    return texts;
-  for (PRUint32 i = 0; i < length; ++i) {
-    nsCOMPtr<nsIDOMNode> node;
-    if (NS_FAILED(options->Item(i, getter_AddRefs(node))) || !node) continue;
-    if (aSelectedOnly) {
-      nsCOMPtr<nsIDOMHTMLOptionElement> option = queryTo<nsIDOMHTMLOptionElement>(node);
-      PRBool selected = PR_FALSE;
-      if (!option || NS_FAILED(option->GetSelected(&selected)) || !selected) continue;
-    }
-    texts.Append(textContentOf(node));
-    texts.AppendLiteral(":-:");
-  }
-  if (!texts.IsEmpty()) texts.SetLength(texts.Length() - 3);
-  return texts;
-}
-
-}  // namespace
 
 nsresult nsRecorderImpl::SelectRule(nsIDOMNode* aNode, const nsAString& aEventType) {
   const bool checkpoint = ElementCheckpoint();

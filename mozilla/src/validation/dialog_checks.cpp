@@ -4,7 +4,6 @@
 // HTML page. Each check sends exactly one reply.
 #include "nsIDOMDocument.h"
 #include "nsIDOMHTMLInputElement.h"
-#include "nsIDOMNamedNodeMap.h"
 #include "nsIDOMNode.h"
 #include "nsIDOMNodeList.h"
 #include "nsIDOMXULElement.h"
@@ -17,25 +16,6 @@ using nsPlayBackUtils::detail::itemOf;
 using nsPlayBackUtils::detail::lengthOf;
 
 namespace {
-
-// Runs `aRead` for every attribute of the command's "check" child.
-template <class Read>
-nsresult forEachCheck(nsValidator* aValidator, nsIDOMElement* aCommand, Read aRead) {
-  nsCOMPtr<nsIDOMNamedNodeMap> checks;
-  nsresult rv = aValidator->getCheckAttributes(aCommand, getter_AddRefs(checks));
-  if (NS_FAILED(rv)) return rv;
-  PRUint32 length = 0;
-  if (checks && NS_FAILED(checks->GetLength(&length))) length = 0;
-  for (PRUint32 i = 0; i < length; ++i) {
-    nsCOMPtr<nsIDOMNode> check;
-    nsString property;
-    if (NS_FAILED(checks->Item(i, getter_AddRefs(check))) || !check || NS_FAILED(check->GetNodeName(property)))
-      continue;
-    rv = aRead(property);
-    if (NS_FAILED(rv)) return rv;
-  }
-  return NS_OK;
-}
 
 nsresult notFound(nsValidator* aValidator, const nsAString& aCaseId) {
   nsresult rv = aValidator->sendStatus(NS_LITERAL_STRING("ERROR_ELEMENT_NOT_FOUND"), EmptyString(), aCaseId);
@@ -58,8 +38,8 @@ NS_IMETHODIMP nsValidator::checkDialogButton(nsIDOMElement* aCommand, const nsAS
   nsCOMPtr<nsIDOMXULElement> button = queryTo<nsIDOMXULElement>(node);
   if (!button) return notFound(this, aCaseId);
   nsString details;
-  nsresult rv = forEachCheck(this, aCommand,
-                             [&](const nsAString& aProperty) { return readDialogButtonProperty(button, aProperty, details); });
+  nsresult rv = forEachCheck(
+      aCommand, [&](const nsAString& aProperty) { return readDialogButtonProperty(button, aProperty, details); });
   if (NS_FAILED(rv)) return rv;
   return sendStatus(NS_LITERAL_STRING("PASSED"), details, aCaseId);
 }
@@ -109,7 +89,7 @@ NS_IMETHODIMP nsValidator::checkDialogTextbox(nsIDOMElement* aCommand, const nsA
     if (!input) return notFound(this, aCaseId);
     matched = true;
     nsresult rv = forEachCheck(
-        this, aCommand, [&](const nsAString& aProperty) { return readDialogTextboxProperty(input, aProperty, details); });
+        aCommand, [&](const nsAString& aProperty) { return readDialogTextboxProperty(input, aProperty, details); });
     if (NS_FAILED(rv)) return rv;
   }
   // No text box with that id is a control the dialog does not have.

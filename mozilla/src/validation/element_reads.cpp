@@ -18,6 +18,7 @@
 #include "validator_reading.h"
 
 using namespace validator_reading;
+using nsPlayBackUtils::detail::optionTexts;
 
 namespace {
 
@@ -61,31 +62,6 @@ nsString idOf(nsIDOMElement* aElement) {
 }
 
 nsString tooltipOf(nsIDOMElement* aElement) { return noneWhenEmpty(attributeOf(aElement, u"title")); }
-
-// The options' texts, all or the selected ones, each followed by ":-:", the last
-// separator taken off.
-nsString optionTexts(nsIDOMElement* aElement, bool aSelectedOnly) {
-  nsString texts;
-  nsCOMPtr<nsIDOMHTMLSelectElement> select = queryTo<nsIDOMHTMLSelectElement>(aElement);
-  nsCOMPtr<nsIDOMHTMLOptionsCollection> options;
-  PRUint32 length = 0;
-  if (!select || NS_FAILED(select->GetOptions(getter_AddRefs(options))) || !options ||
-      NS_FAILED(options->GetLength(&length)))
-    return texts;
-  for (PRUint32 i = 0; i < length; ++i) {
-    nsCOMPtr<nsIDOMNode> node;
-    if (NS_FAILED(options->Item(i, getter_AddRefs(node))) || !node) continue;
-    if (aSelectedOnly) {
-      nsCOMPtr<nsIDOMHTMLOptionElement> option = queryTo<nsIDOMHTMLOptionElement>(node);
-      PRBool selected = PR_FALSE;
-      if (!option || NS_FAILED(option->GetSelected(&selected)) || !selected) continue;
-    }
-    texts.Append(textContentOf(node));
-    texts.Append(u":-:");
-  }
-  if (!texts.IsEmpty()) texts.SetLength(texts.Length() - 3);
-  return texts;
-}
 
 // A cell's place, 1-based as in the recorded line; 0 when unknown.
 PRInt32 columnOf(nsIDOMElement* aCell) {

@@ -102,21 +102,11 @@ nsString nsValidator::windowTitle() { return noneWhenEmpty(shellTitleOf(mWindow)
 nsresult nsValidator::checkElement(nsIDOMElement* aElement, nsIDOMElement* aCommand, const nsAString& aCaseId,
                                    PropertyReader aRead) {
   if (!aElement || !aCommand) return NS_ERROR_NULL_POINTER;
-  nsCOMPtr<nsIDOMNamedNodeMap> checks;
-  nsresult rv = getCheckAttributes(aCommand, getter_AddRefs(checks));
-  if (NS_FAILED(rv)) return rv;
   nsString details;
-  PRUint32 length = 0;
-  if (checks && NS_FAILED(checks->GetLength(&length))) length = 0;
-  for (PRUint32 i = 0; i < length; ++i) {
-    nsCOMPtr<nsIDOMNode> check;
-    nsString property;
-    if (NS_FAILED(checks->Item(i, getter_AddRefs(check))) || !check || NS_FAILED(check->GetNodeName(property)))
-      continue;
-    // The expected values stay with the host, which compares.
-    rv = (this->*aRead)(aElement, property, details);
-    if (NS_FAILED(rv)) return rv;
-  }
+  // The expected values stay with the host, which compares.
+  nsresult rv = forEachCheck(
+      aCommand, [&](const nsAString& aProperty) { return (this->*aRead)(aElement, aProperty, details); });
+  if (NS_FAILED(rv)) return rv;
   return sendStatus(NS_LITERAL_STRING("PASSED"), details, aCaseId);
 }
 

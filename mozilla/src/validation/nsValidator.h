@@ -26,6 +26,8 @@
 
 #include "ClientSocket.h"
 #include "nsCOMPtr.h"
+#include "nsIDOMNamedNodeMap.h"
+#include "nsIDOMNode.h"
 #include "nsISupports.h"
 #include "nsString.h"
 #include "nsWeakReference.h"
@@ -120,8 +122,30 @@ class nsValidator final : public nsSupportsWeakReference {
                         PropertyReader aRead);
   // The title of the window showing the checked document, "NONE" when empty.
   nsString windowTitle();
+  // Runs `aRead` with the name of every attribute of the command's "check" child, in
+  // order, until one fails.
+  template <class Read>
+  nsresult forEachCheck(nsIDOMElement* aCommand, Read aRead);
 
   ClientSocket mSocket;
   nsCOMPtr<nsIDOMDocument> mDocument;
   nsCOMPtr<nsIDOMWindow> mWindow;
 };
+
+template <class Read>
+nsresult nsValidator::forEachCheck(nsIDOMElement* aCommand, Read aRead) {
+  nsCOMPtr<nsIDOMNamedNodeMap> checks;
+  nsresult rv = getCheckAttributes(aCommand, getter_AddRefs(checks));
+  if (NS_FAILED(rv)) return rv;
+  PRUint32 length = 0;
+  if (checks && NS_FAILED(checks->GetLength(&length))) length = 0;
+  for (PRUint32 i = 0; i < length; ++i) {
+    nsCOMPtr<nsIDOMNode> check;
+    nsString property;
+    if (NS_FAILED(checks->Item(i, getter_AddRefs(check))) || !check || NS_FAILED(check->GetNodeName(property)))
+      continue;
+    rv = aRead(property);
+    if (NS_FAILED(rv)) return rv;
+  }
+  return NS_OK;
+}

@@ -41,18 +41,6 @@ nsString escapeText(const nsAString& aText) {
   return text;
 }
 
-nsString shellTitleOf(nsIDOMWindow* aWindow) {
-  nsString title;
-  nsCOMPtr<nsIDocShell> shell = requestFrom<nsIDocShell>(aWindow);
-  nsCOMPtr<nsIBaseWindow> base = queryTo<nsIBaseWindow>(shell);
-  PRUnichar* raw = nullptr;
-  if (base && NS_SUCCEEDED(base->GetTitle(&raw)) && raw) {
-    title.Assign(raw);
-    nsMemory::Free(raw);
-  }
-  return title;
-}
-
 nsCOMPtr<nsIDOMWindow> windowOfDocument(nsISupports* aDocument) {
   nsCOMPtr<nsIDOMDocumentView> view = queryTo<nsIDOMDocumentView>(aDocument);
   nsCOMPtr<nsIDOMAbstractView> abstract;

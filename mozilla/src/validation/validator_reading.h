@@ -29,8 +29,7 @@ nsString escapeText(const nsAString& aText);
 using nsPlayBackUtils::detail::integerOf;
 using nsPlayBackUtils::detail::replaceBreaks;
 
-// The title of the docshell showing the window; empty when none.
-nsString shellTitleOf(nsIDOMWindow* aWindow);
+using nsPlayBackUtils::detail::shellTitleOf;
 // The window showing the document (its default view); null when none.
 nsCOMPtr<nsIDOMWindow> windowOfDocument(nsISupports* aDocument);
 

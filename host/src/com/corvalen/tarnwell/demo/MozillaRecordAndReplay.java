@@ -11,11 +11,9 @@ import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
-import java.nio.file.StandardCopyOption;
 import java.util.ArrayList;
 import java.util.List;
 import java.util.Map;
-import java.util.stream.Stream;
 
 /**
  * Records what the simulated user does in the simulated Mozilla (build/bin/mozilla with
@@ -157,7 +155,7 @@ public final class MozillaRecordAndReplay {
     /** Records `session` on a copy of the site, replays it, changes the page and replays again. */
     public static Outcome run(Path executable, Path components, Path site, Session session, PrintStream out)
             throws IOException, InterruptedException {
-        Path copy = copySite(site);
+        Path copy = RecordAndReplay.copySite(site, "tarnwell-mozilla-site");
         Path traces = Files.createTempDirectory("tarnwell-mozilla-traces");
         Outcome outcome = new Outcome();
         try {
@@ -198,8 +196,8 @@ public final class MozillaRecordAndReplay {
                     ? "The changed page failed its checkpoint on the changed property alone."
                     : "The changed page was NOT caught as it should be.");
         } finally {
-            delete(copy);
-            delete(traces);
+            RecordAndReplay.deleteCopy(copy);
+            RecordAndReplay.deleteCopy(traces);
         }
         return outcome;
     }
@@ -330,30 +328,5 @@ public final class MozillaRecordAndReplay {
             }
         }
         return "";
-    }
-
-    private static Path copySite(Path from) throws IOException {
-        Path to = Files.createTempDirectory("tarnwell-mozilla-site");
-        try (Stream<Path> files = Files.walk(from)) {
-            for (Path file : (Iterable<Path>) files::iterator) {
-                Path target = to.resolve(from.relativize(file).toString());
-                if (Files.isDirectory(file)) {
-                    Files.createDirectories(target);
-                } else {
-                    Files.copy(file, target, StandardCopyOption.REPLACE_EXISTING);
-                }
-            }
-        }
-        return to;
-    }
-
-    private static void delete(Path folder) throws IOException {
-        try (Stream<Path> files = Files.walk(folder)) {
-            List<Path> all = new ArrayList<>();
-            files.forEach(all::add);
-            for (int i = all.size() - 1; i >= 0; --i) {
-                Files.deleteIfExists(all.get(i)); // children before their folders
-            }
-        }
     }
 }

@@ -80,7 +80,7 @@ public final class RecordAndReplay {
 
     public static void main(String[] args) throws Exception {
         // The site is recorded from a copy, so that the copy can be changed afterwards.
-        Path site = copySite(Paths.get(URI.create(args[0])));
+        Path site = copySite(Paths.get(URI.create(args[0])), "tarnwell-demo-site");
         String siteUrl = site.toUri().toString().replaceAll("/$", "");
         System.loadLibrary("skerrow");
         System.loadLibrary("testbed_ie");
@@ -221,8 +221,9 @@ public final class RecordAndReplay {
         return state;
     }
 
-    private static Path copySite(Path from) throws IOException {
-        Path to = Files.createTempDirectory("tarnwell-demo-site");
+    /** A copy of the site in a new temporary folder named with `prefix`. */
+    static Path copySite(Path from, String prefix) throws IOException {
+        Path to = Files.createTempDirectory(prefix);
         try (Stream<Path> files = Files.walk(from)) {
             for (Path file : (Iterable<Path>) files::iterator) {
                 Path target = to.resolve(from.relativize(file).toString());
@@ -236,7 +237,8 @@ public final class RecordAndReplay {
         return to;
     }
 
-    private static void deleteCopy(Path site) throws IOException {
+    /** Deletes a folder and everything in it. */
+    static void deleteCopy(Path site) throws IOException {
         try (Stream<Path> files = Files.walk(site)) {
             List<Path> all = new ArrayList<>();
             files.forEach(all::add);
