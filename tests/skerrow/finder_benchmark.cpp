@@ -50,6 +50,7 @@ bool openLargePage() {
     playback = testjvm::newObject("com/corvalen/tarnwell/web/replay/IEPlayBackControl");
     jclass cls = env->GetObjectClass(playback);
     env->CallBooleanMethod(playback, env->GetMethodID(cls, "launchBrowser", "(Ljava/lang/String;)Z"), nullptr);
+    if (env->ExceptionCheck()) return false;
     const std::string url = std::string("file://") + TW_SITE_DIR + "/large.html";
     std::thread([url] {  // the play loop, for the rest of the program
       JNIEnv* loopEnv = testjvm::env();
@@ -57,6 +58,7 @@ bool openLargePage() {
       jstring address = loopEnv->NewStringUTF(url.c_str());
       loopEnv->CallBooleanMethod(playback, loopEnv->GetMethodID(loopCls, "goToURL", "(Ljava/lang/String;)Z"),
                                  address);
+      if (loopEnv->ExceptionCheck()) loopEnv->ExceptionClear();
     }).detach();
     env->DeleteLocalRef(cls);
     if (testjvm::nextCallback(playback, 60000) != "receiveEvents:Success") return false;

@@ -3,6 +3,7 @@
 
 #include <linux/futex.h>
 #include <sys/syscall.h>
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,10 +22,9 @@ namespace {
 // after other processes' time slices (milliseconds per hand-over, measured).
 constexpr auto kSpinBudget = std::chrono::microseconds(4);
 constexpr int kLooksPerClockRead = 16;
-// After a spin that found nothing, this many waits park at once: nothing was coming, or
-// the thread that would ring had no processor, and spinning again would only take the
-// processor from it.
-constexpr int kWaitsWithoutSpinAfterMiss = 8;
+// A queue lock is held for a push or a take; this many tries, a pause apart, cover that
+// a few times over.
+constexpr int kQueueLockTries = 64;
 
 inline void relax() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -66,6 +66,7 @@ void futexWakeAll(std::atomic<std::uint32_t>& word) {
 }  // namespace
 
 void HandOver::ring() {
+  lastRingerProcessor_.store(sched_getcpu(), std::memory_order_relaxed);
   rings_.fetch_add(1, std::memory_order_seq_cst);
   // A waiter counts itself parked before its last look at the count, and the futex wait
   // sleeps only while the count is unchanged, so either it sees this ring or it is woken.
@@ -96,15 +97,22 @@ bool HandOver::parkPast(std::uint32_t seen, Clock::time_point deadline) {
 
 bool HandOver::waitPast(std::uint64_t seenCount, Clock::time_point deadline) {
   const auto seen = static_cast<std::uint32_t>(seenCount);
-  const int skip = waitsWithoutSpin_.load(std::memory_order_relaxed);
-  if (skip > 0) {
-    waitsWithoutSpin_.store(skip - 1, std::memory_order_relaxed);
-  } else if (spinPast(seen, deadline)) {
-    return true;
-  } else {
-    waitsWithoutSpin_.store(kWaitsWithoutSpinAfterMiss, std::memory_order_relaxed);
-  }
+  // A thread that rang from this very processor can only answer once this one gives the
+  // processor up: spinning would delay the answer it waits for. Threads on two processors
+  // (a quiet machine) spin; threads sharing one (the other processor busy) hand the
+  // processor straight over.
+  const int processor = sched_getcpu();
+  const bool sharesProcessor = processor >= 0 && lastRingerProcessor_.load(std::memory_order_relaxed) == processor;
+  if (!sharesProcessor && spinPast(seen, deadline)) return true;
   return parkPast(seen, deadline);
+}
+
+void QueueLock::lock() {
+  for (int tries = 0; tries < kQueueLockTries; ++tries) {
+    if (mutex_.try_lock()) return;
+    relax();
+  }
+  mutex_.lock();
 }
 
 }  // namespace win32::internal

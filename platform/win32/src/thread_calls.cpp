@@ -13,16 +13,17 @@ namespace {
 
 std::atomic<std::uint64_t> callsCarried{0};
 
+// The ring comes after `finished` is set: a waiter that read the ring count before
+// seeing `finished` unset is woken by it.
 void complete(const std::shared_ptr<CallCompletion>& completion, bool ran, std::exception_ptr error) {
   ThreadState& waiter = *completion->waiter;
-  {
-    std::lock_guard lock(waiter.mutex);
-    completion->finished = true;
-    completion->ran = ran;
-    completion->error = std::move(error);
-  }
+  completion->ran = ran;
+  completion->error = std::move(error);
+  completion->finished.store(true, std::memory_order_release);
   waiter.handOver.ring();
 }
+
+bool finished(const CallCompletion& completion) { return completion.finished.load(std::memory_order_acquire); }
 
 // Tells the caller the call has finished, also when ExitThread ends the thread inside
 // it (the unwinding runs this destructor), so that no caller waits forever.
@@ -100,12 +101,8 @@ bool callOnThread(DWORD threadId, std::function<void()> call) {
   for (;;) {
     const auto seen = self->handOver.rings();  // before looking, so no arrival is missed
     serveCarriedCalls();
-    {
-      std::lock_guard lock(self->mutex);
-      if (completion->finished) break;
-      if (!self->calls.empty()) continue;
-    }
-    self->handOver.waitPast(seen);
+    if (finished(*completion)) break;
+    self->handOver.waitPast(seen);  // a call carried in meanwhile has rung since `seen`
   }
   if (completion->error) std::rethrow_exception(completion->error);
   return completion->ran;
@@ -127,14 +124,9 @@ CallOutcome callOnThreadWithin(DWORD threadId, std::function<void()> call, DWORD
   for (;;) {
     const auto seen = self->handOver.rings();  // before looking, so no arrival is missed
     if (serveWhileWaiting) serveCarriedCalls();
-    {
-      std::lock_guard lock(self->mutex);
-      if (completion->finished) break;
-      if (serveWhileWaiting && !self->calls.empty()) continue;
-    }
+    if (finished(*completion)) break;
     if (!self->handOver.waitPast(seen, deadline)) {
-      std::lock_guard lock(self->mutex);
-      if (!completion->finished) return CallOutcome::TimedOut;
+      if (!finished(*completion)) return CallOutcome::TimedOut;
       break;
     }
   }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -42,10 +43,12 @@ class ThreadObject : public KernelObject {
 
 struct ThreadState;
 
-// How a callOnThread caller learns that its call ran (or never will).
+// How a callOnThread caller learns that its call ran (or never will). `ran` and `error`
+// are written before `finished` is set and read only after the caller has seen it set,
+// so the caller looks without taking a lock the answering thread would have to take too.
 struct CallCompletion {
-  std::shared_ptr<ThreadState> waiter;  // whose queue lock guards the fields below
-  bool finished = false;
+  std::shared_ptr<ThreadState> waiter;
+  std::atomic<bool> finished{false};
   bool ran = false;
   std::exception_ptr error;
 };
@@ -63,7 +66,7 @@ struct ThreadState {
 
   // The message queue, under `mutex`. `handOver` rings for every new call, message,
   // quit request and finished call of a caller waiting on this thread.
-  std::mutex mutex;
+  QueueLock mutex;
   HandOver handOver;
   std::deque<CarriedCall> calls;
   std::deque<MSG> posted;

@@ -1,7 +1,9 @@
 // The hand-over under carried calls: no ring is lost whether the waiter is spinning or
-// parked, deadlines hold, and carried calls keep their order when they come quickly
+// parked, or shares its processor with the ringer; deadlines hold, and carried calls keep their order when they come quickly
 // from several threads mixed with posted work.
 #include <gtest/gtest.h>
+#include <pthread.h>
+#include <sched.h>
 #include <windows.h>
 
 #include <atomic>
@@ -72,42 +74,61 @@ TEST(HandOver, AWaitWithoutDeadlineParksUntilRungAndAPastDeadlineEndsAtOnce) {
   EXPECT_NE(seen, handOver.rings());
 }
 
-TEST(HandOver, PingPongLosesNoRing) {
-  // Two threads answer each other many times: waits end by spinning and by parking,
-  // both ways, and each must see the other's ring.
-  constexpr int kRounds = 20000;
+// Pins the calling thread to one processor (-1: leaves it free); false when refused.
+bool pinTo(int processor) {
+  if (processor < 0) return true;
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  CPU_SET(processor, &set);
+  return pthread_setaffinity_np(pthread_self(), sizeof set, &set) == 0;
+}
+
+// Two threads answer each other `rounds` times; returns the rounds completed (each wait
+// gives up after 10 s, so a lost ring ends the game instead of hanging it).
+int pingPong(int rounds, int pingProcessor, int pongProcessor) {
   HandOver toPong, toPing;
   std::atomic<int> ball{0};
   std::atomic<bool> stuck{false};
+  const auto awaitBall = [&](HandOver& handOver, int value) {
+    for (;;) {
+      const auto seen = handOver.rings();
+      if (ball.load() == value) return true;
+      if (!handOver.waitPast(seen, in(std::chrono::seconds(10)))) return false;
+    }
+  };
   std::thread pong([&] {
-    for (int i = 0; i < kRounds && !stuck; ++i) {
-      for (;;) {
-        const auto seen = toPong.rings();
-        if (ball.load() == 2 * i + 1) break;
-        if (!toPong.waitPast(seen, in(std::chrono::seconds(10)))) {
-          stuck = true;
-          return;
-        }
-      }
+    if (!pinTo(pongProcessor)) stuck = true;
+    for (int i = 0; i < rounds && !stuck; ++i) {
+      if (!awaitBall(toPong, 2 * i + 1)) stuck = true;
       ball.store(2 * i + 2);
       toPing.ring();
     }
   });
-  for (int i = 0; i < kRounds && !stuck; ++i) {
-    ball.store(2 * i + 1);
-    toPong.ring();
-    for (;;) {
-      const auto seen = toPing.rings();
-      if (ball.load() == 2 * i + 2) break;
-      if (!toPing.waitPast(seen, in(std::chrono::seconds(10)))) {
-        stuck = true;
-        break;
-      }
+  std::thread ping([&] {
+    if (!pinTo(pingProcessor)) stuck = true;
+    for (int i = 0; i < rounds && !stuck; ++i) {
+      ball.store(2 * i + 1);
+      toPong.ring();
+      if (!awaitBall(toPing, 2 * i + 2)) stuck = true;
     }
-  }
+  });
+  ping.join();
   pong.join();
-  EXPECT_FALSE(stuck);
-  EXPECT_EQ(2 * kRounds, ball.load());
+  return ball.load() / 2;
+}
+
+TEST(HandOver, PingPongLosesNoRing) {
+  // Waits end by spinning and by parking, both ways, and each must see the other's ring.
+  EXPECT_EQ(20000, pingPong(20000, -1, -1));
+}
+
+TEST(HandOver, ThreadsOnOneProcessorOrTwoHandOverEveryRing) {
+  // On one processor a waiter parks at once and hands the processor to the ringer; on
+  // two it spins first. Either way every ring gets through.
+  EXPECT_EQ(3000, pingPong(3000, 0, 0));
+  if (std::thread::hardware_concurrency() >= 2) {
+    EXPECT_EQ(3000, pingPong(3000, 0, 1));
+  }
 }
 
 TEST(HandOver, CallsFromSeveralThreadsRunInEachCallersOrderWithPostedWork) {

@@ -1,17 +1,23 @@
 #include "hand_over.h"
 
+#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <utility>
 
+#include "platform_internal/hand_over.h"
+
 namespace xpcom::internal {
 
+using win32::internal::HandOver;
+
+// The queue and its hand-over are the Win32 stand-in's, as under COM's carried calls: a
+// waiter spins briefly for an answer before it parks.
 class Inbox {
  public:
-  std::mutex mutex;
-  std::condition_variable changed;
+  win32::internal::QueueLock mutex;
+  HandOver handOver;  // rings for every queued call, stop and finished call of a waiter
   std::deque<CarriedCall> calls;
   bool accepting = true;
   bool closed = false;
@@ -41,20 +47,19 @@ struct InboxHolder {
 
 thread_local InboxHolder tHolder;
 
+// `ran` is written before `finished` is set and read after the waiter has seen it set.
 struct Completion {
-  bool finished = false;
+  std::atomic<bool> finished{false};
   bool ran = false;
 };
 
 // The waiter may return as soon as `finished` is set, so the completion is not touched
-// after the lock is released; the waiter's inbox is kept alive by the caller's capture.
+// after that; the waiter's inbox is kept alive by the caller's capture. The ring comes
+// after `finished`: a waiter that read the ring count before seeing it unset is woken.
 void finish(Inbox& waiter, Completion& completion, bool ran) {
-  {
-    std::lock_guard lock(waiter.mutex);
-    completion.finished = true;
-    completion.ran = ran;
-  }
-  waiter.changed.notify_all();
+  completion.ran = ran;
+  completion.finished.store(true, std::memory_order_release);
+  waiter.handOver.ring();
 }
 
 }  // namespace
@@ -73,7 +78,7 @@ bool post(Inbox& target, CarriedCall call) {
     target.calls.push_back(std::move(call));
     wake = target.wake;
   }
-  target.changed.notify_all();
+  target.handOver.ring();
   if (wake) wake();
   return true;
 }
@@ -99,11 +104,10 @@ bool callAndWait(Inbox& target, std::function<void()> call) {
   carried.discard = [&completion, waiter = std::move(waiter)] { finish(*waiter, completion, false); };
   if (!post(target, std::move(carried))) return false;
   for (;;) {
+    const auto seen = self->handOver.rings();  // before looking, so no arrival is missed
     serveOwn();
-    std::unique_lock lock(self->mutex);
-    if (completion.finished) break;
-    if (!self->calls.empty()) continue;
-    self->changed.wait(lock);
+    if (completion.finished.load(std::memory_order_acquire)) break;
+    self->handOver.waitPast(seen);  // a call queued meanwhile has rung since `seen`
   }
   return completion.ran;
 }
@@ -128,13 +132,18 @@ int serveOwn() {
 
 bool waitForCall(PRUint32 realMilliseconds) {
   Inbox& self = *currentInbox();
-  std::unique_lock lock(self.mutex);
-  const auto ready = [&] { return !self.calls.empty() || !self.accepting; };
-  if (realMilliseconds == 0xffffffffU) {
-    self.changed.wait(lock, ready);
-    return true;
+  const auto ready = [&] {
+    std::lock_guard lock(self.mutex);
+    return !self.calls.empty() || !self.accepting;
+  };
+  const auto deadline = realMilliseconds == 0xffffffffU
+                            ? HandOver::Clock::time_point::max()
+                            : HandOver::Clock::now() + std::chrono::milliseconds(realMilliseconds);
+  for (;;) {
+    const auto seen = self.handOver.rings();  // before looking, so no arrival is missed
+    if (ready()) return true;
+    if (!self.handOver.waitPast(seen, deadline)) return ready();
   }
-  return self.changed.wait_for(lock, std::chrono::milliseconds(realMilliseconds), ready);
 }
 
 bool hasCalls(Inbox& inbox) {
@@ -168,7 +177,7 @@ void stopAccepting(Inbox& inbox) {
     std::lock_guard lock(inbox.mutex);
     inbox.accepting = false;
   }
-  inbox.changed.notify_all();
+  inbox.handOver.ring();
 }
 
 void setWakeHook(Inbox& inbox, std::function<void()> wake) {

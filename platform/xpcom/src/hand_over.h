@@ -2,8 +2,8 @@
 // into the target's inbox and runs when that thread serves it. A caller waiting for a
 // call serves its own inbox meanwhile, so chains that come back into it (A->B->A)
 // complete. Everything that moves work between threads in this library goes through
-// these few functions, so the mechanism can be exchanged (for the COM stand-in's
-// faster one, say) without touching queues or proxies.
+// these few functions. Underneath is the Win32 stand-in's hand-over, the one COM's
+// carried calls use: a waiter spins briefly for an answer before it parks.
 #pragma once
 
 #include <cstddef>
