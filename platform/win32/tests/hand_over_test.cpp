@@ -1,6 +1,6 @@
 // The hand-over under carried calls: no ring is lost whether the waiter is spinning or
-// parked, or shares its processor with the ringer; deadlines hold, and carried calls keep their order when they come quickly
-// from several threads mixed with posted work.
+// parked, or shares its processor with the ringer; deadlines hold, and carried calls
+// keep their order when they come quickly from several threads mixed with posted work.
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <sched.h>

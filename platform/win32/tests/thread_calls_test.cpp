@@ -5,12 +5,15 @@
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "message_loop_thread.h"
 #include "platform_internal/thread_calls.h"
 
+using win32::internal::CallOutcome;
 using win32::internal::callOnThread;
+using win32::internal::callOnThreadWithin;
 using win32::internal::postToThread;
 using win32::internal::serveCarriedCalls;
 using win32::internal::waitForCallsOrMessages;
@@ -142,6 +145,57 @@ TEST(ThreadCalls, WaitForCallsOrMessagesTimesOutAndWakes) {
   MSG message;
   ASSERT_TRUE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(static_cast<UINT>(WM_APP + 3), message.message);
+}
+
+// A target kept busy in a posted call until `release` is set.
+struct BusyTarget {
+  MessageLoopThread thread;
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  BusyTarget() {
+    EXPECT_TRUE(postToThread(thread.id(), [event = release] { WaitForSingleObject(event, INFINITE); }));
+  }
+  ~BusyTarget() {
+    SetEvent(release);
+    thread.quit();
+    thread.join();
+    CloseHandle(release);
+  }
+};
+
+TEST(ThreadCalls, ATimedCallLeftBehindStillRunsAndItsLateAnswerReachesNoLaterCall) {
+  BusyTarget target;
+  std::atomic<int> lateRuns{0};
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(CallOutcome::TimedOut, callOnThreadWithin(
+                                       target.thread.id(),
+                                       [&lateRuns] {
+                                         ++lateRuns;
+                                         throw std::runtime_error("after the caller left");
+                                       },
+                                       30, true));
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(30)) << "the limit is real time";
+  EXPECT_EQ(0, lateRuns.load());
+  SetEvent(target.release);
+  // The late call finishes first and rings this thread; the next call must still wait
+  // for its own answer, and the late call's exception must not come back with it.
+  int sawLateRuns = -1;
+  EXPECT_TRUE(callOnThread(target.thread.id(), [&] { sawLateRuns = lateRuns.load(); }));
+  EXPECT_EQ(1, sawLateRuns);
+  bool ran = false;
+  EXPECT_EQ(CallOutcome::Ran, callOnThreadWithin(target.thread.id(), [&] { ran = true; }, 10000, false));
+  EXPECT_TRUE(ran);
+}
+
+TEST(ThreadCalls, ACallerWaitingWithALimitServesCallsIntoItOnlyWhenAsked) {
+  // The busy target is released by a call carried into the waiting caller: the timed
+  // call can finish only if the caller serves it.
+  BusyTarget target;
+  const DWORD self = GetCurrentThreadId();
+  std::thread other([&] { EXPECT_TRUE(callOnThread(self, [&] { SetEvent(target.release); })); });
+  EXPECT_EQ(CallOutcome::TimedOut, callOnThreadWithin(target.thread.id(), [] {}, 100, false));
+  EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(target.release, 0)) << "not served meanwhile";
+  EXPECT_EQ(CallOutcome::Ran, callOnThreadWithin(target.thread.id(), [] {}, 10000, true));
+  other.join();
 }
 
 TEST(MessageQueue, GetMessageEndsWithQuitAfterPostedMessages) {

@@ -86,7 +86,7 @@ bool post(Inbox& target, CarriedCall call) {
 bool callAndWait(Inbox& target, std::function<void()> call) {
   const std::shared_ptr<Inbox>& self = currentInbox();
   // The completion lives in this frame: this function does not return before the call
-  // has either run or been discarded, both of which finish it under the waiter's lock.
+  // has either run or been discarded, both of which finish it (see finish).
   Completion completion;
   // The calls hold the waiter's inbox: it may end (with its thread) before they finish
   // notifying it.

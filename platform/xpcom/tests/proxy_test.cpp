@@ -248,6 +248,53 @@ TEST_F(Proxies, EventQueuesRunPostedEventsOnTheirThread) {
   EXPECT_EQ(ui, current);
 }
 
+TEST_F(Proxies, ASynchronousEventFailsWhenItsThreadEndsWithoutServingIt) {
+  std::atomic<int> runs{0};
+  nsCOMPtr<nsIEventQueue> queue;
+  std::atomic<bool> haveQueue{false};
+  std::thread owner([&] {
+    queues->CreateThreadEventQueue();
+    queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(queue));
+    haveQueue = true;
+    // Ends once the event is queued, without serving it.
+    for (PRBool pending = PR_FALSE; !pending; std::this_thread::yield()) queue->PendingEvents(&pending);
+  });
+  while (!haveQueue.load()) std::this_thread::yield();
+  auto* event = new PLEvent;
+  PL_InitEvent(event, &runs, noteRun, destroyEvent);
+  void* answer = nullptr;
+  EXPECT_EQ(queue->PostSynchronousEvent(event, &answer), NS_ERROR_FAILURE);
+  EXPECT_EQ(answer, nullptr);
+  EXPECT_EQ(runs.load(), 0);
+  delete event;
+  owner.join();
+  queue = nullptr;
+}
+
+TEST_F(Proxies, AnEventPostedAsAWaitForOneRunsOutIsServedByTheNextWait) {
+  // Each round's event is posted around the time the first wait gives up: either that
+  // wait serves it or the next one does, well before its own limit.
+  nsCOMPtr<nsIEventQueue> current;
+  ASSERT_EQ(queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(current)), NS_OK);
+  std::atomic<int> runs{0};
+  constexpr int kRounds = 100;
+  for (int round = 0; round < kRounds; ++round) {
+    std::thread poster([&, round] {
+      std::this_thread::sleep_for(std::chrono::microseconds(20 * (round % 100)));
+      auto* event = new PLEvent;
+      PL_InitEvent(event, &runs, noteRun, destroyEvent);
+      EXPECT_EQ(current->PostEvent(event), NS_OK);
+    });
+    int served = xpcom::testbed::waitForPendingCalls(100);  // 1 ms at the suite's time scale
+    const auto start = std::chrono::steady_clock::now();
+    if (served == 0) served = xpcom::testbed::waitForPendingCalls(500000);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+    poster.join();
+    ASSERT_EQ(served, 1) << "round " << round;
+  }
+  EXPECT_EQ(runs.load(), kRounds);
+}
+
 TEST_F(Proxies, AnEventLoopServesUntilItsQueueStopsAccepting) {
   std::atomic<int> runs{0};
   nsCOMPtr<nsIEventQueue> loopQueue;
