@@ -50,7 +50,12 @@ bool openLargePage() {
     playback = testjvm::newObject("com/corvalen/tarnwell/web/replay/IEPlayBackControl");
     jclass cls = env->GetObjectClass(playback);
     env->CallBooleanMethod(playback, env->GetMethodID(cls, "launchBrowser", "(Ljava/lang/String;)Z"), nullptr);
-    if (env->ExceptionCheck()) return false;
+    if (env->ExceptionCheck()) {
+      env->ExceptionDescribe();
+      env->ExceptionClear();
+      env->DeleteLocalRef(cls);
+      return false;
+    }
     const std::string url = std::string("file://") + TW_SITE_DIR + "/large.html";
     std::thread([url] {  // the play loop, for the rest of the program
       JNIEnv* loopEnv = testjvm::env();
