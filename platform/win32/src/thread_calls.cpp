@@ -88,26 +88,6 @@ bool postToQueue(ThreadState& state, const MSG& message) {
   return true;
 }
 
-bool callOnThread(DWORD threadId, std::function<void()> call) {
-  const std::shared_ptr<ThreadState>& self = currentThread();
-  if (threadId == self->threadId) {
-    call();
-    return true;
-  }
-  auto completion = std::make_shared<CallCompletion>();
-  completion->waiter = self;
-  if (!carry(threadId, CarriedCall{std::move(call), completion})) return false;
-  callsCarried.fetch_add(1, std::memory_order_relaxed);
-  for (;;) {
-    const auto seen = self->handOver.rings();  // before looking, so no arrival is missed
-    serveCarriedCalls();
-    if (finished(*completion)) break;
-    self->handOver.waitPast(seen);  // a call carried in meanwhile has rung since `seen`
-  }
-  if (completion->error) std::rethrow_exception(completion->error);
-  return completion->ran;
-}
-
 CallOutcome callOnThreadWithin(DWORD threadId, std::function<void()> call, DWORD timeoutMs,
                                bool serveWhileWaiting) {
   const std::shared_ptr<ThreadState>& self = currentThread();
@@ -132,6 +112,11 @@ CallOutcome callOnThreadWithin(DWORD threadId, std::function<void()> call, DWORD
   }
   if (completion->error) std::rethrow_exception(completion->error);
   return completion->ran ? CallOutcome::Ran : CallOutcome::NotRun;
+}
+
+// A call without a limit is one with an infinite limit that serves while it waits.
+bool callOnThread(DWORD threadId, std::function<void()> call) {
+  return callOnThreadWithin(threadId, std::move(call), INFINITE, true) == CallOutcome::Ran;
 }
 
 bool postToThread(DWORD threadId, std::function<void()> call) {

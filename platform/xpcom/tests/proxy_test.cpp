@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include "nsCOMPtr.h"
@@ -47,6 +48,20 @@ class Proxies : public ::testing::Test {
     while (!done.load()) xpcom::testbed::waitForPendingCalls(10);
     maker.join();
     return proxy;
+  }
+
+  // Starts a thread that makes an event queue of its own and then runs `body`; returns
+  // once `queue` holds that queue.
+  std::thread threadWithQueue(nsCOMPtr<nsIEventQueue>& queue, std::function<void()> body) {
+    std::atomic<bool> haveQueue{false};
+    std::thread thread([&, body = std::move(body)] {
+      queues->CreateThreadEventQueue();
+      queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(queue));
+      haveQueue = true;  // the last touch of this frame's flag
+      body();
+    });
+    while (!haveQueue.load()) std::this_thread::yield();
+    return thread;
   }
 
   nsCOMPtr<nsIProxyObjectManager> manager;
@@ -160,15 +175,10 @@ TEST_F(Proxies, ACallToAThreadThatHasEndedFails) {
 TEST_F(Proxies, ACallFromANewThreadToOneThatHasEndedIsNotRunThere) {
   nsCOMPtr<Calculator> calculator = new Calculator();
   nsCOMPtr<nsIEventQueue> queue;
-  std::atomic<bool> haveQueue{false};
   std::atomic<bool> stop{false};
-  std::thread owner([&] {
-    queues->CreateThreadEventQueue();
-    queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(queue));
-    haveQueue = true;
+  std::thread owner = threadWithQueue(queue, [&] {
     while (!stop.load()) xpcom::testbed::waitForPendingCalls(5);
   });
-  while (!haveQueue.load()) std::this_thread::yield();
   nsCOMPtr<testICalculator> proxy;
   manager->GetProxyForObject(queue, NS_GET_IID(testICalculator), static_cast<testICalculator*>(calculator),
                              PROXY_SYNC, getter_AddRefs(proxy));
@@ -251,15 +261,10 @@ TEST_F(Proxies, EventQueuesRunPostedEventsOnTheirThread) {
 TEST_F(Proxies, ASynchronousEventFailsWhenItsThreadEndsWithoutServingIt) {
   std::atomic<int> runs{0};
   nsCOMPtr<nsIEventQueue> queue;
-  std::atomic<bool> haveQueue{false};
-  std::thread owner([&] {
-    queues->CreateThreadEventQueue();
-    queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(queue));
-    haveQueue = true;
+  std::thread owner = threadWithQueue(queue, [&] {
     // Ends once the event is queued, without serving it.
     for (PRBool pending = PR_FALSE; !pending; std::this_thread::yield()) queue->PendingEvents(&pending);
   });
-  while (!haveQueue.load()) std::this_thread::yield();
   auto* event = new PLEvent;
   PL_InitEvent(event, &runs, noteRun, destroyEvent);
   void* answer = nullptr;
@@ -298,11 +303,7 @@ TEST_F(Proxies, AnEventPostedAsAWaitForOneRunsOutIsServedByTheNextWait) {
 TEST_F(Proxies, AnEventLoopServesUntilItsQueueStopsAccepting) {
   std::atomic<int> runs{0};
   nsCOMPtr<nsIEventQueue> loopQueue;
-  std::atomic<bool> ready{false};
-  std::thread loop([&] {
-    queues->CreateThreadEventQueue();
-    queues->GetThreadEventQueue(NS_CURRENT_THREAD, getter_AddRefs(loopQueue));
-    ready = true;
+  std::thread loop = threadWithQueue(loopQueue, [&] {
     // Events taken one by one, as an embedder's own loop would.
     PLEvent* event = nullptr;
     loopQueue->WaitForEvent(&event);
@@ -310,7 +311,6 @@ TEST_F(Proxies, AnEventLoopServesUntilItsQueueStopsAccepting) {
     loopQueue->HandleEvent(event);
     loopQueue->EventLoop();
   });
-  while (!ready.load()) std::this_thread::yield();
   for (int i = 0; i < 3; ++i) {
     auto* event = new PLEvent;
     PL_InitEvent(event, &runs, noteRun, destroyEvent);
